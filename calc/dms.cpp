@@ -1,0 +1,40 @@
+#include "dms.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <string>
+
+#include "constants.h"
+
+namespace cp {
+namespace {
+
+double read_digits(const std::string& text) {
+  double value = 0;
+  std::from_chars(text.data(), text.data() + text.size(), value);
+  return value;
+}
+
+}  // namespace
+
+double dms_to_degrees(double dms) {
+  std::array<char, 400> buffer{};
+  const auto end =
+      std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(dms),
+                    std::chars_format::fixed).ptr;
+  const std::string text(buffer.data(), end);
+  const auto point = text.find('.');
+  const std::string degrees_text = text.substr(0, point);
+  std::string decimals = point == std::string::npos ? "" : text.substr(point + 1);
+  if (decimals.size() < 4) decimals.append(4 - decimals.size(), '0');  // 123.4 is 123°40'
+
+  const double d = read_digits(degrees_text);
+  const double mm = read_digits(decimals.substr(0, 2));
+  const std::string tail = decimals.substr(4);
+  const double ss = read_digits(decimals.substr(2, 2) + (tail.empty() ? "" : "." + tail));
+  const double degrees = (d + mm / kMinutesPerDegree) + ss / kSecondsPerDegree;
+  return std::signbit(dms) ? -degrees : degrees;
+}
+
+}  // namespace cp

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <array>
+
+// A computation that cannot go on reports what failed as data; the dialogue turns it
+// into the one line the user reads.
+namespace cp {
+
+enum class FaultKind {
+  NoTriangle,          // three sides that form no triangle: |cos| > 1
+  DegenerateTriangle,  // a cosine of exactly ±1: an angle of 0 or 180 degrees
+  ZeroConditionSum,    // [aa] = 0: the correlate cannot be formed
+  NegativeWeight,      // a weight reciprocal below zero
+  NotFinite,           // a value that would be NaN or infinite
+};
+
+// The value that would not be finite.
+enum class Quantity {
+  LengthAB,          // the length of the known side A-B
+  AzimuthAB,         // the azimuth of A-B
+  TriangleCosine,    // a cosine of triangle `index` (sides too large or too small)
+  Coefficient,       // the condition coefficient of side `index`
+  Correlate,         // K
+  Correction,        // v of side `index`
+  Azimuth,           // the azimuth of the leg to point `index`
+  Coordinate,        // the coordinates of point `index`
+  CoordinateCoefficient,  // the coefficient of side `index` in X or Y of the evaluated point
+  WeightReciprocalX,  // Px
+  WeightReciprocalY,  // Py
+  Precision,          // ms, mx, my or md
+};
+
+enum class Solution { Observed, Adjusted };
+
+struct Fault {
+  FaultKind kind;
+  Quantity quantity = Quantity::TriangleCosine;
+  int index = 0;  // triangle, side or point number, 1-based as the surveyor counts
+  Solution solution = Solution::Observed;
+  std::array<double, 3> sides{};  // S(2i-1), S(2i), S(2i+1) of a triangle that failed
+  double value = 0;               // the offending value where it is finite
+};
+
+}  // namespace cp

@@ -1,0 +1,118 @@
+#include "number_input.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+
+namespace cp {
+namespace {
+
+constexpr char32_t kIdeographicSpace = 0x3000;
+constexpr char32_t kFullWidthFirst = 0xFF01;  // full-width '!' .. '~' mirror ASCII 0x21..0x7E
+constexpr char32_t kFullWidthLast = 0xFF5E;
+constexpr char32_t kFullWidthOffset = 0xFF01 - 0x21;
+constexpr char32_t kMinusSign = 0x2212;
+
+// Decodes one UTF-8 sequence; an invalid byte yields a code point no number has.
+char32_t next_code_point(std::string_view text, std::size_t& at) {
+  const auto lead = static_cast<unsigned char>(text[at++]);
+  int extra = 0;
+  char32_t code = lead;
+  if (lead >= 0xF0) { extra = 3; code = lead & 0x07; }
+  else if (lead >= 0xE0) { extra = 2; code = lead & 0x0F; }
+  else if (lead >= 0xC0) { extra = 1; code = lead & 0x1F; }
+  else if (lead >= 0x80) return 0xFFFD;
+  for (int i = 0; i < extra; ++i) {
+    if (at >= text.size()) return 0xFFFD;
+    const auto next = static_cast<unsigned char>(text[at]);
+    if ((next & 0xC0) != 0x80) return 0xFFFD;
+    code = (code << 6) | (next & 0x3F);
+    ++at;
+  }
+  return code;
+}
+
+bool is_number_character(char c) {
+  return (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.' || c == 'e' || c == 'E';
+}
+
+// Maps the forms an input method types to ASCII; anything else outside ASCII stops it.
+std::optional<std::string> to_ascii(std::string_view answer) {
+  std::string out;
+  for (std::size_t at = 0; at < answer.size();) {
+    char32_t code = next_code_point(answer, at);
+    if (code == kIdeographicSpace) code = ' ';
+    else if (code == kMinusSign) code = '-';
+    else if (code >= kFullWidthFirst && code <= kFullWidthLast) {
+      const auto ascii = static_cast<char>(code - kFullWidthOffset);
+      if (!is_number_character(ascii)) return std::nullopt;
+      code = static_cast<char32_t>(ascii);
+    }
+    if (code >= 0x80) return std::nullopt;
+    out.push_back(static_cast<char>(code));
+  }
+  return out;
+}
+
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+// sign? (digits ('.' digits?)? | '.' digits) (('e'|'E') sign? digits)?
+bool has_number_grammar(std::string_view text) {
+  std::size_t i = 0;
+  auto digits = [&] {
+    const auto start = i;
+    while (i < text.size() && is_digit(text[i])) ++i;
+    return i > start;
+  };
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  const bool whole = digits();
+  bool fraction = false;
+  if (i < text.size() && text[i] == '.') {
+    ++i;
+    fraction = digits();
+  }
+  if (!whole && !fraction) return false;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    if (!digits()) return false;
+  }
+  return i == text.size();
+}
+
+template <typename Real>
+std::optional<Real> read_real(std::string_view answer) {
+  const auto form = number_form(answer);
+  if (!form) return std::nullopt;
+  std::string_view text = *form;
+  if (text.front() == '+') text.remove_prefix(1);  // from_chars takes no plus sign
+  Real value{};
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc{} || end != text.data() + text.size() || !std::isfinite(value)) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+}  // namespace
+
+std::optional<std::string> number_form(std::string_view answer) {
+  auto ascii = to_ascii(answer);
+  if (!ascii) return std::nullopt;
+  const auto first = ascii->find_first_not_of(" \t");
+  if (first == std::string::npos) return std::nullopt;
+  const auto last = ascii->find_last_not_of(" \t");
+  std::string trimmed = ascii->substr(first, last - first + 1);
+  if (!has_number_grammar(trimmed)) return std::nullopt;
+  return trimmed;
+}
+
+std::optional<double> read_double(std::string_view answer) { return read_real<double>(answer); }
+std::optional<float> read_float(std::string_view answer) { return read_real<float>(answer); }
+
+bool reads_as_zero(std::string_view answer) {
+  const auto value = read_double(answer);
+  return value && *value == 0;
+}
+
+}  // namespace cp

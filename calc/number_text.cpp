@@ -1,0 +1,94 @@
+#include "number_text.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <stdexcept>
+
+namespace cp {
+namespace {
+
+enum class Ties { AwayFromZero, ToEven };
+
+// Large enough for the fixed text of any double, subnormals included.
+constexpr std::size_t kTextCapacity = 400;
+
+template <typename Real>
+std::string shortest_fixed(Real value) {
+  if (!std::isfinite(value)) throw std::logic_error("number text: value is not finite");
+  std::array<char, kTextCapacity> buffer{};
+  auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                    std::chars_format::fixed);
+  if (error != std::errc{}) throw std::logic_error("number text: value too long");
+  return std::string(buffer.data(), end);
+}
+
+// Rounds the decimal digits of the shortest text to the given decimals.
+std::string round_decimal(const std::string& text, int decimals, Ties ties) {
+  const bool negative = !text.empty() && text.front() == '-';
+  const std::string body = negative ? text.substr(1) : text;
+  const auto point = body.find('.');
+  std::string whole = body.substr(0, point);
+  std::string fraction = point == std::string::npos ? "" : body.substr(point + 1);
+
+  const auto kept = static_cast<std::size_t>(decimals);
+  bool round_up = false;
+  if (fraction.size() > kept) {
+    const char first_dropped = fraction[kept];
+    const bool more_after = fraction.find_first_not_of('0', kept + 1) != std::string::npos;
+    if (ties == Ties::AwayFromZero) {
+      round_up = first_dropped >= '5';
+    } else {
+      const char last_kept = kept > 0 ? fraction[kept - 1] : whole.back();
+      const bool odd = (last_kept - '0') % 2 == 1;
+      round_up = first_dropped > '5' || (first_dropped == '5' && (more_after || odd));
+    }
+    fraction.resize(kept);
+  }
+  fraction.append(kept - fraction.size(), '0');
+
+  std::string digits = whole + fraction;
+  if (round_up) {
+    auto i = digits.size();
+    while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
+    if (i == 0) digits.insert(digits.begin(), '1');
+    else ++digits[i - 1];
+  }
+  std::string integer_part = digits.substr(0, digits.size() - kept);
+  const auto first_digit = integer_part.find_first_not_of('0');
+  integer_part = first_digit == std::string::npos ? "0" : integer_part.substr(first_digit);
+
+  const bool zero = digits.find_first_not_of('0') == std::string::npos;
+  std::string out = (negative && !zero) ? "-" : "";  // a result of zero never carries a minus
+  out += integer_part;
+  if (kept > 0) out += "." + digits.substr(digits.size() - kept);
+  return out;
+}
+
+template <typename Real>
+std::string shortest_general(Real value) {
+  std::array<char, kTextCapacity> buffer{};
+  auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+  if (error != std::errc{}) throw std::logic_error("number text: value too long");
+  return std::string(buffer.data(), end);
+}
+
+}  // namespace
+
+std::string shortest_text(double value) { return shortest_general(value); }
+std::string shortest_text(float value) { return shortest_general(value); }
+
+std::string pattern_text(double value, int decimals) {
+  return round_decimal(shortest_fixed(value), decimals, Ties::AwayFromZero);
+}
+std::string pattern_text(float value, int decimals) {
+  return round_decimal(shortest_fixed(value), decimals, Ties::AwayFromZero);
+}
+std::string rounded_text(double value, int decimals) {
+  return round_decimal(shortest_fixed(value), decimals, Ties::ToEven);
+}
+std::string rounded_text(float value, int decimals) {
+  return round_decimal(shortest_fixed(value), decimals, Ties::ToEven);
+}
+
+}  // namespace cp

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+
+// Number text: how every number appears in a field, a prompt or the report.
+//
+// A value is judged on the decimal text the user would see for it: the shortest text
+// that reads back to the stored value (a 32-bit value on its own 32-bit shortest text).
+// So 0.125 is a tie, and 123.4565 typed by the user is a tie, although neither is
+// exactly half-way in binary. Rounding then works on those decimal digits exactly.
+namespace cp {
+
+// Shortest decimal text: 6 -> "6", 6.5 -> "6.5".
+std::string shortest_text(double value);
+std::string shortest_text(float value);
+
+// A fixed pattern alone ("0.000" for decimals = 3): exactly that many decimals, at least
+// one digit before the point, a leading minus for negatives; halves go away from zero.
+std::string pattern_text(double value, int decimals);
+std::string pattern_text(float value, int decimals);
+
+// Rounded first to that many decimals with halves to the even digit, then the pattern.
+std::string rounded_text(double value, int decimals);
+std::string rounded_text(float value, int decimals);
+
+}  // namespace cp

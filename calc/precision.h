@@ -1,0 +1,50 @@
+#pragma once
+
+#include <array>
+#include <vector>
+
+#include "session.h"
+#include "traverse.h"
+#include "triangles.h"
+
+// Precision of the adjusted network: the mean square error of a side of unit weight,
+// and the weight reciprocals and mean square errors of the evaluated point P(e).
+namespace cp {
+
+// ms = sqrt([vv]) * 1000, in millimetres, kept as a 32-bit float.
+float unit_weight_error(double vv);
+
+// e = Int((N + 1) / 2), halved in single precision: the middle of the chain.
+int evaluated_point(float N);
+
+// Coefficients of X(e) and Y(e) as linear functions of the sides, rows 2 and 3 of the
+// coefficient table over s = 0..2N, metres per metre: the exact partial derivatives of
+// the program's own traverse, second triangle solution and orientation rule.
+struct CoordinateCoefficients {
+  std::vector<double> fx;
+  std::vector<double> fy;
+};
+
+// The known side A-B (S(2N) for m = 1, S(1) for m = 2) is error-free and gets 0. For
+// m = 3, entry 0 carries an error of the orientation itself, per second of arc.
+CoordinateCoefficients coordinate_coefficients(const std::vector<Leg>& legs, int e,
+                                               const TriangleAngles& angles,
+                                               const std::vector<double>& Az,
+                                               const SessionRecord& record, Configuration m);
+
+// Q(i, j) = sum over s = 0..2N of A(i, s) * A(j, s), rows 1 to 3 of the coefficient
+// table: the condition coefficients, then fx and fy. Index 0 is not used.
+using BracketTable = std::array<std::array<double, 4>, 4>;
+BracketTable bracket_table(const std::vector<double>& a, const CoordinateCoefficients& f);
+
+// Weight reciprocal of the function in row 2 (X) or 3 (Y) under the central condition,
+// Q(r, r) - Q(1, r)^2 / Q(1, 1), kept as a 32-bit float.
+float weight_reciprocal(const BracketTable& Q, int row);
+
+// ms * sqrt(P), kept as a 32-bit float.
+float mean_square_error(float ms, float P);
+
+// sqrt(my^2 + mx^2) from the stored 32-bit figures, kept as a 32-bit float.
+float position_error(float mx, float my);
+
+}  // namespace cp

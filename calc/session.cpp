@@ -1,0 +1,25 @@
+#include "session.h"
+
+#include <cmath>
+
+namespace cp {
+namespace {
+
+// List sizes from their upper bound: each bound is rounded to the nearest whole number,
+// ties to even, after the addition.
+std::size_t size_for_bound(float upper_bound) {
+  return static_cast<std::size_t>(std::nearbyint(upper_bound)) + 1;
+}
+
+}  // namespace
+
+void size_session_record(SessionRecord& record, float N) {
+  const auto points = size_for_bound(N + 1);
+  record.names.assign(points, std::string());
+  record.X.assign(points, 0.0);
+  record.Y.assign(points, 0.0);
+  record.S.assign(size_for_bound(2 * N + 1), 0.0);
+  record.observed.assign(size_for_bound(2 * N), 0.0);
+}
+
+}  // namespace cp

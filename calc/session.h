@@ -1,0 +1,58 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The session record: the inputs and results of the last calculation, kept by the main
+// window for as long as the program runs, read by the report. Lists are indexed from 0
+// and are created afresh from N by every calculation; before the first one they do not
+// exist (they are empty).
+namespace cp {
+
+struct SessionRecord {
+  double Xa = 0;  // northing of the start point A, metres
+  double Ya = 0;  // easting of A
+  double Xb = 0;  // northing of the closing point B; 0 when there is none
+  double Yb = 0;  // easting of B
+  float w = 0;    // closure of the central condition, seconds of arc
+  double K = 0;   // correlate of the normal equation
+  double Ta = 0;  // T0 as typed, a DMS number (outside-azimuth case only)
+  double Qa = 0;  // orientation angle used (outside-azimuth case only)
+  float Px = 0;   // weight reciprocal of X of the evaluated point
+  float Py = 0;   // weight reciprocal of Y of the evaluated point
+  float ms = 0;   // mean square error of a side of unit weight, millimetres
+  float mx = 0;   // mean square error of X of the evaluated point, millimetres
+  float my = 0;   // mean square error of Y of the evaluated point, millimetres
+  float md = 0;   // mean square error of the position of the evaluated point, millimetres
+  float N = 0;    // number of triangles
+  float L = 0;    // index of the last point shown and printed
+
+  std::vector<std::string> names;  // 0..N+1: A, the new points, then B or A again
+  std::vector<double> observed;    // 0..2N: the sides as entered
+  std::vector<double> S;           // 0..2N+1: observed, then adjusted sides; S(2N+1) = S(1)
+  std::vector<double> X;           // 0..N+1: northing of point k
+  std::vector<double> Y;           // 0..N+1: easting of point k
+
+  int e = 0;              // index of the evaluated point, whose precision is kept above
+  bool complete = false;  // the last calculation ran to its end
+};
+
+// The known data of a run that the record does not keep.
+enum class Configuration { BOnRing = 1, BAtCentre = 2, OutsideAzimuth = 3 };
+enum class OrientationAngle { None, Q1, Q2, Q3 };
+
+struct Orientation {
+  Configuration m = Configuration::BOnRing;
+  OrientationAngle angle = OrientationAngle::None;  // outside-azimuth case only
+  double T0 = 0;  // decimal degrees: typed T0, or the azimuth of A-B
+  double Q1 = 0, Q2 = 0, Q3 = 0;  // decimal degrees
+};
+
+// Creates every list afresh for N triangles (texts empty, numbers 0). N is a whole
+// number of at least 3, checked by the dialogue before any list is sized.
+void size_session_record(SessionRecord& record, float N);
+
+// The number of triangles as a loop bound.
+inline int triangle_count(const SessionRecord& record) { return static_cast<int>(record.N); }
+
+}  // namespace cp

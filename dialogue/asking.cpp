@@ -1,0 +1,74 @@
+#include "asking.h"
+
+#include "number_input.h"
+#include "number_text.h"
+#include "texts.h"
+
+namespace cp {
+namespace {
+
+std::string replace_all(std::string_view pattern, std::string_view key, std::string_view value) {
+  std::string out(pattern);
+  for (auto at = out.find(key); at != std::string::npos; at = out.find(key, at + value.size())) {
+    out.replace(at, key.size(), value);
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string fill(std::string_view pattern, int k) {
+  return replace_all(pattern, "{k}", shortest_text(static_cast<double>(k)));
+}
+
+std::string fill_name(std::string_view pattern, std::string_view name) {
+  return replace_all(pattern, "{name}", name);
+}
+
+template <typename Real, typename Reader>
+Real Asking::ask(std::string_view prompt, std::string_view name, const Refusal& refuse,
+                 Reader read) {
+  for (;;) {
+    const std::string answer = text(prompt);
+    if (answer.empty()) {
+      tell(fill_name(text::kEmptyAnswer, name));
+      throw RunEnded{};
+    }
+    const std::optional<Real> value = read(answer);
+    if (!value) {
+      tell(fill_name(text::kNotANumber, name));
+      continue;
+    }
+    if (refuse) {
+      if (const auto reason = refuse(*value)) {
+        tell(*reason);
+        continue;
+      }
+    }
+    return *value;
+  }
+}
+
+double Asking::number(std::string_view prompt, std::string_view name, const Refusal& refuse) {
+  return ask<double>(prompt, name, refuse, read_double);
+}
+
+float Asking::single(std::string_view prompt, std::string_view name, const Refusal& refuse) {
+  return ask<float>(prompt, name, refuse, read_float);
+}
+
+void Asking::confirmed(const ConfirmedEntry& entry, double& target) {
+  target = number(entry.first_prompt, entry.name, entry.refuse);
+  for (const auto& write_after : entry.after_first_answer) write(write_after.control, write_after.text);
+  write(entry.echo_field, entry.echo(target));
+  std::string answer = text(entry.confirm_first);
+  while (reads_as_zero(answer)) {
+    if (entry.cleared_before_correction) write(entry.cleared_before_correction, "");
+    target = number(entry.correction_prompt, entry.name, entry.refuse);
+    write(entry.echo_field, entry.echo(target));
+    answer = text(entry.confirm_repeat);
+  }
+  write(entry.echo_field, entry.echo(target));
+}
+
+}  // namespace cp

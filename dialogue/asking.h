@@ -1,0 +1,71 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ports.h"
+
+// Asking the user for values: numeric answers with their refusals, and the
+// confirmation loop by which the user accepts or corrects each value.
+namespace cp {
+
+// Ends the run at once, after its message has been shown (an empty numeric answer, or a
+// computation that cannot go on). Fields and record keep what was written.
+struct RunEnded {};
+
+// A reason to refuse a number, as the message that says so; nothing where it is fine.
+using Refusal = std::function<std::optional<std::string>(double)>;
+
+// Text with each "{k}" replaced by a number, or "{name}" by a value's name.
+std::string fill(std::string_view pattern, int k);
+std::string fill_name(std::string_view pattern, std::string_view name);
+
+struct FieldWrite {
+  const char* control;
+  std::string text;
+};
+
+// One value entered through the confirmation loop.
+struct ConfirmedEntry {
+  std::string name;  // how messages name the value: "Xa", "S(3)"
+  std::string first_prompt;
+  std::string correction_prompt;
+  std::string_view confirm_first;
+  std::string_view confirm_repeat;
+  const char* echo_field;
+  std::function<std::string(double)> echo;
+  std::vector<FieldWrite> after_first_answer;  // written before the first echo
+  const char* cleared_before_correction = nullptr;
+  Refusal refuse;  // may be empty: every finite number is taken
+};
+
+class Asking {
+ public:
+  explicit Asking(UserPorts ports) : ports_(ports) {}
+
+  // Shows the prompt until the answer reads as a number that is not refused. A message
+  // says why an answer is not taken; an empty answer ends the run.
+  double number(std::string_view prompt, std::string_view name, const Refusal& refuse = {});
+
+  // The same for a 32-bit number (the number of triangles).
+  float single(std::string_view prompt, std::string_view name, const Refusal& refuse);
+
+  // Runs the confirmation loop; target holds every accepted answer at once, so a run
+  // that ends during a correction keeps the last value typed.
+  void confirmed(const ConfirmedEntry& entry, double& target);
+
+  std::string text(std::string_view prompt) { return ports_.prompt.ask(std::string(prompt)); }
+  void write(const char* control, const std::string& text) { ports_.fields.set(control, text); }
+  void tell(const std::string& text) { ports_.message.show(text); }
+
+ private:
+  template <typename Real, typename Reader>
+  Real ask(std::string_view prompt, std::string_view name, const Refusal& refuse, Reader read);
+
+  UserPorts ports_;
+};
+
+}  // namespace cp

@@ -1,0 +1,142 @@
+#include "known_data.h"
+
+#include <cmath>
+
+#include "dms.h"
+#include "fields.h"
+#include "known_side.h"
+#include "number_text.h"
+#include "texts.h"
+
+namespace cp {
+namespace {
+
+constexpr float kFewestTriangles = 3;  // one or two triangles cannot close around a centre
+constexpr float kMostTriangles = 1000;
+constexpr int kCoordinateDecimals = 3;
+constexpr int kAngleDecimals = 5;
+
+std::string blank_then(double value, int decimals) { return " " + pattern_text(value, decimals); }
+
+ConfirmedEntry coordinate_entry(std::string name, std::string_view ask, std::string_view correct,
+                                const char* field) {
+  return {std::move(name), std::string(ask), std::string(correct), text::kConfirm1, text::kConfirm1,
+          field, [](double v) { return blank_then(v, kCoordinateDecimals); }, {}, nullptr, {}};
+}
+
+ConfirmedEntry angle_entry(std::string name, std::string_view ask, std::string_view correct,
+                           const char* field) {
+  return {std::move(name), std::string(ask), std::string(correct), text::kConfirm2, text::kConfirm2,
+          field, [](double v) { return blank_then(v, kAngleDecimals); }, {}, nullptr, {}};
+}
+
+std::optional<std::string> refuse_triangle_count(double N) {
+  if (N >= kFewestTriangles && N <= kMostTriangles && N == std::floor(N)) return std::nullopt;
+  return std::string(text::kBadN);
+}
+
+std::optional<std::string> refuse_m(double m) {
+  if (m == 1 || m == 2) return std::nullopt;
+  return std::string(text::kBadM);
+}
+
+float ask_triangle_count(Asking& asking, SessionRecord& record) {
+  const float N = asking.single(text::kAskN, "三角形个数 N", refuse_triangle_count);
+  record.N = N;
+  asking.write(field::Text50, std::string(text::kTrianglesBefore) + shortest_text(N) +
+                                  std::string(text::kTrianglesAfter));
+  size_session_record(record, N);
+  return N;
+}
+
+// Xb and Yb both zero, or both non-zero and B apart from A; asked again otherwise.
+void ask_known_points(Asking& asking, SessionRecord& record) {
+  asking.confirmed(coordinate_entry("Xa", text::kAskXa, text::kCorrectXa, field::Text2), record.Xa);
+  asking.confirmed(coordinate_entry("Ya", text::kAskYa, text::kCorrectYa, field::Text3), record.Ya);
+  for (;;) {
+    asking.confirmed(coordinate_entry("Xb", text::kAskXb, text::kCorrectXb, field::Text4), record.Xb);
+    asking.confirmed(coordinate_entry("Yb", text::kAskYb, text::kCorrectYb, field::Text5), record.Yb);
+    if ((record.Xb == 0) != (record.Yb == 0)) {
+      asking.tell(std::string(text::kIncompleteB));
+    } else if (record.Xb != 0 && record.Xb == record.Xa && record.Yb == record.Ya) {
+      asking.tell(std::string(text::kBEqualsA));
+    } else {
+      return;
+    }
+  }
+}
+
+std::string not_on_last_side(const SessionRecord& record) {
+  return fill(text::kNotOnLastSide, 2 * triangle_count(record));
+}
+
+Orientation orient_by_known_side(Asking& asking, SessionRecord& record) {
+  Orientation orientation;
+  asking.write(field::Text1, std::string(text::kByKnownSide));
+  const double m = asking.number(text::kAskM, "m", refuse_m);
+  orientation.m = m == 1 ? Configuration::BOnRing : Configuration::BAtCentre;
+
+  const KnownSide ab = known_side(record.Xb - record.Xa, record.Yb - record.Ya);
+  orientation.T0 = ab.azimuth;
+  asking.write(field::Text6, rounded_text(ab.azimuth, kAngleDecimals));
+  const int n = triangle_count(record);
+  if (orientation.m == Configuration::BOnRing) record.S[2 * n] = ab.length;
+  else record.S[1] = ab.length;
+  asking.write(field::Text7, std::string(text::kNotOnS2));
+  asking.write(field::Text22, std::string(text::kNotOnS1));
+  asking.write(field::Text23, not_on_last_side(record));
+  return orientation;
+}
+
+Orientation orient_by_outside_azimuth(Asking& asking, SessionRecord& record) {
+  Orientation orientation;
+  orientation.m = Configuration::OutsideAzimuth;
+
+  ConfirmedEntry t0 = angle_entry("T0", text::kAskT0, text::kCorrectT0, field::Text6);
+  t0.after_first_answer = {{field::Text1, std::string(text::kByOutsideAzimuth)}};
+  double typed = 0;
+  asking.confirmed(t0, typed);
+  record.Ta = typed;
+  orientation.T0 = dms_to_degrees(typed);
+
+  asking.confirmed(angle_entry("Q1", text::kAskQ1, text::kCorrectQ1, field::Text7), typed);
+  orientation.Q1 = dms_to_degrees(typed);
+  if (orientation.Q1 != 0) {
+    orientation.angle = OrientationAngle::Q1;
+    record.Qa = orientation.Q1;
+    asking.write(field::Text22, std::string(text::kNotOnS1));
+    asking.write(field::Text23, not_on_last_side(record));
+    return orientation;
+  }
+  asking.write(field::Text7, std::string(text::kNotOnS2));
+
+  asking.confirmed(angle_entry("Q2", text::kAskQ2, text::kCorrectQ2, field::Text22), typed);
+  orientation.Q2 = dms_to_degrees(typed);
+  if (orientation.Q2 != 0) {
+    orientation.angle = OrientationAngle::Q2;
+    record.Qa = orientation.Q2;
+    asking.write(field::Text22, blank_then(orientation.Q2, kAngleDecimals));
+    asking.write(field::Text23, not_on_last_side(record));
+    return orientation;
+  }
+  asking.write(field::Text22, std::string(text::kNotOnS1));
+
+  // Q3 is asked only once Q1 and Q2 both said "not this side", and its prompt offers no
+  // zero escape: whatever is typed, 0 included, is the orientation angle.
+  asking.confirmed(angle_entry("Q3", text::kAskQ3, text::kCorrectQ3, field::Text23), typed);
+  orientation.angle = OrientationAngle::Q3;
+  record.Qa = typed;
+  orientation.Q3 = dms_to_degrees(typed);
+  return orientation;
+}
+
+}  // namespace
+
+Orientation ask_known_data(Asking& asking, SessionRecord& record) {
+  ask_triangle_count(asking, record);
+  ask_known_points(asking, record);
+  if (record.Xb != 0) return orient_by_known_side(asking, record);
+  return orient_by_outside_azimuth(asking, record);
+}
+
+}  // namespace cp

@@ -1,0 +1,101 @@
+#pragma once
+
+#include <string_view>
+
+// Every text of the Calculate command that the user sees, quoted exactly: prompts,
+// confirmation texts, hints and field texts, then the program's own messages.
+// "{k}" stands for a number written as its shortest decimal text.
+namespace cp::text {
+
+// Number of triangles.
+inline constexpr std::string_view kAskN = "请输入三角形个数 N:";
+inline constexpr std::string_view kTrianglesBefore = " 中心多边形共有";
+inline constexpr std::string_view kTrianglesAfter = "个三角形";
+
+// The confirmation texts; each use names the one it takes.
+inline constexpr std::string_view kConfirm1 =
+    "确认输入是否正确?   输入正确单击 Enter 键 ;  错误输入零( 即为:0 ) ";
+inline constexpr std::string_view kConfirm2 =
+    "确认输入是否正确 ?   输入正确单击 Enter 键 ;  错误输入零( 即为:0 )";
+inline constexpr std::string_view kConfirm3 =
+    "确认输入是否正确 ?   输入正确按单击 Enter 键 ;  错误输入零( 即为:0 )";
+inline constexpr std::string_view kConfirm4 =
+    "确认输入是否正确 ?   输入正确单击 Enter 键 ; 错误输入零( 即为:0 )";
+
+// Known points.
+inline constexpr std::string_view kAskXa = "请输入起始点 A 纵座标 Xa:";
+inline constexpr std::string_view kCorrectXa = "输入起始点 A 正确的纵座标 Xa:";
+inline constexpr std::string_view kAskYa = "请输入起始点 A 横座标 Ya:";
+inline constexpr std::string_view kCorrectYa = "输入起始点 A 正确的横座标 Ya:";
+inline constexpr std::string_view kAskXb =
+    "请输入闭合点 B 纵座标 Xb: ( 如果只有点起算 A ，没有闭合点 B ，则由外方向传递方位，Xb 请输入零 ) ";
+inline constexpr std::string_view kCorrectXb =
+    "输入闭合点 B 正确的纵座标 Xb: ( 如果只有点起算 A ，没有闭合点 B ，则由外方向传递方位，Xb 请输入零 ) ";
+inline constexpr std::string_view kAskYb =
+    "请输入闭合点 B 横座标 Yb: [ 如果只有点起算 A ，没有闭合点 B , 则由外方向传递方位，Yb 请输入零 ]";
+inline constexpr std::string_view kCorrectYb =
+    "输入闭合点 B 正确的横座标 Yb: [ 如果只有点起算 A ，没有闭合点 B , 则由外方向传递方位，Yb 请输入零 ]";
+
+// Orientation by the known side A-B.
+inline constexpr std::string_view kByKnownSide = "由已知边的座标方位角定向";
+inline constexpr std::string_view kAskM =
+    "请输入闭合点 B 的位置其判别符号 m 的数值: ( 如果 B 点位于多边形外侧输入 m=1,  如果 B 点位于多边形中点输入 m=2 ) ";
+inline constexpr std::string_view kNotOnS2 = "不在S2边定向";
+inline constexpr std::string_view kNotOnS1 = "不在S1边定向";
+inline constexpr std::string_view kNotOnLastSide = "不在S{k}边定向";
+
+// Orientation by an outside azimuth.
+inline constexpr std::string_view kAskT0 =
+    "请输入由起始点 A 至图形外另外一个已知点的座标方位角 T0 的数值:（T0 是多边形的起算方位角）";
+inline constexpr std::string_view kCorrectT0 = "输入正确的座标方位角 T0 的数值:（T0是多边形的起算方位角）";
+inline constexpr std::string_view kByOutsideAzimuth = "独立多边形由外方位角定向";
+inline constexpr std::string_view kAskQ1 =
+    "请输入 A 点的定向角  Q1 的数值:( 如果定向角不在 S2 边，Q1 请输入零 )";
+inline constexpr std::string_view kCorrectQ1 = "输入正确的定向角  Q1 的数值:( 如果定向角不在 S2 边，Q1 请输入零 )";
+inline constexpr std::string_view kAskQ2 = "输入 A 正确的定向角  Q2 的数值:( 如果定向角不在 S1 边，Q2 请输入零 )";
+inline constexpr std::string_view kCorrectQ2 =
+    "输入 A 点正确的定向角  Q2 的数值:( 如果定向角不在 S1 边，Q2 请输入零 )";
+inline constexpr std::string_view kAskQ3 = "输入 A 点的定向角  Q3 的数值:";
+inline constexpr std::string_view kCorrectQ3 = "输入 A 点正确的定向角  Q3 的数值:";
+
+// Point names.
+inline constexpr std::string_view kHintA = "现在应该是起始点 A 点的点名";
+inline constexpr std::string_view kAskNameA = "输入起始点 A 点的点名 :";
+inline constexpr std::string_view kHintNewPoint = "现在应该是第{k}待定点";
+inline constexpr std::string_view kAskNewPoint = "按顺时针方向输入第{k}待定点的点名 : ";
+inline constexpr std::string_view kHintB = "现在应该是闭合点 B 点的点名";
+inline constexpr std::string_view kAskNameB = "现在输入闭合点 B 点的点名:";
+inline constexpr std::string_view kHintClosingA = "现在应该是闭合点 A 点的点名";
+inline constexpr std::string_view kAskNameClosingA = "现在输入闭合点 A 点的点名:";
+
+// Observed sides.
+inline constexpr std::string_view kHintSide = "现在应该是 S{k}边长";
+inline constexpr std::string_view kHintEvenSideNoB = "现在输入S{k}边长";
+inline constexpr std::string_view kAskSide = "输入第{k}条观测边 S({k}) :";
+inline constexpr std::string_view kAskEvenSideBOnRing = "输入第{k}条观测边 S){k}) :";
+inline constexpr std::string_view kAskOddSideBAtCentre = "输入第{k}条观测边长 S({k}) :";
+inline constexpr std::string_view kAskEvenSideNoB = "请输入观测偶数边长 S:";
+inline constexpr std::string_view kCorrectSide = "输入正确的 S({k}) :";
+inline constexpr std::string_view kCorrectOddSideNoB = "输入正确的奇数边长 S:";
+inline constexpr std::string_view kCorrectEvenSideNoB = "输入正确的偶数边长 S:";
+inline constexpr std::string_view kSideEcho = "S{k}=";
+
+// Closure and precision.
+inline constexpr std::string_view kSeconds = "秒";
+inline constexpr std::string_view kMillimetres = "毫米";
+
+// Point-by-point output.
+inline constexpr std::string_view kAskNextPoint = "需要输出计算结果，请按输入键，或输入一个任意数";
+inline constexpr std::string_view kNowShowing = "  现在输出";
+
+// The program's own messages: one line each, naming what is wrong.
+inline constexpr std::string_view kNotANumber = "{name} 的输入不是数值，请重新输入";
+inline constexpr std::string_view kEmptyAnswer = "没有输入 {name} 的数值，计算中止";
+inline constexpr std::string_view kBadN = "三角形个数 N 必须是 3 到 1000 之间的整数，请重新输入";
+inline constexpr std::string_view kBadM = "判别符号 m 只能是 1 或 2，请重新输入";
+inline constexpr std::string_view kIncompleteB =
+    "Xb 与 Yb 只有一个为零，闭合点 B 的座标不完整，请重新输入 Xb 和 Yb";
+inline constexpr std::string_view kBEqualsA = "闭合点 B 与起始点 A 的座标相同，请重新输入 Xb 和 Yb";
+inline constexpr std::string_view kSideNotPositive = "边长 {name} 必须大于零，请重新输入";
+
+}  // namespace cp::text

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The small interfaces through which the program reaches the user. The Calculate
+// command and the report see only these; the Qt implementations live in platform/qt,
+// the scripted ones in the tests.
+namespace cp {
+
+// A modal prompt: shows one prompt text with an edit field, OK and Cancel, and returns
+// the typed text. Cancel returns empty text.
+class ModalPrompt {
+ public:
+  virtual ~ModalPrompt() = default;
+  virtual std::string ask(const std::string& text) = 0;
+};
+
+// Sets the text of a named control of the main window (`Text1` ... `Text50`).
+class FieldText {
+ public:
+  virtual ~FieldText() = default;
+  virtual void set(std::string_view control, const std::string& text) = 0;
+};
+
+// Shows one line of text to the user and waits until it is acknowledged.
+class Message {
+ public:
+  virtual ~Message() = default;
+  virtual void show(const std::string& text) = 0;
+};
+
+// What the Calculate command needs of its surroundings.
+struct UserPorts {
+  ModalPrompt& prompt;
+  FieldText& fields;
+  Message& message;
+};
+
+}  // namespace cp

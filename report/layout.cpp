@@ -1,0 +1,157 @@
+#include "layout.h"
+
+#include "display_width.h"
+#include "number_text.h"
+#include "report_texts.h"
+
+namespace cp {
+namespace {
+
+namespace t = report_text;
+
+constexpr int kTitlePoints = 12;
+constexpr int kBodyPoints = 10;
+
+// Collects printed rows, placing each item at its tab column.
+class Sheet {
+ public:
+  explicit Sheet(int points) : current_{points, {}} {}
+
+  void font_size(int points) { current_.points = points; }
+
+  Sheet& at(int column, std::string text) {
+    if (width_ >= column) break_row();
+    width_ = column - 1 + display_width(text);
+    current_.items.push_back({column, std::move(text)});
+    return *this;
+  }
+
+  void end_line() { break_row(); }
+
+  void blank(int lines = 1) {
+    for (int i = 0; i < lines; ++i) end_line();
+  }
+
+  std::vector<ReportRow> rows() && { return std::move(rows_); }
+
+ private:
+  void break_row() {
+    rows_.push_back(current_);
+    current_.items.clear();
+    width_ = 0;
+  }
+
+  ReportRow current_;
+  std::vector<ReportRow> rows_;
+  int width_ = 0;
+};
+
+// A running index carries a blank on each side: s( 3 )=
+std::string indexed(std::string_view name, int i) {
+  return std::string(name) + "( " + shortest_text(static_cast<double>(i)) + " )=";
+}
+
+bool has_point_b(const SessionRecord& r) { return r.Xb != 0 && r.Yb != 0; }
+
+void title(Sheet& sheet, const SessionRecord& r) {
+  sheet.at(25, std::string(t::kTitle)).end_line();
+  sheet.at(30, std::string(has_point_b(r) ? t::kFromKnownSide : t::kFromOutsideAzimuth)).end_line();
+  sheet.blank(2);
+}
+
+void start_data(Sheet& sheet, const SessionRecord& r) {
+  sheet.at(22, std::string(t::kStartData)).end_line();
+  sheet.blank();
+  sheet.at(24, std::string(t::kPointA))
+      .at(37, std::string(t::kXa) + pattern_text(r.Xa, 3))
+      .at(52, std::string(t::kYa) + pattern_text(r.Ya, 3))
+      .end_line();
+  if (has_point_b(r)) {
+    sheet.at(24, std::string(t::kPointB))
+        .at(37, std::string(t::kXb) + pattern_text(r.Xb, 3))
+        .at(52, std::string(t::kYb) + pattern_text(r.Yb, 3))
+        .end_line();
+  } else {
+    sheet.at(24, std::string(t::kAzimuth)).at(30, std::string(t::kTa) + pattern_text(r.Ta, 5)).end_line();
+    sheet.at(24, std::string(t::kOrientationAngle))
+        .at(30, std::string(t::kQa) + pattern_text(r.Qa, 5))
+        .end_line();
+  }
+  sheet.blank();
+}
+
+void sides(Sheet& sheet, std::string_view heading, const std::vector<double>& values, int n) {
+  sheet.at(29, std::string(heading)).end_line();
+  for (int i = 1; i <= 2 * n; ++i) sheet.at(37, indexed("s", i) + rounded_text(values[i], 4)).end_line();
+  sheet.blank();
+}
+
+void closure_and_correlate(Sheet& sheet, const SessionRecord& r) {
+  sheet.at(29, std::string(t::kClosure) + rounded_text(r.w, 2) + std::string(t::kSecondsUnit)).end_line();
+  sheet.blank();
+  sheet.at(29, std::string(t::kCorrelate) + rounded_text(r.K, 8)).end_line();
+  sheet.blank(2);
+}
+
+void points(Sheet& sheet, const SessionRecord& r) {
+  sheet.at(22, std::string(t::kResults)).end_line();
+  const auto last = static_cast<int>(r.L);
+  for (int i = 0; i <= last; ++i) {
+    sheet.at(24, r.names[i] + std::string(t::kNameEnd))
+        .at(30, indexed("x", i) + rounded_text(r.X[i], 3))
+        .at(50, indexed("y", i) + rounded_text(r.Y[i], 3))
+        .end_line();
+  }
+  sheet.blank();
+}
+
+void precision(Sheet& sheet, const SessionRecord& r) {
+  const std::string mm(t::kMillimetresUnit);
+  sheet.at(22, std::string(t::kPrecision)).end_line();
+  sheet.blank();
+  sheet.at(24, std::string(t::kMs) + pattern_text(r.ms, 2) + mm).end_line();
+  sheet.blank();
+  sheet.at(22, r.names[r.e] + std::string(t::kEvaluatedPoint)).end_line();
+  sheet.blank();
+  sheet.at(24, std::string(t::kPx) + pattern_text(r.Px, 4)).end_line();
+  sheet.at(24, std::string(t::kPy) + pattern_text(r.Py, 4)).end_line();
+  sheet.at(24, std::string(t::kMx) + rounded_text(r.mx, 2) + mm).end_line();
+  sheet.at(24, std::string(t::kMy) + rounded_text(r.my, 2) + mm).end_line();
+  sheet.at(24, std::string(t::kMd) + rounded_text(r.md, 2) + mm).end_line();
+}
+
+}  // namespace
+
+std::optional<std::vector<ReportRow>> report_rows(const SessionRecord& record) {
+  if (!record.complete) return std::nullopt;
+  const int n = triangle_count(record);
+  Sheet sheet(kTitlePoints);
+  title(sheet, record);
+  sheet.font_size(kBodyPoints);
+  start_data(sheet, record);
+  sides(sheet, t::kObservedSides, record.observed, n);
+  sides(sheet, t::kAdjustedSides, record.S, n);
+  closure_and_correlate(sheet, record);
+  points(sheet, record);
+  precision(sheet, record);
+  return std::move(sheet).rows();
+}
+
+std::string report_refusal() { return std::string(report_text::kNothingToPrint); }
+
+std::string row_text(const ReportRow& row) {
+  std::string out;
+  int width = 0;
+  for (const auto& item : row.items) {
+    if (item.column - 1 > width) {
+      out.append(static_cast<std::size_t>(item.column - 1 - width), ' ');
+      width = item.column - 1;
+    }
+    out += item.text;
+    width += display_width(item.text);
+  }
+  while (!out.empty() && out.back() == ' ') out.pop_back();
+  return out;
+}
+
+}  // namespace cp

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string_view>
+
+// The literals of the printed report, inner blanks exactly as printed.
+namespace cp::report_text {
+
+inline constexpr std::string_view kTitle = "--- 中心多边形三边平差 ---";
+inline constexpr std::string_view kFromKnownSide = "( 由已知边起算 )";
+inline constexpr std::string_view kFromOutsideAzimuth = "( 由外方位推算 )";
+inline constexpr std::string_view kStartData = "起始点座标 :";
+inline constexpr std::string_view kPointA = "起始点 A  :";
+inline constexpr std::string_view kXa = "xa=";
+inline constexpr std::string_view kYa = "ya=";
+inline constexpr std::string_view kAzimuth = "起始方位角:";
+inline constexpr std::string_view kTa = "Ta=";
+inline constexpr std::string_view kOrientationAngle = "起始定向角:";
+inline constexpr std::string_view kQa = "Qa=";
+inline constexpr std::string_view kPointB = "起始点 B  :";
+inline constexpr std::string_view kXb = "xb=";
+inline constexpr std::string_view kYb = "yb=";
+inline constexpr std::string_view kObservedSides = "观测边长 (米):";
+inline constexpr std::string_view kAdjustedSides = "平差改正后边长 (米):";
+inline constexpr std::string_view kClosure = "中心条件闭合差 : w=";
+inline constexpr std::string_view kSecondsUnit = " (秒)";
+inline constexpr std::string_view kCorrelate = "法方程式联系数 : K=";
+inline constexpr std::string_view kResults = "平差结果 :";
+inline constexpr std::string_view kNameEnd = " :";
+inline constexpr std::string_view kPrecision = "精度评定 :";
+inline constexpr std::string_view kMs = "单位权测边中误差  :    ms=";
+inline constexpr std::string_view kMillimetresUnit = " (毫米)";
+inline constexpr std::string_view kEvaluatedPoint = "( 待定点 ) :";
+inline constexpr std::string_view kPx = "单位权纵座标权倒数 : 1/px=";
+inline constexpr std::string_view kPy = "单位权横座标权倒数 : 1/py=";
+inline constexpr std::string_view kMx = "纵座标单位权中误差 :   mx=";
+inline constexpr std::string_view kMy = "横座标单位权中误差 :   my=";
+inline constexpr std::string_view kMd = "  单位权点位中误差 :   md=";
+
+inline constexpr std::string_view kNothingToPrint = "没有完整的计算结果可以打印，请先完成一次计算";
+
+}  // namespace cp::report_text

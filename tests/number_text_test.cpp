@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "dms.h"
+#include "number_input.h"
+#include "number_text.h"
+
+namespace cp {
+namespace {
+
+TEST(NumberText, ShortestText) {
+  EXPECT_EQ(shortest_text(6.0f), "6");
+  EXPECT_EQ(shortest_text(6.5f), "6.5");
+  EXPECT_EQ(shortest_text(12.0), "12");
+  EXPECT_EQ(shortest_text(0.1f), "0.1");  // its own 32-bit text, not 0.10000000149
+}
+
+struct PatternRow {
+  const char* name;
+  double value;
+  int decimals;
+  const char* pattern;  // the pattern alone: halves away from zero
+  const char* rounded;  // rounded first: halves to even
+};
+
+class NumberPattern : public testing::TestWithParam<PatternRow> {};
+
+TEST_P(NumberPattern, BothRoundings) {
+  const auto& row = GetParam();
+  EXPECT_EQ(pattern_text(row.value, row.decimals), row.pattern);
+  EXPECT_EQ(rounded_text(row.value, row.decimals), row.rounded);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, NumberPattern,
+    testing::Values(PatternRow{"tie_0_125", 0.125, 2, "0.13", "0.12"},
+                    PatternRow{"tie_0_375", 0.375, 2, "0.38", "0.38"},
+                    PatternRow{"whole", 12, 2, "12.00", "12.00"},
+                    PatternRow{"half", 0.5, 2, "0.50", "0.50"},
+                    PatternRow{"three_decimals", 3.5, 3, "3.500", "3.500"},
+                    PatternRow{"negative", -12.25, 3, "-12.250", "-12.250"},
+                    PatternRow{"round_up", 123.4567, 3, "123.457", "123.457"},
+                    PatternRow{"typed_tie", 123.4565, 3, "123.457", "123.456"},
+                    PatternRow{"typed_tie_odd", 123.4575, 3, "123.458", "123.458"},
+                    PatternRow{"negative_tie", -0.125, 2, "-0.13", "-0.12"},
+                    PatternRow{"carry_through", 9.9996, 3, "10.000", "10.000"},
+                    PatternRow{"carry_negative", -99.9995, 3, "-100.000", "-100.000"},
+                    PatternRow{"negative_to_zero", -0.0004, 3, "0.000", "0.000"},
+                    PatternRow{"negative_zero", -0.0, 2, "0.00", "0.00"},
+                    PatternRow{"tie_to_even_whole", 2.5, 0, "3", "2"},
+                    PatternRow{"tiny", 1e-300, 5, "0.00000", "0.00000"},
+                    PatternRow{"huge", 1e20, 3, "100000000000000000000.000",
+                               "100000000000000000000.000"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(NumberText, SingleValuesAreJudgedOnTheirOwnText) {
+  EXPECT_EQ(rounded_text(-3.5249f, 2), "-3.52");
+  EXPECT_EQ(rounded_text(0.125f, 2), "0.12");
+  EXPECT_EQ(pattern_text(0.125f, 2), "0.13");
+  // 0.145f is 0.14499999582767487 in binary, but the user sees 0.145: a tie.
+  EXPECT_EQ(pattern_text(0.145f, 2), "0.15");
+  EXPECT_EQ(rounded_text(0.145f, 2), "0.14");
+}
+
+struct DmsRow {
+  const char* name;
+  double dms;
+  double degrees;
+};
+
+class Dms : public testing::TestWithParam<DmsRow> {};
+
+TEST_P(Dms, ReadsTheDigitsAsTyped) {
+  EXPECT_NEAR(dms_to_degrees(GetParam().dms), GetParam().degrees, 1e-12);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Dms,
+    testing::Values(DmsRow{"azimuth", 123.4530, 123 + 45 / 60.0 + 30 / 3600.0},
+                    DmsRow{"hundredths_of_seconds", 123.453012, 123 + 45 / 60.0 + 30.12 / 3600.0},
+                    DmsRow{"half_degree", 30.3, 30.5},
+                    DmsRow{"one_minute_digit", 123.4, 123 + 40 / 60.0},
+                    DmsRow{"binary_trap_0_29", 0.29, 29 / 60.0},
+                    DmsRow{"binary_trap_1_13", 1.13, 1 + 13 / 60.0},
+                    DmsRow{"binary_trap_2_07", 2.07, 2 + 7 / 60.0},
+                    DmsRow{"binary_trap_4_35", 4.35, 4 + 35 / 60.0},
+                    DmsRow{"binary_trap_35_05", 35.05, 35 + 5 / 60.0},
+                    DmsRow{"negative", -30.3, -30.5},
+                    DmsRow{"whole", 90, 90},
+                    DmsRow{"zero", 0, 0},
+                    DmsRow{"unchecked_minutes", 10.75, 10 + 75 / 60.0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(NumberInput, WhatReadsAsANumber) {
+  EXPECT_EQ(read_double("12"), 12);
+  EXPECT_EQ(read_double("  -3.5 "), -3.5);
+  EXPECT_EQ(read_double("+2"), 2);
+  EXPECT_EQ(read_double(".5"), 0.5);
+  EXPECT_EQ(read_double("5."), 5);
+  EXPECT_EQ(read_double("1e3"), 1000);
+  EXPECT_EQ(read_double("1E-3"), 0.001);
+  EXPECT_EQ(read_double("１２３．５"), 123.5);       // full-width digits and point
+  EXPECT_EQ(read_double("　－４５　"), -45);         // ideographic spaces, full-width minus
+  EXPECT_EQ(read_double("１ｅ２"), 100);
+  EXPECT_EQ(read_double("1e-300"), 1e-300);
+}
+
+TEST(NumberInput, WhatDoesNot) {
+  for (const char* text : {"", "   ", "abc", "12abc", "1,5", "1.2.3", ".", "-", "e5", "1e",
+                           "1e+", "0x10", "inf", "nan", "1e400", "1 2", "１２ａ", "\xff"}) {
+    EXPECT_FALSE(read_double(text)) << '"' << text << '"';
+  }
+}
+
+TEST(NumberInput, ConfirmationMeansWrongOnlyForZero) {
+  for (const char* wrong : {"0", "0.0", " 0 ", "-0", "０", "0e5"}) EXPECT_TRUE(reads_as_zero(wrong)) << wrong;
+  for (const char* right : {"", "1", "a", "0a", "00.1", " "}) EXPECT_FALSE(reads_as_zero(right)) << right;
+}
+
+TEST(NumberInput, SinglePrecisionCount) {
+  EXPECT_EQ(read_float("6"), 6.0f);
+  EXPECT_FALSE(read_float("1e39"));  // beyond a 32-bit float
+}
+
+}  // namespace
+}  // namespace cp

@@ -1,0 +1,49 @@
+#include "record_dump.h"
+
+#include "number_text.h"
+
+namespace cp {
+namespace {
+
+template <typename Real>
+void scalar(std::string& out, const char* name, Real value) {
+  out += std::string(name) + " " + shortest_text(value) + "\n";
+}
+
+void list(std::string& out, const char* name, const std::vector<double>& values) {
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    out += std::string(name) + "(" + std::to_string(i) + ") " + shortest_text(values[i]) + "\n";
+  }
+}
+
+}  // namespace
+
+std::string record_dump(const SessionRecord& r) {
+  std::string out;
+  scalar(out, "Xa", r.Xa);
+  scalar(out, "Ya", r.Ya);
+  scalar(out, "Xb", r.Xb);
+  scalar(out, "Yb", r.Yb);
+  scalar(out, "w", r.w);
+  scalar(out, "K", r.K);
+  scalar(out, "Ta", r.Ta);
+  scalar(out, "Qa", r.Qa);
+  scalar(out, "Px", r.Px);
+  scalar(out, "Py", r.Py);
+  scalar(out, "ms", r.ms);
+  scalar(out, "mx", r.mx);
+  scalar(out, "my", r.my);
+  scalar(out, "md", r.md);
+  scalar(out, "N", r.N);
+  scalar(out, "L", r.L);
+  for (std::size_t i = 0; i < r.names.size(); ++i) {
+    out += "name(" + std::to_string(i) + ") " + r.names[i] + "\n";
+  }
+  list(out, "observed", r.observed);
+  list(out, "S", r.S);
+  list(out, "X", r.X);
+  list(out, "Y", r.Y);
+  return out;
+}
+
+}  // namespace cp

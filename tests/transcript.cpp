@@ -1,0 +1,72 @@
+// Drives the real Calculate command from a script of answers and writes everything the
+// user would see, one event per line: the golden transcripts are made and checked with it.
+//
+// Input (stdin): one answer per line. Output (stdout): "=== calculate" at each run,
+// "? prompt", "> answer", "Control=text", "! message", then "=== report" and
+// "=== record". Exits 3 when the answers ran out while a prompt waited.
+#include <iostream>
+#include <string>
+
+#include "calculate.h"
+#include "layout.h"
+#include "record_dump.h"
+
+namespace {
+
+struct AnswersRanOut {};
+
+class ScriptedPrompt : public cp::ModalPrompt {
+ public:
+  std::string ask(const std::string& text) override {
+    std::cout << "? " << text << '\n';
+    std::string answer;
+    if (!std::getline(std::cin, answer)) throw AnswersRanOut{};
+    if (!answer.empty() && answer.back() == '\r') answer.pop_back();
+    std::cout << "> " << answer << '\n';
+    return answer;
+  }
+};
+
+class PrintedFields : public cp::FieldText {
+ public:
+  void set(std::string_view control, const std::string& text) override {
+    std::cout << control << '=' << text << '\n';
+  }
+};
+
+class PrintedMessage : public cp::Message {
+ public:
+  void show(const std::string& text) override { std::cout << "! " << text << '\n'; }
+};
+
+bool answers_remain() { return std::cin.peek() != std::char_traits<char>::eof(); }
+
+}  // namespace
+
+int main() {
+  std::ios::sync_with_stdio(false);
+  ScriptedPrompt prompt;
+  PrintedFields fields;
+  PrintedMessage message;
+  cp::SessionRecord record;
+  bool ran_out = false;
+  do {
+    std::cout << "=== calculate\n";
+    try {
+      cp::calculate({prompt, fields, message}, record);
+    } catch (const AnswersRanOut&) {
+      std::cout << "# answers ran out\n";
+      ran_out = true;
+    }
+  } while (!ran_out && answers_remain());
+
+  std::cout << "=== report\n";
+  if (const auto rows = cp::report_rows(record)) {
+    for (const auto& row : *rows) std::cout << cp::row_text(row) << '\n';
+  } else {
+    std::cout << "! " << cp::report_refusal() << '\n';
+  }
+  std::cout << "=== record\n" << cp::record_dump(record);
+  std::cout.flush();
+  return ran_out ? 3 : 0;
+}
