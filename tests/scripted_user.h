@@ -1,0 +1,36 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "ports.h"
+
+namespace cp::testing_support {
+
+// Answers the prompts from a list and keeps what the command showed.
+struct ScriptedUser : ModalPrompt, FieldText, Message {
+  struct RanOut {};
+
+  std::vector<std::string> answers;
+  std::size_t next = 0;
+  std::vector<std::string> prompts;
+  std::vector<std::string> messages;
+  std::map<std::string, std::string, std::less<>> fields;
+
+  explicit ScriptedUser(std::vector<std::string> script) : answers(std::move(script)) {}
+
+  std::string ask(const std::string& text) override {
+    prompts.push_back(text);
+    if (next >= answers.size()) throw RanOut{};
+    return answers[next++];
+  }
+  void set(std::string_view control, const std::string& text) override {
+    fields[std::string(control)] = text;
+  }
+  void show(const std::string& text) override { messages.push_back(text); }
+
+  UserPorts ports() { return {*this, *this, *this}; }
+};
+
+}  // namespace cp::testing_support
