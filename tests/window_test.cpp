@@ -1,0 +1,173 @@
+// The real window, offscreen: a whole calculation answered through the real prompt
+// dialogs, a cancelled prompt, the layout as rendered, and the print command.
+#include <QApplication>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "layout.h"
+#include "layout_table.h"
+#include "main_window.h"
+#include "print_report.h"
+
+namespace cp {
+namespace {
+
+// Answers every modal dialog that opens: prompts from the list (Esc for "<esc>"),
+// message boxes by OK. A prompt with no answer left is cancelled and counted as a
+// failure, so that a test fails rather than hangs.
+class DialogAnswerer : public QObject {
+ public:
+  explicit DialogAnswerer(QStringList script) : answers(std::move(script)) {
+    connect(&timer, &QTimer::timeout, this, [this] { answer_open_dialog(); });
+    timer.start(5);
+  }
+
+  QStringList answers;
+  QStringList prompts;
+  QStringList messages;
+  int unexpected = 0;
+
+ private:
+  void answer_open_dialog() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || !modal->isVisible()) return;
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+      messages << box->text();
+      box->accept();
+      return;
+    }
+    if (modal->objectName() != "prompt") {
+      ++unexpected;
+      modal->close();
+      return;
+    }
+    prompts << modal->findChild<QLabel*>()->text();
+    auto* edit = modal->findChild<QLineEdit*>();
+    if (answers.isEmpty()) {
+      ++unexpected;
+      QTest::keyClick(edit, Qt::Key_Escape);
+      return;
+    }
+    const QString answer = answers.takeFirst();
+    if (answer == "<esc>") {
+      QTest::keyClick(edit, Qt::Key_Escape);
+    } else {
+      QTest::keyClicks(edit, answer);
+      QTest::keyClick(edit, Qt::Key_Return);
+    }
+  }
+
+  QTimer timer;
+};
+
+// The regular N = 3 figure oriented by Q2 = 30 from T0 = 0.
+QStringList regular_figure() {
+  const QString radial = "57.73502691896258";
+  QStringList a{"3", "0", "", "0", "", "0", "", "0", "", "0", "", "0", "", "30", ""};
+  a << "A" << "P1" << "P2" << "C" << "A";
+  for (int i = 0; i < 3; ++i) a << radial << "" << "100" << "";
+  for (int k = 0; k < 5; ++k) a << "";
+  return a;
+}
+
+QString text_of(MainWindow& window, const char* name) {
+  return static_cast<QLineEdit*>(window.control(name))->text();
+}
+
+void click(MainWindow& window, const char* button) {
+  QTest::mouseClick(static_cast<QPushButton*>(window.control(button)), Qt::LeftButton);
+}
+
+class WindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void wholeCalculationThroughTheDialogs() {
+    MainWindow window;
+    window.show();
+    DialogAnswerer answerer(regular_figure());
+    click(window, "Command1");
+    QCOMPARE(answerer.unexpected, 0);
+    QVERIFY(answerer.answers.isEmpty());
+    QCOMPARE(answerer.prompts.first(), QStringLiteral("请输入三角形个数 N:"));
+    QVERIFY(window.record().complete);
+    QCOMPARE(text_of(window, "Text50"), QStringLiteral(" 中心多边形共有3个三角形"));
+    QCOMPARE(text_of(window, "Text1"), QStringLiteral("独立多边形由外方位角定向"));
+    QCOMPARE(text_of(window, "Text12"), QStringLiteral("0.00秒"));
+    QCOMPARE(text_of(window, "Text14"), QStringLiteral("4.2292"));
+    QCOMPARE(text_of(window, "Text21"), QStringLiteral("  现在输出"));
+    QCOMPARE(text_of(window, "Text9"), QStringLiteral("  A"));
+    QCOMPARE(text_of(window, "Text10"), QStringLiteral(" 0.000"));
+  }
+
+  void cancelledNumberEndsTheRunWithAMessage() {
+    MainWindow window;
+    window.show();
+    {
+      DialogAnswerer answerer({"6", "<esc>"});
+      click(window, "Command1");
+      QCOMPARE(answerer.unexpected, 0);
+      QCOMPARE(answerer.messages, QStringList{QStringLiteral("没有输入 Xa 的数值，计算中止")});
+      QCOMPARE(text_of(window, "Text50"), QStringLiteral(" 中心多边形共有6个三角形"));
+      QVERIFY(!window.record().complete);
+    }
+    DialogAnswerer again(regular_figure());  // the window is still usable
+    click(window, "Command1");
+    QCOMPARE(again.unexpected, 0);
+    QVERIFY(window.record().complete);
+  }
+
+  void printBeforeAnyCalculationRefuses() {
+    MainWindow window;
+    window.show();
+    DialogAnswerer answerer({});
+    click(window, "Command3");
+    QCOMPARE(answerer.messages, QStringList{QString::fromStdString(report_refusal())});
+    QCOMPARE(answerer.unexpected, 0);
+  }
+
+  void layoutAsRendered() {
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QImage image = window.grab().toImage();
+    image.save(QCoreApplication::applicationDirPath() + "/main_window.png");
+    QCOMPARE(image.width(), (kClientWidth + 7) / kTwipsPerPixel);
+    QCOMPARE(image.height(), (kClientHeight + 7) / kTwipsPerPixel);
+    QCOMPARE(image.pixelColor(5, image.height() - 5), QColor(192, 255, 255));
+    // The blue frame at its twips positions: top edge, left edge, the divider.
+    for (const QPoint p : {QPoint(300, 3120 / 15), QPoint(2280 / 15, 400), QPoint(5280 / 15, 500)}) {
+      const QColor c = image.pixelColor(p);
+      QVERIFY2(c.blue() > 200 && c.red() < 60 && c.green() < 60, qPrintable(c.name()));
+    }
+    std::vector<QRect> fields;
+    for (const ControlSpec& spec : window_controls()) {
+      QWidget* widget = spec.name[0] ? window.control(spec.name) : nullptr;
+      if (widget) QVERIFY2(window.rect().contains(widget->geometry()), spec.name);
+      if (spec.kind == Kind::Field) fields.push_back(widget->geometry());
+    }
+    QCOMPARE(fields.size(), std::size_t{24});
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+      // Neighbouring fields share a border pixel in the layout (Text8, Text19, Text20),
+      // no more.
+      for (std::size_t j = i + 1; j < fields.size(); ++j) {
+        const QRect common = fields[i].intersected(fields[j]);
+        QVERIFY(common.isEmpty() || common.width() <= 1 || common.height() <= 1);
+      }
+    }
+  }
+};
+
+}  // namespace
+}  // namespace cp
+
+QTEST_MAIN(cp::WindowTest)
+#include "window_test.moc"

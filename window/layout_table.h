@@ -1,0 +1,46 @@
+#pragma once
+
+#include <vector>
+
+#include "fonts.h"
+
+// The main window as data: every control and every line, in twips from the top-left
+// corner of the client area (15 twips to a device-independent pixel).
+namespace cp {
+
+struct Rgb {
+  int r, g, b;
+};
+
+enum class Kind { Label, Field, Button };
+
+struct FontSpec {
+  Face face;
+  double points;
+  bool bold;
+};
+
+struct ControlSpec {
+  const char* name;     // the control's name, for fields and buttons
+  Kind kind;
+  int left, top, width, height;
+  const char* caption;  // labels and buttons
+  FontSpec font;
+  Rgb background;
+};
+
+struct LineSpec {
+  int x1, y1, x2, y2;
+  Rgb colour;
+  int width;  // pixels
+};
+
+inline constexpr int kTwipsPerPixel = 15;
+inline constexpr int kClientWidth = 13100;   // twips
+inline constexpr int kClientHeight = 9735;   // twips
+inline constexpr Rgb kWindowBackground{192, 255, 255};
+
+const std::vector<ControlSpec>& window_controls();
+const std::vector<LineSpec>& window_lines();
+
+}  // namespace cp

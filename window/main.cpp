@@ -1,0 +1,11 @@
+#include <QApplication>
+
+#include "main_window.h"
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationDisplayName(cp::kProgramTitle);
+  cp::MainWindow window;
+  window.show();
+  return QApplication::exec();
+}

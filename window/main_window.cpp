@@ -1,0 +1,105 @@
+#include "main_window.h"
+
+#include <algorithm>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+
+#include "calculate.h"
+#include "layout_table.h"
+#include "print_report.h"
+
+namespace cp {
+namespace {
+
+int px(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
+
+QRect rect_of(const ControlSpec& spec) {
+  return {px(spec.left), px(spec.top), px(spec.width), px(spec.height)};
+}
+
+QColor colour(Rgb rgb) { return {rgb.r, rgb.g, rgb.b}; }
+
+QString colour_css(Rgb rgb) { return QString("rgb(%1, %2, %3)").arg(rgb.r).arg(rgb.g).arg(rgb.b); }
+
+}  // namespace
+
+MainWindow::MainWindow() {
+  setWindowTitle(kProgramTitle);
+  setObjectName("MainWindow");
+  setAutoFillBackground(true);
+  QPalette palette;
+  palette.setColor(QPalette::Window, colour(kWindowBackground));
+  setPalette(palette);
+  setFixedSize(px(kClientWidth), px(kClientHeight));
+  build();
+}
+
+void MainWindow::build() {
+  for (const ControlSpec& spec : window_controls()) {
+    QWidget* widget = nullptr;
+    const QString caption = QString::fromUtf8(spec.caption);
+    switch (spec.kind) {
+      case Kind::Label: {
+        auto* label = new QLabel(caption, this);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setWordWrap(spec.height > 2 * 255);
+        widget = label;
+        break;
+      }
+      case Kind::Field: {
+        auto* field = new QLineEdit(this);
+        field->setReadOnly(true);  // the program never reads a field; it can still be copied
+        field->setStyleSheet("QLineEdit { background: " + colour_css(spec.background) +
+                             "; padding: 0px; }");
+        fields_.add(spec.name, field);
+        widget = field;
+        break;
+      }
+      case Kind::Button: {
+        auto* button = new QPushButton(caption, this);
+        button->setStyleSheet("QPushButton { background: " + colour_css(spec.background) + "; }");
+        widget = button;
+        break;
+      }
+    }
+    widget->setFont(layout_font(spec.font.face, spec.font.points, spec.font.bold));
+    QRect rect = rect_of(spec);
+    if (spec.kind == Kind::Label) {
+      // A label shows its whole caption: where the fallback face is larger than the
+      // stored size allows, it grows to the right and down (labels are transparent).
+      const QSize needed = widget->sizeHint();
+      if (!static_cast<QLabel*>(widget)->wordWrap()) rect.setWidth(std::max(rect.width(), needed.width()));
+      rect.setHeight(std::max(rect.height(), widget->fontMetrics().height()));
+    }
+    widget->setGeometry(rect);
+    if (*spec.name) {
+      widget->setObjectName(spec.name);
+      controls_.insert(spec.name, widget);
+    }
+  }
+  connect(static_cast<QPushButton*>(controls_.value("Command1")), &QPushButton::clicked, this,
+          &MainWindow::calculate_clicked);
+  connect(static_cast<QPushButton*>(controls_.value("Command2")), &QPushButton::clicked,
+          qApp, &QApplication::quit);
+  connect(static_cast<QPushButton*>(controls_.value("Command3")), &QPushButton::clicked, this,
+          &MainWindow::print_clicked);
+}
+
+void MainWindow::paintEvent(QPaintEvent* event) {
+  QWidget::paintEvent(event);
+  QPainter painter(this);
+  for (const LineSpec& line : window_lines()) {
+    painter.setPen(QPen(colour(line.colour), line.width));
+    painter.drawLine(px(line.x1), px(line.y1), px(line.x2), px(line.y2));
+  }
+}
+
+void MainWindow::calculate_clicked() { calculate({prompt_, fields_, message_}, record_); }
+
+void MainWindow::print_clicked() { print_report(record_, this, message_); }
+
+}  // namespace cp
