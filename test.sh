@@ -20,3 +20,10 @@ export QT_QPA_PLATFORM=offscreen
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j2
 (cd build && ctest --output-on-failure -j2)
+
+# The same suite, without the window, under AddressSanitizer and UndefinedBehaviorSanitizer:
+# any report aborts its test.
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCP_SANITIZE=ON -DCP_WITH_QT=OFF
+cmake --build build-sanitize -j2
+(cd build-sanitize && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j2)

@@ -25,6 +25,8 @@ struct PatternRow {
   const char* rounded;  // rounded first: halves to even
 };
 
+void PrintTo(const PatternRow& row, std::ostream* out) { *out << row.name; }
+
 class NumberPattern : public testing::TestWithParam<PatternRow> {};
 
 TEST_P(NumberPattern, BothRoundings) {
@@ -69,6 +71,8 @@ struct DmsRow {
   double dms;
   double degrees;
 };
+
+void PrintTo(const DmsRow& row, std::ostream* out) { *out << row.name; }
 
 class Dms : public testing::TestWithParam<DmsRow> {};
 

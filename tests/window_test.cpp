@@ -149,10 +149,10 @@ class WindowTest : public QObject {
       QVERIFY2(c.blue() > 200 && c.red() < 60 && c.green() < 60, qPrintable(c.name()));
     }
     std::vector<QRect> fields;
-    for (const ControlSpec& spec : window_controls()) {
-      QWidget* widget = spec.name[0] ? window.control(spec.name) : nullptr;
-      if (widget) QVERIFY2(window.rect().contains(widget->geometry()), spec.name);
-      if (spec.kind == Kind::Field) fields.push_back(widget->geometry());
+    for (const ControlSpec& entry : window_controls()) {
+      QWidget* widget = entry.name[0] ? window.control(entry.name) : nullptr;
+      if (widget) QVERIFY2(window.rect().contains(widget->geometry()), entry.name);
+      if (entry.kind == Kind::Field) fields.push_back(widget->geometry());
     }
     QCOMPARE(fields.size(), std::size_t{24});
     for (std::size_t i = 0; i < fields.size(); ++i) {

@@ -17,8 +17,8 @@ namespace {
 
 int px(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
 
-QRect rect_of(const ControlSpec& spec) {
-  return {px(spec.left), px(spec.top), px(spec.width), px(spec.height)};
+QRect rect_of(const ControlSpec& entry) {
+  return {px(entry.left), px(entry.top), px(entry.width), px(entry.height)};
 }
 
 QColor colour(Rgb rgb) { return {rgb.r, rgb.g, rgb.b}; }
@@ -39,36 +39,36 @@ MainWindow::MainWindow() {
 }
 
 void MainWindow::build() {
-  for (const ControlSpec& spec : window_controls()) {
+  for (const ControlSpec& entry : window_controls()) {
     QWidget* widget = nullptr;
-    const QString caption = QString::fromUtf8(spec.caption);
-    switch (spec.kind) {
+    const QString caption = QString::fromUtf8(entry.caption);
+    switch (entry.kind) {
       case Kind::Label: {
         auto* label = new QLabel(caption, this);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setWordWrap(spec.height > 2 * 255);
+        label->setWordWrap(entry.height > 2 * 255);
         widget = label;
         break;
       }
       case Kind::Field: {
         auto* field = new QLineEdit(this);
         field->setReadOnly(true);  // the program never reads a field; it can still be copied
-        field->setStyleSheet("QLineEdit { background: " + colour_css(spec.background) +
+        field->setStyleSheet("QLineEdit { background: " + colour_css(entry.background) +
                              "; padding: 0px; }");
-        fields_.add(spec.name, field);
+        fields_.add(entry.name, field);
         widget = field;
         break;
       }
       case Kind::Button: {
         auto* button = new QPushButton(caption, this);
-        button->setStyleSheet("QPushButton { background: " + colour_css(spec.background) + "; }");
+        button->setStyleSheet("QPushButton { background: " + colour_css(entry.background) + "; }");
         widget = button;
         break;
       }
     }
-    widget->setFont(layout_font(spec.font.face, spec.font.points, spec.font.bold));
-    QRect rect = rect_of(spec);
-    if (spec.kind == Kind::Label) {
+    widget->setFont(layout_font(entry.font.face, entry.font.points, entry.font.bold));
+    QRect rect = rect_of(entry);
+    if (entry.kind == Kind::Label) {
       // A label shows its whole caption: where the fallback face is larger than the
       // stored size allows, it grows to the right and down (labels are transparent).
       const QSize needed = widget->sizeHint();
@@ -76,9 +76,9 @@ void MainWindow::build() {
       rect.setHeight(std::max(rect.height(), widget->fontMetrics().height()));
     }
     widget->setGeometry(rect);
-    if (*spec.name) {
-      widget->setObjectName(spec.name);
-      controls_.insert(spec.name, widget);
+    if (*entry.name) {
+      widget->setObjectName(entry.name);
+      controls_.insert(entry.name, widget);
     }
   }
   connect(static_cast<QPushButton*>(controls_.value("Command1")), &QPushButton::clicked, this,
