@@ -10,6 +10,7 @@ enum class FaultKind {
   NoTriangle,          // three sides that form no triangle: |cos| > 1
   DegenerateTriangle,  // a cosine of exactly ±1: an angle of 0 or 180 degrees
   ZeroConditionSum,    // [aa] = 0: the correlate cannot be formed
+  SideNotPositive,     // a correction that leaves a side of zero or negative length
   NegativeWeight,      // a weight reciprocal below zero
   NotFinite,           // a value that would be NaN or infinite
 };

@@ -47,6 +47,9 @@ std::string fault_message(const Fault& fault) {
       return triangle_sides(fault) + " 构成的三角形有 0 度或 180 度的角，计算中止";
     case FaultKind::ZeroConditionSum:
       return "条件方程系数的平方和 [aa] 为零，无法求联系数 K，计算中止";
+    case FaultKind::SideNotPositive:
+      return "平差改正后边长 S(" + number(fault.index) + ")=" + shortest_text(fault.value) +
+             " 不为正，观测边长有粗差，计算中止";
     case FaultKind::NegativeWeight:
       return quantity_name(fault) + " 为负数（" + shortest_text(fault.value) + "），计算中止";
     case FaultKind::NotFinite:

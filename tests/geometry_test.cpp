@@ -120,6 +120,23 @@ TEST(Triangles, FaultsNameTheTriangleAndItsSides) {
   }
 }
 
+TEST(Adjustment, ACorrectionThatLeavesNoSideEndsTheRun) {
+  // Three central angles of 150 degrees: the closure of 90 degrees draws from the
+  // millimetre perimeter side of the fourth triangle a correction longer than itself.
+  SessionRecord record;
+  record.N = 4;
+  size_session_record(record, 4);
+  record.S = {0, 100, 193.185, 100, 193.185, 100, 193.185, 100, 0.001, 0};
+  prepare_sides(record);
+  TriangleAngles angles = first_solution(record.S, 4);
+  try {
+    adjust_sides(record, angles, Configuration::OutsideAzimuth, closure(angles.sum_gamma));
+    ADD_FAILURE() << "no fault";
+  } catch (const Fault& fault) {
+    EXPECT_EQ(fault.kind, FaultKind::SideNotPositive);
+  }
+}
+
 TEST(Traverse, FirstAzimuthRulesAndNormalisation) {
   TriangleAngles angles;
   angles.alpha = {0, 30, 0, 0, 0};
