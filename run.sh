@@ -3,17 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake g++ make libgtest-dev qt6-base-dev fonts-noto-cjk)
-missing=()
-for package in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
-    missing+=("$package")
-done
-if ((${#missing[@]})); then
-  echo "installing: ${missing[*]}"
-  apt-get update
-  DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+scripts/install-missing.sh cmake g++ make libgtest-dev qt6-base-dev fonts-noto-cjk
 
 cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release
 cmake --build build-release -j2 --target central-polygon

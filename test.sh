@@ -3,18 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev fonts-noto-cjk
-          poppler-utils xvfb xauth)
-missing=()
-for package in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
-    missing+=("$package")
-done
-if ((${#missing[@]})); then
-  echo "installing: ${missing[*]}"
-  apt-get update
-  DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+scripts/install-missing.sh cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev fonts-noto-cjk \
+  poppler-utils
 
 export QT_QPA_PLATFORM=offscreen
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
