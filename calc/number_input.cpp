@@ -80,6 +80,18 @@ bool has_number_grammar(std::string_view text) {
   return i == text.size();
 }
 
+// The answer in plain ASCII with blanks trimmed, or nothing where it is no number.
+std::optional<std::string> number_form(std::string_view answer) {
+  auto ascii = to_ascii(answer);
+  if (!ascii) return std::nullopt;
+  const auto first = ascii->find_first_not_of(" \t");
+  if (first == std::string::npos) return std::nullopt;
+  const auto last = ascii->find_last_not_of(" \t");
+  std::string trimmed = ascii->substr(first, last - first + 1);
+  if (!has_number_grammar(trimmed)) return std::nullopt;
+  return trimmed;
+}
+
 template <typename Real>
 std::optional<Real> read_real(std::string_view answer) {
   const auto form = number_form(answer);
@@ -96,16 +108,6 @@ std::optional<Real> read_real(std::string_view answer) {
 
 }  // namespace
 
-std::optional<std::string> number_form(std::string_view answer) {
-  auto ascii = to_ascii(answer);
-  if (!ascii) return std::nullopt;
-  const auto first = ascii->find_first_not_of(" \t");
-  if (first == std::string::npos) return std::nullopt;
-  const auto last = ascii->find_last_not_of(" \t");
-  std::string trimmed = ascii->substr(first, last - first + 1);
-  if (!has_number_grammar(trimmed)) return std::nullopt;
-  return trimmed;
-}
 
 std::optional<double> read_double(std::string_view answer) { return read_real<double>(answer); }
 std::optional<float> read_float(std::string_view answer) { return read_real<float>(answer); }

@@ -13,9 +13,6 @@
 // value. Nothing else reads as a number: "12abc", "1,5" and "" do not.
 namespace cp {
 
-// The answer in plain ASCII with blanks trimmed, or nothing where it is no number.
-std::optional<std::string> number_form(std::string_view answer);
-
 std::optional<double> read_double(std::string_view answer);
 std::optional<float> read_float(std::string_view answer);
 

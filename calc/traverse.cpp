@@ -41,6 +41,15 @@ Leg first_leg(Configuration m, OrientationAngle angle, int n) {
   return leg;
 }
 
+double angle_of(const TriangleAngles& angles, Corner corner, int triangle) {
+  switch (corner) {
+    case Corner::Alpha: return angles.alpha[triangle];
+    case Corner::Beta: return angles.beta[triangle];
+    case Corner::Gamma: return angles.gamma[triangle];
+  }
+  return 0;
+}
+
 }  // namespace
 
 std::vector<Leg> traverse_plan(Configuration m, OrientationAngle angle, int n) {
@@ -84,14 +93,6 @@ double orientation_base(const Orientation& orientation) {
   return orientation.T0;
 }
 
-double angle_of(const TriangleAngles& angles, Corner corner, int triangle) {
-  switch (corner) {
-    case Corner::Alpha: return angles.alpha[triangle];
-    case Corner::Beta: return angles.beta[triangle];
-    case Corner::Gamma: return angles.gamma[triangle];
-  }
-  return 0;
-}
 
 std::vector<double> run_traverse(const std::vector<Leg>& legs, double base,
                                  const TriangleAngles& angles, SessionRecord& record) {

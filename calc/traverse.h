@@ -41,8 +41,6 @@ std::vector<Leg> traverse_plan(Configuration m, OrientationAngle angle, int n);
 // The azimuth the first leg starts from: T0, plus the orientation angle where one is used.
 double orientation_base(const Orientation& orientation);
 
-double angle_of(const TriangleAngles& angles, Corner corner, int triangle);
-
 // Carries azimuths and coordinates along the legs, from X(0) = Xa and Y(0) = Ya. Returns
 // the azimuths Az(0..N+1) and fills X and Y of the record point by point.
 std::vector<double> run_traverse(const std::vector<Leg>& legs, double base,
