@@ -63,6 +63,7 @@ void print_report(const SessionRecord& record, QWidget* owner, Message& message)
   if (!QPrinterInfo::availablePrinterNames().isEmpty()) {
     QPrinter printer(QPrinterInfo::defaultPrinter());
     printer.setDocName(kProgramTitle);
+    printer.setFullPage(true);  // the margins are measured from the edge of the paper
     render_report(*rows, printer);
     if (printer.printerState() == QPrinter::Error) message.show(kPrinterFailed);
     return;
