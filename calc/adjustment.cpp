@@ -6,14 +6,6 @@
 #include "fault.h"
 
 namespace cp {
-namespace {
-
-void require_finite(double value, Quantity quantity, int index) {
-  if (!std::isfinite(value)) throw Fault{FaultKind::NotFinite, quantity, index};
-}
-
-}  // namespace
-
 float closure(double sum_gamma) {
   return static_cast<float>((sum_gamma - kFullTurn) * kSecondsPerDegree);
 }
@@ -43,11 +35,11 @@ Adjustment adjust_sides(SessionRecord& record, TriangleAngles& angles, Configura
     require_finite(a[2 * i], Quantity::Coefficient, 2 * i);
     adjustment.aa = (adjustment.aa + a[2 * i - 1] * a[2 * i - 1]) + a[2 * i] * a[2 * i];
   }
-  require_finite(adjustment.aa, Quantity::Coefficient, 0);
+  require_finite(adjustment.aa, Quantity::Coefficient);
   if (adjustment.aa == 0) throw Fault{FaultKind::ZeroConditionSum};
 
   adjustment.K = -static_cast<double>(w) / adjustment.aa;
-  require_finite(adjustment.K, Quantity::Correlate, 0);
+  require_finite(adjustment.K, Quantity::Correlate);
   adjustment.v.assign(2 * n + 1, 0.0);
   for (int j = 1; j <= 2 * n; ++j) {
     const double v = adjustment.K * a[j];
@@ -57,7 +49,7 @@ Adjustment adjust_sides(SessionRecord& record, TriangleAngles& angles, Configura
     require_finite(S[j], Quantity::Correction, j);
     if (S[j] <= 0) throw Fault{FaultKind::SideNotPositive, Quantity::Correction, j, Solution::Adjusted, {}, S[j]};
   }
-  require_finite(adjustment.vv, Quantity::Correction, 0);
+  require_finite(adjustment.vv, Quantity::Correction);
   S[2 * n + 1] = S[1];
   return adjustment;
 }

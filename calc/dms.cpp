@@ -1,11 +1,11 @@
 #include "dms.h"
 
-#include <array>
 #include <charconv>
 #include <cmath>
 #include <string>
 
 #include "constants.h"
+#include "number_text.h"
 
 namespace cp {
 namespace {
@@ -19,11 +19,7 @@ double read_digits(const std::string& text) {
 }  // namespace
 
 double dms_to_degrees(double dms) {
-  std::array<char, 400> buffer{};
-  const auto end =
-      std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(dms),
-                    std::chars_format::fixed).ptr;
-  const std::string text(buffer.data(), end);
+  const std::string text = shortest_fixed_text(std::fabs(dms));
   const auto point = text.find('.');
   const std::string degrees_text = text.substr(0, point);
   std::string decimals = point == std::string::npos ? "" : text.substr(point + 1);

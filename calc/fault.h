@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 
 // A computation that cannot go on reports what failed as data; the dialogue turns it
 // into the one line the user reads.
@@ -41,5 +42,10 @@ struct Fault {
   std::array<double, 3> sides{};  // S(2i-1), S(2i), S(2i+1) of a triangle that failed
   double value = 0;               // the offending value where it is finite
 };
+
+// Ends the computation where a value would be NaN or infinite, naming what it is.
+inline void require_finite(double value, Quantity quantity, int index = 0) {
+  if (!std::isfinite(value)) throw Fault{FaultKind::NotFinite, quantity, index};
+}
 
 }  // namespace cp

@@ -28,9 +28,9 @@ double azimuth_of(double dx, double dy, double length) {
 
 KnownSide known_side(double dx, double dy) {
   const double length = std::sqrt(dx * dx + dy * dy);
-  if (!std::isfinite(length)) throw Fault{FaultKind::NotFinite, Quantity::LengthAB};
+  require_finite(length, Quantity::LengthAB);
   const double azimuth = azimuth_of(dx, dy, length);
-  if (!std::isfinite(azimuth)) throw Fault{FaultKind::NotFinite, Quantity::AzimuthAB};
+  require_finite(azimuth, Quantity::AzimuthAB);
   return {length, azimuth};
 }
 

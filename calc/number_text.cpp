@@ -13,15 +13,22 @@ enum class Ties { AwayFromZero, ToEven };
 // Large enough for the fixed text of any double, subnormals included.
 constexpr std::size_t kTextCapacity = 400;
 
+// The shortest text that reads back to the value, in fixed notation or in the shorter
+// of fixed and scientific.
 template <typename Real>
-std::string shortest_fixed(Real value) {
+std::string shortest(Real value, bool fixed) {
   if (!std::isfinite(value)) throw std::logic_error("number text: value is not finite");
   std::array<char, kTextCapacity> buffer{};
-  auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                    std::chars_format::fixed);
+  char* const first = buffer.data();
+  char* const last = buffer.data() + buffer.size();
+  const auto [end, error] = fixed ? std::to_chars(first, last, value, std::chars_format::fixed)
+                                  : std::to_chars(first, last, value);
   if (error != std::errc{}) throw std::logic_error("number text: value too long");
-  return std::string(buffer.data(), end);
+  return std::string(first, end);
 }
+
+template <typename Real>
+std::string shortest_fixed(Real value) { return shortest(value, true); }
 
 // Rounds the decimal digits of the shortest text to the given decimals.
 std::string round_decimal(const std::string& text, int decimals, Ties ties) {
@@ -65,18 +72,11 @@ std::string round_decimal(const std::string& text, int decimals, Ties ties) {
   return out;
 }
 
-template <typename Real>
-std::string shortest_general(Real value) {
-  std::array<char, kTextCapacity> buffer{};
-  auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-  if (error != std::errc{}) throw std::logic_error("number text: value too long");
-  return std::string(buffer.data(), end);
-}
-
 }  // namespace
 
-std::string shortest_text(double value) { return shortest_general(value); }
-std::string shortest_text(float value) { return shortest_general(value); }
+std::string shortest_text(double value) { return shortest(value, false); }
+std::string shortest_text(float value) { return shortest(value, false); }
+std::string shortest_fixed_text(double value) { return shortest_fixed(value); }
 
 std::string pattern_text(double value, int decimals) {
   return round_decimal(shortest_fixed(value), decimals, Ties::AwayFromZero);

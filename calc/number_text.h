@@ -14,6 +14,10 @@ namespace cp {
 std::string shortest_text(double value);
 std::string shortest_text(float value);
 
+// The shortest text in fixed notation that reads back to the value: 123.453, 1e20 in
+// all its digits. The digits a user typed, for reading them as degrees and minutes.
+std::string shortest_fixed_text(double value);
+
 // A fixed pattern alone ("0.000" for decimals = 3): exactly that many decimals, at least
 // one digit before the point, a leading minus for negatives; halves go away from zero.
 std::string pattern_text(double value, int decimals);

@@ -10,7 +10,7 @@ namespace {
 
 float stored_single(double value, Quantity quantity) {
   const auto single = static_cast<float>(value);
-  if (!std::isfinite(single)) throw Fault{FaultKind::NotFinite, quantity};
+  require_finite(single, quantity);
   return single;
 }
 
@@ -103,9 +103,8 @@ CoordinateCoefficients coordinate_coefficients(const std::vector<Leg>& legs, int
       break;
   }
   for (int s = 0; s <= 2 * n; ++s) {
-    if (!std::isfinite(f.fx[s]) || !std::isfinite(f.fy[s])) {
-      throw Fault{FaultKind::NotFinite, Quantity::CoordinateCoefficient, s};
-    }
+    require_finite(f.fx[s], Quantity::CoordinateCoefficient, s);
+    require_finite(f.fy[s], Quantity::CoordinateCoefficient, s);
   }
   return f;
 }

@@ -111,13 +111,12 @@ std::vector<double> run_traverse(const std::vector<Leg>& legs, double base,
     if (leg.back_azimuth) azimuth = azimuth + kHalfTurn;
     Az[k] = wrapped(azimuth, leg.wrap);
     const auto point = static_cast<int>(k);
-    if (!std::isfinite(Az[k])) throw Fault{FaultKind::NotFinite, Quantity::Azimuth, point};
+    require_finite(Az[k], Quantity::Azimuth, point);
     const double side = record.S[leg.side];
     X[k] = std::cos(Az[k] * kDegree) * side + X[k - 1];
     Y[k] = std::sin(Az[k] * kDegree) * side + Y[k - 1];
-    if (!std::isfinite(X[k]) || !std::isfinite(Y[k])) {
-      throw Fault{FaultKind::NotFinite, Quantity::Coordinate, point};
-    }
+    require_finite(X[k], Quantity::Coordinate, point);
+    require_finite(Y[k], Quantity::Coordinate, point);
   }
   return Az;
 }

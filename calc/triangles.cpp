@@ -26,9 +26,8 @@ Angles solve_triangle(const std::vector<double>& S, int i, Solution solution) {
   try {
     const double c_alpha = cosine_between(radial_before, perimeter, radial_after);
     const double c_gamma = cosine_between(radial_before, radial_after, perimeter);
-    if (!std::isfinite(c_alpha) || !std::isfinite(c_gamma)) {
-      throw Fault{FaultKind::NotFinite, Quantity::TriangleCosine};
-    }
+    require_finite(c_alpha, Quantity::TriangleCosine);
+    require_finite(c_gamma, Quantity::TriangleCosine);
     const double alpha = angle_from_cosine(c_alpha);
     const double gamma = angle_from_cosine(c_gamma);
     // The third angle is derived, so the three angles of a triangle sum to 180.
