@@ -18,16 +18,22 @@ constexpr int kAngleDecimals = 5;
 
 std::string blank_then(double value, int decimals) { return " " + pattern_text(value, decimals); }
 
+// A known value: echoed as a blank and the value as typed, one confirmation text
+// for the first answer and the repeats alike.
+ConfirmedEntry known_entry(std::string name, std::string_view ask, std::string_view correct,
+                           const char* field, std::string_view confirm, int decimals) {
+  return {std::move(name), std::string(ask), std::string(correct), confirm, confirm, field,
+          [decimals](double v) { return blank_then(v, decimals); }, {}, nullptr, {}};
+}
+
 ConfirmedEntry coordinate_entry(std::string name, std::string_view ask, std::string_view correct,
                                 const char* field) {
-  return {std::move(name), std::string(ask), std::string(correct), text::kConfirm1, text::kConfirm1,
-          field, [](double v) { return blank_then(v, kCoordinateDecimals); }, {}, nullptr, {}};
+  return known_entry(std::move(name), ask, correct, field, text::kConfirm1, kCoordinateDecimals);
 }
 
 ConfirmedEntry angle_entry(std::string name, std::string_view ask, std::string_view correct,
                            const char* field) {
-  return {std::move(name), std::string(ask), std::string(correct), text::kConfirm2, text::kConfirm2,
-          field, [](double v) { return blank_then(v, kAngleDecimals); }, {}, nullptr, {}};
+  return known_entry(std::move(name), ask, correct, field, text::kConfirm2, kAngleDecimals);
 }
 
 std::optional<std::string> refuse_triangle_count(double N) {

@@ -59,18 +59,20 @@ void title(Sheet& sheet, const SessionRecord& r) {
   sheet.blank(2);
 }
 
+void known_point(Sheet& sheet, std::string_view label, std::string_view x_name, double x,
+                 std::string_view y_name, double y) {
+  sheet.at(24, std::string(label))
+      .at(37, std::string(x_name) + pattern_text(x, 3))
+      .at(52, std::string(y_name) + pattern_text(y, 3))
+      .end_line();
+}
+
 void start_data(Sheet& sheet, const SessionRecord& r) {
   sheet.at(22, std::string(t::kStartData)).end_line();
   sheet.blank();
-  sheet.at(24, std::string(t::kPointA))
-      .at(37, std::string(t::kXa) + pattern_text(r.Xa, 3))
-      .at(52, std::string(t::kYa) + pattern_text(r.Ya, 3))
-      .end_line();
+  known_point(sheet, t::kPointA, t::kXa, r.Xa, t::kYa, r.Ya);
   if (has_point_b(r)) {
-    sheet.at(24, std::string(t::kPointB))
-        .at(37, std::string(t::kXb) + pattern_text(r.Xb, 3))
-        .at(52, std::string(t::kYb) + pattern_text(r.Yb, 3))
-        .end_line();
+    known_point(sheet, t::kPointB, t::kXb, r.Xb, t::kYb, r.Yb);
   } else {
     sheet.at(24, std::string(t::kAzimuth)).at(30, std::string(t::kTa) + pattern_text(r.Ta, 5)).end_line();
     sheet.at(24, std::string(t::kOrientationAngle))

@@ -28,20 +28,7 @@ Prepared prepared(int N, Case c) {
   // Radii close together: with a thousand thin triangles a long and a short radius
   // would leave less room in the triangle inequality than the errors of the sides.
   const TrueNetwork net = make_network(N, c, random, 1000, 1200);
-  Prepared p;
-  p.record.N = static_cast<float>(N);
-  size_session_record(p.record, p.record.N);
-  p.record.Xa = net.ring[0].X;
-  p.record.Ya = net.ring[0].Y;
-  std::normal_distribution<double> error(0, 0.003);
-  for (int k = 1; k <= 2 * N; ++k) p.record.S[k] = net.sides[k] + error(random);
-  p.orientation = orientation_for(net, c);
-  if (c == Case::BOnRing || c == Case::BAtCentre) {
-    const Point B = true_point(net, c, N);
-    p.record.Xb = B.X;
-    p.record.Yb = B.Y;
-  }
-  return p;
+  return {observed_record(net, c, random, 0.003), orientation_for(net, c)};
 }
 
 void computation(benchmark::State& state, Case c) {

@@ -23,13 +23,8 @@ struct Adjusted {
 };
 
 Adjusted adjusted_network(const TrueNetwork& net, Case c, std::mt19937& random) {
-  std::normal_distribution<double> millimetres(0, 0.003);
   Adjusted a;
-  a.record.N = static_cast<float>(net.N);
-  a.record.Xa = net.ring[0].X;
-  a.record.Ya = net.ring[0].Y;
-  size_session_record(a.record, a.record.N);
-  for (int k = 1; k <= 2 * net.N; ++k) a.record.S[k] = net.sides[k] + millimetres(random);
+  a.record = observed_record(net, c, random, 0.003);
   a.orientation = orientation_for(net, c);
   prepare_sides(a.record);
   TriangleAngles angles = first_solution(a.record.S, net.N);

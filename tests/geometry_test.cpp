@@ -47,15 +47,11 @@ TEST(Geometry, ErrorFreeSidesGiveTheTrueCoordinatesBack) {
 
 TEST(Geometry, AdjustedSidesSatisfyTheCentralCondition) {
   std::mt19937 random(7);
-  std::normal_distribution<double> millimetres(0, 0.004);
   for (int N = 3; N <= 12; ++N) {
     for (Case c : kCases) {
       SCOPED_TRACE(std::string(case_name(c)) + " N=" + std::to_string(N));
       const TrueNetwork net = make_network(N, c, random);
-      SessionRecord record;
-      record.N = static_cast<float>(N);
-      size_session_record(record, record.N);
-      for (int k = 1; k <= 2 * N; ++k) record.S[k] = net.sides[k] + millimetres(random);
+      SessionRecord record = observed_record(net, c, random, 0.004);
       const Orientation o = orientation_for(net, c);
       prepare_sides(record);
       TriangleAngles angles = first_solution(record.S, N);

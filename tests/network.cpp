@@ -111,8 +111,8 @@ std::vector<std::string> answers_for(const TrueNetwork& net, Case c,
   const Point A = net.ring[0];
   confirmed(A.X);
   confirmed(A.Y);
-  if (c == Case::BOnRing || c == Case::BAtCentre) {
-    const Point B = c == Case::BOnRing ? net.ring[N - 1] : net.centre;
+  if (known_side_case(c)) {
+    const Point B = true_point(net, c, N);
     confirmed(B.X);
     confirmed(B.Y);
     a.push_back(c == Case::BOnRing ? "1" : "2");
@@ -134,13 +134,30 @@ std::vector<std::string> answers_for(const TrueNetwork& net, Case c,
   return a;
 }
 
+SessionRecord observed_record(const TrueNetwork& net, Case c, std::mt19937& random,
+                              double side_error) {
+  SessionRecord record;
+  record.N = static_cast<float>(net.N);
+  size_session_record(record, record.N);
+  record.Xa = net.ring[0].X;
+  record.Ya = net.ring[0].Y;
+  if (known_side_case(c)) {
+    const Point B = true_point(net, c, net.N);
+    record.Xb = B.X;
+    record.Yb = B.Y;
+  }
+  std::normal_distribution<double> error(0, side_error);
+  for (int k = 1; k <= 2 * net.N; ++k) record.S[k] = net.sides[k] + error(random);
+  return record;
+}
+
 Orientation orientation_for(const TrueNetwork& net, Case c) {
   Orientation o;
   const Point A = net.ring[0];
   switch (c) {
     case Case::BOnRing:
     case Case::BAtCentre: {
-      const Point B = c == Case::BOnRing ? net.ring[net.N - 1] : net.centre;
+      const Point B = true_point(net, c, net.N);
       o.m = c == Case::BOnRing ? Configuration::BOnRing : Configuration::BAtCentre;
       o.T0 = known_side(B.X - A.X, B.Y - A.Y).azimuth;
       return o;

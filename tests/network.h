@@ -40,6 +40,11 @@ TrueNetwork make_network(int N, Case c, std::mt19937& random, double min_radius 
 std::vector<std::string> answers_for(const TrueNetwork& network, Case c,
                                      const std::vector<double>& errors = {});
 
+// A record sized for the network, holding its known points and its sides as observed
+// with normal errors of the given standard deviation (metres), as the dialogue leaves it.
+SessionRecord observed_record(const TrueNetwork& network, Case c, std::mt19937& random,
+                              double side_error);
+
 // Where the computation should put point k of the coordinate lists.
 Point true_point(const TrueNetwork& network, Case c, int k);
 

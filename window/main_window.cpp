@@ -21,6 +21,17 @@ QRect rect_of(const ControlSpec& entry) {
   return {px(entry.left), px(entry.top), px(entry.width), px(entry.height)};
 }
 
+// A label shows its whole caption: where the fallback face is larger than the stored
+// size allows, it grows to the right and down (labels are transparent).
+QRect fitted_to_caption(const QLabel& label, QRect rect) {
+  if (!label.wordWrap()) rect.setWidth(std::max(rect.width(), label.sizeHint().width()));
+  rect.setHeight(std::max(rect.height(), label.fontMetrics().height()));
+  return rect;
+}
+
+// A label of more than two lines' height holds a caption that wraps.
+constexpr int kLabelLineTwips = 255;
+
 QColor colour(Rgb rgb) { return {rgb.r, rgb.g, rgb.b}; }
 
 QString colour_css(Rgb rgb) { return QString("rgb(%1, %2, %3)").arg(rgb.r).arg(rgb.g).arg(rgb.b); }
@@ -46,7 +57,7 @@ void MainWindow::build() {
       case Kind::Label: {
         auto* label = new QLabel(caption, this);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setWordWrap(entry.height > 2 * 255);
+        label->setWordWrap(entry.height > 2 * kLabelLineTwips);
         widget = label;
         break;
       }
@@ -67,15 +78,8 @@ void MainWindow::build() {
       }
     }
     widget->setFont(layout_font(entry.font.face, entry.font.points, entry.font.bold));
-    QRect rect = rect_of(entry);
-    if (entry.kind == Kind::Label) {
-      // A label shows its whole caption: where the fallback face is larger than the
-      // stored size allows, it grows to the right and down (labels are transparent).
-      const QSize needed = widget->sizeHint();
-      if (!static_cast<QLabel*>(widget)->wordWrap()) rect.setWidth(std::max(rect.width(), needed.width()));
-      rect.setHeight(std::max(rect.height(), widget->fontMetrics().height()));
-    }
-    widget->setGeometry(rect);
+    const auto* label = qobject_cast<QLabel*>(widget);
+    widget->setGeometry(label ? fitted_to_caption(*label, rect_of(entry)) : rect_of(entry));
     if (*entry.name) {
       widget->setObjectName(entry.name);
       controls_.insert(entry.name, widget);
