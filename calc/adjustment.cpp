@@ -47,7 +47,9 @@ Adjustment adjust_sides(SessionRecord& record, TriangleAngles& angles, Configura
     S[j] = S[j] + v;
     adjustment.vv = adjustment.vv + v * v;
     require_finite(S[j], Quantity::Correction, j);
-    if (S[j] <= 0) throw Fault{FaultKind::SideNotPositive, Quantity::Correction, j, Solution::Adjusted, {}, S[j]};
+    if (S[j] <= 0)
+      throw Fault{
+          FaultKind::SideNotPositive, Quantity::Correction, j, Solution::Adjusted, {}, S[j]};
   }
   require_finite(adjustment.vv, Quantity::Correction);
   S[2 * n + 1] = S[1];

@@ -18,18 +18,18 @@ enum class FaultKind {
 
 // The value that would not be finite.
 enum class Quantity {
-  LengthAB,          // the length of the known side A-B
-  AzimuthAB,         // the azimuth of A-B
-  TriangleCosine,    // a cosine of triangle `index` (sides too large or too small)
-  Coefficient,       // the condition coefficient of side `index`
-  Correlate,         // K
-  Correction,        // v of side `index`
-  Azimuth,           // the azimuth of the leg to point `index`
-  Coordinate,        // the coordinates of point `index`
+  LengthAB,               // the length of the known side A-B
+  AzimuthAB,              // the azimuth of A-B
+  TriangleCosine,         // a cosine of triangle `index` (sides too large or too small)
+  Coefficient,            // the condition coefficient of side `index`
+  Correlate,              // K
+  Correction,             // v of side `index`
+  Azimuth,                // the azimuth of the leg to point `index`
+  Coordinate,             // the coordinates of point `index`
   CoordinateCoefficient,  // the coefficient of side `index` in X or Y of the evaluated point
-  WeightReciprocalX,  // Px
-  WeightReciprocalY,  // Py
-  Precision,          // ms, mx, my or md
+  WeightReciprocalX,      // Px
+  WeightReciprocalY,      // Py
+  Precision,              // ms, mx, my or md
 };
 
 enum class Solution { Observed, Adjusted };

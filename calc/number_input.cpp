@@ -18,10 +18,17 @@ char32_t next_code_point(std::string_view text, std::size_t& at) {
   const auto lead = static_cast<unsigned char>(text[at++]);
   int extra = 0;
   char32_t code = lead;
-  if (lead >= 0xF0) { extra = 3; code = lead & 0x07; }
-  else if (lead >= 0xE0) { extra = 2; code = lead & 0x0F; }
-  else if (lead >= 0xC0) { extra = 1; code = lead & 0x1F; }
-  else if (lead >= 0x80) return 0xFFFD;
+  if (lead >= 0xF0) {
+    extra = 3;
+    code = lead & 0x07;
+  } else if (lead >= 0xE0) {
+    extra = 2;
+    code = lead & 0x0F;
+  } else if (lead >= 0xC0) {
+    extra = 1;
+    code = lead & 0x1F;
+  } else if (lead >= 0x80)
+    return 0xFFFD;
   for (int i = 0; i < extra; ++i) {
     if (at >= text.size()) return 0xFFFD;
     const auto next = static_cast<unsigned char>(text[at]);
@@ -41,8 +48,10 @@ std::optional<std::string> to_ascii(std::string_view answer) {
   std::string out;
   for (std::size_t at = 0; at < answer.size();) {
     char32_t code = next_code_point(answer, at);
-    if (code == kIdeographicSpace) code = ' ';
-    else if (code == kMinusSign) code = '-';
+    if (code == kIdeographicSpace)
+      code = ' ';
+    else if (code == kMinusSign)
+      code = '-';
     else if (code >= kFullWidthFirst && code <= kFullWidthLast) {
       const auto ascii = static_cast<char>(code - kFullWidthOffset);
       if (!is_number_character(ascii)) return std::nullopt;
@@ -107,7 +116,6 @@ std::optional<Real> read_real(std::string_view answer) {
 }
 
 }  // namespace
-
 
 std::optional<double> read_double(std::string_view answer) { return read_real<double>(answer); }
 std::optional<float> read_float(std::string_view answer) { return read_real<float>(answer); }

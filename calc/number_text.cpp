@@ -28,7 +28,9 @@ std::string shortest(Real value, bool fixed) {
 }
 
 template <typename Real>
-std::string shortest_fixed(Real value) { return shortest(value, true); }
+std::string shortest_fixed(Real value) {
+  return shortest(value, true);
+}
 
 // Rounds the decimal digits of the shortest text to the given decimals.
 std::string round_decimal(const std::string& text, int decimals, Ties ties) {
@@ -58,8 +60,10 @@ std::string round_decimal(const std::string& text, int decimals, Ties ties) {
   if (round_up) {
     auto i = digits.size();
     while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
-    if (i == 0) digits.insert(digits.begin(), '1');
-    else ++digits[i - 1];
+    if (i == 0)
+      digits.insert(digits.begin(), '1');
+    else
+      ++digits[i - 1];
   }
   std::string integer_part = digits.substr(0, digits.size() - kept);
   const auto first_digit = integer_part.find_first_not_of('0');

@@ -59,7 +59,8 @@ CoordinateCoefficients coordinate_coefficients(const std::vector<Leg>& legs, int
   const auto& X = record.X;
   const auto& Y = record.Y;
   // Entries over s = 0..2N+1; S(2N+1) is S(1), so its entry is added to entry 1 at the end.
-  CoordinateCoefficients f{std::vector<double>(2 * n + 2, 0.0), std::vector<double>(2 * n + 2, 0.0)};
+  CoordinateCoefficients f{std::vector<double>(2 * n + 2, 0.0),
+                           std::vector<double>(2 * n + 2, 0.0)};
 
   // P(e) is reached by legs 1..e. Lengthening the side of leg k moves P(e) along that
   // leg; a turn of the chain at the start point P(k-1) of leg k swings every later leg

@@ -44,7 +44,7 @@ enum class OrientationAngle { None, Q1, Q2, Q3 };
 struct Orientation {
   Configuration m = Configuration::BOnRing;
   OrientationAngle angle = OrientationAngle::None;  // outside-azimuth case only
-  double T0 = 0;  // decimal degrees: typed T0, or the azimuth of A-B
+  double T0 = 0;                  // decimal degrees: typed T0, or the azimuth of A-B
   double Q1 = 0, Q2 = 0, Q3 = 0;  // decimal degrees
 };
 

@@ -36,8 +36,10 @@ Leg first_leg(Configuration m, OrientationAngle angle, int n) {
                         (m == Configuration::OutsideAzimuth && angle == OrientationAngle::Q3);
   const bool from_s1 = m == Configuration::BAtCentre ||
                        (m == Configuration::OutsideAzimuth && angle == OrientationAngle::Q2);
-  if (from_s2n) leg.turns = {back_beta_n, back_alpha_1};
-  else if (from_s1) leg.turns = {back_alpha_1};
+  if (from_s2n)
+    leg.turns = {back_beta_n, back_alpha_1};
+  else if (from_s1)
+    leg.turns = {back_alpha_1};
   return leg;
 }
 
@@ -56,8 +58,8 @@ std::vector<Leg> traverse_plan(Configuration m, OrientationAngle angle, int n) {
   std::vector<Leg> legs{first_leg(m, angle, n)};
   // Along the ring: the interior angle at P(i-1) is beta(i-1) + alpha(i).
   for (int i = 2; i <= n - 2; ++i) {
-    legs.push_back({2 * i, {{-1, Corner::Beta, i - 1}, {-1, Corner::Alpha, i}}, true,
-                    Wrap::AboveThenBelow});
+    legs.push_back(
+        {2 * i, {{-1, Corner::Beta, i - 1}, {-1, Corner::Alpha, i}}, true, Wrap::AboveThenBelow});
   }
   switch (m) {
     case Configuration::BOnRing:
@@ -67,13 +69,17 @@ std::vector<Leg> traverse_plan(Configuration m, OrientationAngle angle, int n) {
       break;
     case Configuration::BAtCentre:
       // P(N-2) to P(N-1), then to the centre B.
-      legs.push_back({2 * n - 2, {{-1, Corner::Beta, n - 2}, {-1, Corner::Alpha, n - 1}}, true,
+      legs.push_back({2 * n - 2,
+                      {{-1, Corner::Beta, n - 2}, {-1, Corner::Alpha, n - 1}},
+                      true,
                       Wrap::AtOrAboveOnly});
       legs.push_back({2 * n - 1, {{-1, Corner::Beta, n - 1}}, true, Wrap::AtOrAboveOnly});
       break;
     case Configuration::OutsideAzimuth:
       // P(N-2) to P(N-1), to the centre, and about the centre back to A.
-      legs.push_back({2 * n - 2, {{-1, Corner::Beta, n - 2}, {-1, Corner::Alpha, n - 1}}, true,
+      legs.push_back({2 * n - 2,
+                      {{-1, Corner::Beta, n - 2}, {-1, Corner::Alpha, n - 1}},
+                      true,
                       Wrap::BelowThenAtOrAbove});
       legs.push_back({2 * n - 1, {{-1, Corner::Beta, n - 1}}, true, Wrap::BelowThenAtOrAbove});
       legs.push_back({1, {{+1, Corner::Gamma, n}}, true, Wrap::AtOrAboveOnly});
@@ -92,7 +98,6 @@ double orientation_base(const Orientation& orientation) {
   }
   return orientation.T0;
 }
-
 
 std::vector<double> run_traverse(const std::vector<Leg>& legs, double base,
                                  const TriangleAngles& angles, SessionRecord& record) {

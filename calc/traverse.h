@@ -28,9 +28,9 @@ enum class Wrap {
 };
 
 struct Leg {
-  int side;                  // the side the leg runs along
-  std::vector<Turn> turns;   // applied in order to the arriving azimuth
-  bool back_azimuth;         // 180 is added after the turns: the leg leaves where one arrived
+  int side;                 // the side the leg runs along
+  std::vector<Turn> turns;  // applied in order to the arriving azimuth
+  bool back_azimuth;        // 180 is added after the turns: the leg leaves where one arrived
   Wrap wrap;
 };
 

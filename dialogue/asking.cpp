@@ -59,7 +59,8 @@ float Asking::single(std::string_view prompt, std::string_view name, const Refus
 
 void Asking::confirmed(const ConfirmedEntry& entry, double& target) {
   target = number(entry.first_prompt, entry.name, entry.refuse);
-  for (const auto& write_after : entry.after_first_answer) write(write_after.control, write_after.text);
+  for (const auto& write_after : entry.after_first_answer)
+    write(write_after.control, write_after.text);
   write(entry.echo_field, entry.echo(target));
   std::string answer = text(entry.confirm_first);
   while (reads_as_zero(answer)) {

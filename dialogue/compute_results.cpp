@@ -52,5 +52,4 @@ void compute_results(FieldText& fields, SessionRecord& record, const Orientation
   fields.set(field::Text18, millimetres(record.md));
 }
 
-
 }  // namespace cp

@@ -41,8 +41,7 @@ std::string quantity_name(const Fault& fault) {
 
 std::string fault_message(const Fault& fault) {
   switch (fault.kind) {
-    case FaultKind::NoTriangle:
-      return triangle_sides(fault) + " 不能构成三角形，计算中止";
+    case FaultKind::NoTriangle: return triangle_sides(fault) + " 不能构成三角形，计算中止";
     case FaultKind::DegenerateTriangle:
       return triangle_sides(fault) + " 构成的三角形有 0 度或 180 度的角，计算中止";
     case FaultKind::ZeroConditionSum:
@@ -52,8 +51,7 @@ std::string fault_message(const Fault& fault) {
              " 不为正，观测边长有粗差，计算中止";
     case FaultKind::NegativeWeight:
       return quantity_name(fault) + " 为负数（" + shortest_text(fault.value) + "），计算中止";
-    case FaultKind::NotFinite:
-      return quantity_name(fault) + " 超出数值范围，计算中止";
+    case FaultKind::NotFinite: return quantity_name(fault) + " 超出数值范围，计算中止";
   }
   return "计算中止";
 }

@@ -22,8 +22,16 @@ std::string blank_then(double value, int decimals) { return " " + pattern_text(v
 // for the first answer and the repeats alike.
 ConfirmedEntry known_entry(std::string name, std::string_view ask, std::string_view correct,
                            const char* field, std::string_view confirm, int decimals) {
-  return {std::move(name), std::string(ask), std::string(correct), confirm, confirm, field,
-          [decimals](double v) { return blank_then(v, decimals); }, {}, nullptr, {}};
+  return {std::move(name),
+          std::string(ask),
+          std::string(correct),
+          confirm,
+          confirm,
+          field,
+          [decimals](double v) { return blank_then(v, decimals); },
+          {},
+          nullptr,
+          {}};
 }
 
 ConfirmedEntry coordinate_entry(std::string name, std::string_view ask, std::string_view correct,
@@ -60,8 +68,10 @@ void ask_known_points(Asking& asking, SessionRecord& record) {
   asking.confirmed(coordinate_entry("Xa", text::kAskXa, text::kCorrectXa, field::Text2), record.Xa);
   asking.confirmed(coordinate_entry("Ya", text::kAskYa, text::kCorrectYa, field::Text3), record.Ya);
   for (;;) {
-    asking.confirmed(coordinate_entry("Xb", text::kAskXb, text::kCorrectXb, field::Text4), record.Xb);
-    asking.confirmed(coordinate_entry("Yb", text::kAskYb, text::kCorrectYb, field::Text5), record.Yb);
+    asking.confirmed(coordinate_entry("Xb", text::kAskXb, text::kCorrectXb, field::Text4),
+                     record.Xb);
+    asking.confirmed(coordinate_entry("Yb", text::kAskYb, text::kCorrectYb, field::Text5),
+                     record.Yb);
     if ((record.Xb == 0) != (record.Yb == 0)) {
       asking.tell(std::string(text::kIncompleteB));
     } else if (record.Xb != 0 && record.Xb == record.Xa && record.Yb == record.Ya) {
@@ -86,8 +96,10 @@ Orientation orient_by_known_side(Asking& asking, SessionRecord& record) {
   orientation.T0 = ab.azimuth;
   asking.write(field::Text6, rounded_text(ab.azimuth, kAngleDecimals));
   const int n = triangle_count(record);
-  if (orientation.m == Configuration::BOnRing) record.S[2 * n] = ab.length;
-  else record.S[1] = ab.length;
+  if (orientation.m == Configuration::BOnRing)
+    record.S[2 * n] = ab.length;
+  else
+    record.S[1] = ab.length;
   asking.write(field::Text7, std::string(text::kNotOnS2));
   asking.write(field::Text22, std::string(text::kNotOnS1));
   asking.write(field::Text23, not_on_last_side(record));

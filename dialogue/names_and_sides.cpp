@@ -30,22 +30,34 @@ struct SideRow {
 
 const SideRow& side_row(Configuration m, bool odd) {
   using namespace field;
-  static const SideRow b_on_ring_odd{text::kHintSide, text::kAskSide, text::kCorrectSide,
-                                     {Text21, Text9, Text20}, Text19, text::kConfirm2,
-                                     text::kConfirm2, nullptr};
-  static const SideRow b_on_ring_even{text::kHintSide, text::kAskEvenSideBOnRing,
-                                      text::kCorrectSide, {Text19}, Text20, text::kConfirm2,
-                                      text::kConfirm2, nullptr};
-  static const SideRow b_at_centre_odd{text::kHintSide, text::kAskOddSideBAtCentre,
-                                       text::kCorrectSide, {Text20}, Text19, text::kConfirm3,
-                                       text::kConfirm4, Text19};
+  static const SideRow b_on_ring_odd{text::kHintSide,         text::kAskSide, text::kCorrectSide,
+                                     {Text21, Text9, Text20}, Text19,         text::kConfirm2,
+                                     text::kConfirm2,         nullptr};
+  static const SideRow b_on_ring_even{
+      text::kHintSide, text::kAskEvenSideBOnRing, text::kCorrectSide, {Text19},
+      Text20,          text::kConfirm2,           text::kConfirm2,    nullptr};
+  static const SideRow b_at_centre_odd{text::kHintSide,
+                                       text::kAskOddSideBAtCentre,
+                                       text::kCorrectSide,
+                                       {Text20},
+                                       Text19,
+                                       text::kConfirm3,
+                                       text::kConfirm4,
+                                       Text19};
   static const SideRow b_at_centre_even{text::kHintSide, text::kAskSide, text::kCorrectSide,
-                                        {Text19}, Text20, text::kConfirm2, text::kConfirm2, Text20};
+                                        {Text19},        Text20,         text::kConfirm2,
+                                        text::kConfirm2, Text20};
   static const SideRow no_b_odd{text::kHintSide, text::kAskSide, text::kCorrectOddSideNoB,
-                                {Text20}, Text19, text::kConfirm3, text::kConfirm2, Text19};
-  static const SideRow no_b_even{text::kHintEvenSideNoB, text::kAskEvenSideNoB,
-                                 text::kCorrectEvenSideNoB, {Text19}, Text20, text::kConfirm2,
-                                 text::kConfirm2, Text20};
+                                {Text20},        Text19,         text::kConfirm3,
+                                text::kConfirm2, Text19};
+  static const SideRow no_b_even{text::kHintEvenSideNoB,
+                                 text::kAskEvenSideNoB,
+                                 text::kCorrectEvenSideNoB,
+                                 {Text19},
+                                 Text20,
+                                 text::kConfirm2,
+                                 text::kConfirm2,
+                                 Text20};
   switch (m) {
     case Configuration::BOnRing: return odd ? b_on_ring_odd : b_on_ring_even;
     case Configuration::BAtCentre: return odd ? b_at_centre_odd : b_at_centre_even;
@@ -72,12 +84,19 @@ void ask_side(Asking& asking, SessionRecord& record, Configuration m, int k) {
   asking.write(field::Text8, fill(row.hint, k));
   if (m == Configuration::OutsideAzimuth && !odd) asking.write(field::Text20, "");
 
-  ConfirmedEntry entry{name, fill(row.ask, k), fill(row.correct, k), row.confirm_first,
-                       row.confirm_repeat, row.echo_field,
-                       [k](double v) { return fill(text::kSideEcho, k) + pattern_text(v, kSideDecimals); },
-                       {}, row.cleared_before_correction,
-                       [name](double v) { return refuse_non_positive(v, name); }};
-  for (const char* control : row.cleared_after_first_answer) entry.after_first_answer.push_back({control, ""});
+  ConfirmedEntry entry{
+      name,
+      fill(row.ask, k),
+      fill(row.correct, k),
+      row.confirm_first,
+      row.confirm_repeat,
+      row.echo_field,
+      [k](double v) { return fill(text::kSideEcho, k) + pattern_text(v, kSideDecimals); },
+      {},
+      row.cleared_before_correction,
+      [name](double v) { return refuse_non_positive(v, name); }};
+  for (const char* control : row.cleared_after_first_answer)
+    entry.after_first_answer.push_back({control, ""});
   asking.confirmed(entry, record.S[k]);
 }
 

@@ -28,18 +28,23 @@ inline constexpr std::string_view kCorrectXa = "输入起始点 A 正确的纵�
 inline constexpr std::string_view kAskYa = "请输入起始点 A 横座标 Ya:";
 inline constexpr std::string_view kCorrectYa = "输入起始点 A 正确的横座标 Ya:";
 inline constexpr std::string_view kAskXb =
-    "请输入闭合点 B 纵座标 Xb: ( 如果只有点起算 A ，没有闭合点 B ，则由外方向传递方位，Xb 请输入零 ) ";
+    "请输入闭合点 B 纵座标 Xb: ( 如果只有点起算 A ，没有闭合点 B ，则由外方向传递方位，Xb 请输入零 "
+    ") ";
 inline constexpr std::string_view kCorrectXb =
-    "输入闭合点 B 正确的纵座标 Xb: ( 如果只有点起算 A ，没有闭合点 B ，则由外方向传递方位，Xb 请输入零 ) ";
+    "输入闭合点 B 正确的纵座标 Xb: ( 如果只有点起算 A ，没有闭合点 B ，则由外方向传递方位，Xb "
+    "请输入零 ) ";
 inline constexpr std::string_view kAskYb =
-    "请输入闭合点 B 横座标 Yb: [ 如果只有点起算 A ，没有闭合点 B , 则由外方向传递方位，Yb 请输入零 ]";
+    "请输入闭合点 B 横座标 Yb: [ 如果只有点起算 A ，没有闭合点 B , 则由外方向传递方位，Yb 请输入零 "
+    "]";
 inline constexpr std::string_view kCorrectYb =
-    "输入闭合点 B 正确的横座标 Yb: [ 如果只有点起算 A ，没有闭合点 B , 则由外方向传递方位，Yb 请输入零 ]";
+    "输入闭合点 B 正确的横座标 Yb: [ 如果只有点起算 A ，没有闭合点 B , 则由外方向传递方位，Yb "
+    "请输入零 ]";
 
 // Orientation by the known side A-B.
 inline constexpr std::string_view kByKnownSide = "由已知边的座标方位角定向";
 inline constexpr std::string_view kAskM =
-    "请输入闭合点 B 的位置其判别符号 m 的数值: ( 如果 B 点位于多边形外侧输入 m=1,  如果 B 点位于多边形中点输入 m=2 ) ";
+    "请输入闭合点 B 的位置其判别符号 m 的数值: ( 如果 B 点位于多边形外侧输入 m=1,  如果 B "
+    "点位于多边形中点输入 m=2 ) ";
 inline constexpr std::string_view kNotOnS2 = "不在S2边定向";
 inline constexpr std::string_view kNotOnS1 = "不在S1边定向";
 inline constexpr std::string_view kNotOnLastSide = "不在S{k}边定向";
@@ -47,12 +52,15 @@ inline constexpr std::string_view kNotOnLastSide = "不在S{k}边定向";
 // Orientation by an outside azimuth.
 inline constexpr std::string_view kAskT0 =
     "请输入由起始点 A 至图形外另外一个已知点的座标方位角 T0 的数值:（T0 是多边形的起算方位角）";
-inline constexpr std::string_view kCorrectT0 = "输入正确的座标方位角 T0 的数值:（T0是多边形的起算方位角）";
+inline constexpr std::string_view kCorrectT0 =
+    "输入正确的座标方位角 T0 的数值:（T0是多边形的起算方位角）";
 inline constexpr std::string_view kByOutsideAzimuth = "独立多边形由外方位角定向";
 inline constexpr std::string_view kAskQ1 =
     "请输入 A 点的定向角  Q1 的数值:( 如果定向角不在 S2 边，Q1 请输入零 )";
-inline constexpr std::string_view kCorrectQ1 = "输入正确的定向角  Q1 的数值:( 如果定向角不在 S2 边，Q1 请输入零 )";
-inline constexpr std::string_view kAskQ2 = "输入 A 正确的定向角  Q2 的数值:( 如果定向角不在 S1 边，Q2 请输入零 )";
+inline constexpr std::string_view kCorrectQ1 =
+    "输入正确的定向角  Q1 的数值:( 如果定向角不在 S2 边，Q1 请输入零 )";
+inline constexpr std::string_view kAskQ2 =
+    "输入 A 正确的定向角  Q2 的数值:( 如果定向角不在 S1 边，Q2 请输入零 )";
 inline constexpr std::string_view kCorrectQ2 =
     "输入 A 点正确的定向角  Q2 的数值:( 如果定向角不在 S1 边，Q2 请输入零 )";
 inline constexpr std::string_view kAskQ3 = "输入 A 点的定向角  Q3 的数值:";

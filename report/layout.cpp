@@ -74,7 +74,9 @@ void start_data(Sheet& sheet, const SessionRecord& r) {
   if (has_point_b(r)) {
     known_point(sheet, t::kPointB, t::kXb, r.Xb, t::kYb, r.Yb);
   } else {
-    sheet.at(24, std::string(t::kAzimuth)).at(30, std::string(t::kTa) + pattern_text(r.Ta, 5)).end_line();
+    sheet.at(24, std::string(t::kAzimuth))
+        .at(30, std::string(t::kTa) + pattern_text(r.Ta, 5))
+        .end_line();
     sheet.at(24, std::string(t::kOrientationAngle))
         .at(30, std::string(t::kQa) + pattern_text(r.Qa, 5))
         .end_line();
@@ -84,12 +86,14 @@ void start_data(Sheet& sheet, const SessionRecord& r) {
 
 void sides(Sheet& sheet, std::string_view heading, const std::vector<double>& values, int n) {
   sheet.at(29, std::string(heading)).end_line();
-  for (int i = 1; i <= 2 * n; ++i) sheet.at(37, indexed("s", i) + rounded_text(values[i], 4)).end_line();
+  for (int i = 1; i <= 2 * n; ++i)
+    sheet.at(37, indexed("s", i) + rounded_text(values[i], 4)).end_line();
   sheet.blank();
 }
 
 void closure_and_correlate(Sheet& sheet, const SessionRecord& r) {
-  sheet.at(29, std::string(t::kClosure) + rounded_text(r.w, 2) + std::string(t::kSecondsUnit)).end_line();
+  sheet.at(29, std::string(t::kClosure) + rounded_text(r.w, 2) + std::string(t::kSecondsUnit))
+      .end_line();
   sheet.blank();
   sheet.at(29, std::string(t::kCorrelate) + rounded_text(r.K, 8)).end_line();
   sheet.blank(2);

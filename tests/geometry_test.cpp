@@ -87,7 +87,7 @@ TEST(Triangles, EquilateralTriangle) {
 TEST(Triangles, AngleFromCosineEdges) {
   EXPECT_NEAR(angle_from_cosine(0.0), 90, 1e-8);
   EXPECT_EQ(angle_from_cosine(-0.0), angle_from_cosine(0.0));  // -0 is a right angle too
-  EXPECT_GT(angle_from_cosine(-0.5), 90);                       // obtuse, never negative
+  EXPECT_GT(angle_from_cosine(-0.5), 90);                      // obtuse, never negative
   EXPECT_NEAR(angle_from_cosine(-0.5), 120, 1e-8);
   // With the ten-decimal pi, arctan(1) reads a hair above 45 degrees.
   EXPECT_NEAR(angle_from_cosine(std::sqrt(0.5)), 45.0000000013, 1e-10);
@@ -104,7 +104,8 @@ TEST(Triangles, FaultsNameTheTriangleAndItsSides) {
                          Row{"flat_at_ring", 3, 1, 2, FaultKind::DegenerateTriangle},
                          Row{"overflow", 1, 1e200, 1, FaultKind::NotFinite}}) {
     SCOPED_TRACE(row.name);
-    const std::vector<double> S{0, 10, 10, 10, 10, row.radial_before, row.perimeter, row.radial_after};
+    const std::vector<double> S{
+        0, 10, 10, 10, 10, row.radial_before, row.perimeter, row.radial_after};
     try {
       first_solution(S, 3);
       ADD_FAILURE() << "no fault";

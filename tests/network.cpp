@@ -24,7 +24,8 @@ Point rotated_about(Point p, Point origin, double degrees) {
   const double r = degrees * kTruePi / 180;
   const double dx = p.X - origin.X;
   const double dy = p.Y - origin.Y;
-  return {origin.X + dx * std::cos(r) - dy * std::sin(r), origin.Y + dx * std::sin(r) + dy * std::cos(r)};
+  return {origin.X + dx * std::cos(r) - dy * std::sin(r),
+          origin.Y + dx * std::sin(r) + dy * std::cos(r)};
 }
 
 bool known_side_case(Case c) { return c == Case::BOnRing || c == Case::BAtCentre; }
@@ -91,8 +92,7 @@ Point true_point(const TrueNetwork& net, Case c, int k) {
     case Case::BOnRing:
       if (k <= N - 2) return net.ring[k];
       return k == N - 1 ? net.centre : net.ring[N - 1];
-    case Case::BAtCentre:
-      return k <= N - 1 ? net.ring[k] : net.centre;
+    case Case::BAtCentre: return k <= N - 1 ? net.ring[k] : net.centre;
     default:
       if (k <= N - 1) return net.ring[k];
       return k == N ? net.centre : net.ring[0];
@@ -162,9 +162,18 @@ Orientation orientation_for(const TrueNetwork& net, Case c) {
       o.T0 = known_side(B.X - A.X, B.Y - A.Y).azimuth;
       return o;
     }
-    case Case::Q1: o.angle = OrientationAngle::Q1; o.Q1 = dms_to_degrees(net.Q_dms); break;
-    case Case::Q2: o.angle = OrientationAngle::Q2; o.Q2 = dms_to_degrees(net.Q_dms); break;
-    case Case::Q3: o.angle = OrientationAngle::Q3; o.Q3 = dms_to_degrees(net.Q_dms); break;
+    case Case::Q1:
+      o.angle = OrientationAngle::Q1;
+      o.Q1 = dms_to_degrees(net.Q_dms);
+      break;
+    case Case::Q2:
+      o.angle = OrientationAngle::Q2;
+      o.Q2 = dms_to_degrees(net.Q_dms);
+      break;
+    case Case::Q3:
+      o.angle = OrientationAngle::Q3;
+      o.Q3 = dms_to_degrees(net.Q_dms);
+      break;
   }
   o.m = Configuration::OutsideAzimuth;
   o.T0 = dms_to_degrees(net.T0_dms);

@@ -91,9 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
                     DmsRow{"binary_trap_2_07", 2.07, 2 + 7 / 60.0},
                     DmsRow{"binary_trap_4_35", 4.35, 4 + 35 / 60.0},
                     DmsRow{"binary_trap_35_05", 35.05, 35 + 5 / 60.0},
-                    DmsRow{"negative", -30.3, -30.5},
-                    DmsRow{"whole", 90, 90},
-                    DmsRow{"zero", 0, 0},
+                    DmsRow{"negative", -30.3, -30.5}, DmsRow{"whole", 90, 90}, DmsRow{"zero", 0, 0},
                     DmsRow{"unchecked_minutes", 10.75, 10 + 75 / 60.0}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -105,22 +103,24 @@ TEST(NumberInput, WhatReadsAsANumber) {
   EXPECT_EQ(read_double("5."), 5);
   EXPECT_EQ(read_double("1e3"), 1000);
   EXPECT_EQ(read_double("1E-3"), 0.001);
-  EXPECT_EQ(read_double("１２３．５"), 123.5);       // full-width digits and point
-  EXPECT_EQ(read_double("　－４５　"), -45);         // ideographic spaces, full-width minus
+  EXPECT_EQ(read_double("１２３．５"), 123.5);  // full-width digits and point
+  EXPECT_EQ(read_double("　－４５　"), -45);    // ideographic spaces, full-width minus
   EXPECT_EQ(read_double("１ｅ２"), 100);
   EXPECT_EQ(read_double("1e-300"), 1e-300);
 }
 
 TEST(NumberInput, WhatDoesNot) {
-  for (const char* text : {"", "   ", "abc", "12abc", "1,5", "1.2.3", ".", "-", "e5", "1e",
-                           "1e+", "0x10", "inf", "nan", "1e400", "1 2", "１２ａ", "\xff"}) {
+  for (const char* text : {"", "   ", "abc", "12abc", "1,5", "1.2.3", ".", "-", "e5", "1e", "1e+",
+                           "0x10", "inf", "nan", "1e400", "1 2", "１２ａ", "\xff"}) {
     EXPECT_FALSE(read_double(text)) << '"' << text << '"';
   }
 }
 
 TEST(NumberInput, ConfirmationMeansWrongOnlyForZero) {
-  for (const char* wrong : {"0", "0.0", " 0 ", "-0", "０", "0e5"}) EXPECT_TRUE(reads_as_zero(wrong)) << wrong;
-  for (const char* right : {"", "1", "a", "0a", "00.1", " "}) EXPECT_FALSE(reads_as_zero(right)) << right;
+  for (const char* wrong : {"0", "0.0", " 0 ", "-0", "０", "0e5"})
+    EXPECT_TRUE(reads_as_zero(wrong)) << wrong;
+  for (const char* right : {"", "1", "a", "0a", "00.1", " "})
+    EXPECT_FALSE(reads_as_zero(right)) << right;
 }
 
 TEST(NumberInput, SinglePrecisionCount) {

@@ -23,9 +23,10 @@ using namespace testing_support;
 // An answer of any kind a tired hand or an input method may produce.
 std::string odd_answer(std::mt19937& random) {
   static const std::vector<std::string> kinds{
-      "", "0", "-0", "1", "2", "3", "-1", "6", "1000", "1001", "1e300", "-1e300", "1e-300",
-      "1e39", "123.4530", "0.29", "abc", "12abc", "  ", "１２", "－３．５", "　７　", "1,5", "+",
-      "nan", "inf", "0x10", "9999999999", "2.5", "3.0000001", "北", "\xff\xfe", ".5", "5."};
+      "",           "0",     "-0",        "1",      "2",        "3",        "-1",   "6",   "1000",
+      "1001",       "1e300", "-1e300",    "1e-300", "1e39",     "123.4530", "0.29", "abc", "12abc",
+      "  ",         "１２",  "－３．５",  "　７　", "1,5",      "+",        "nan",  "inf", "0x10",
+      "9999999999", "2.5",   "3.0000001", "北",     "\xff\xfe", ".5",       "5."};
   std::uniform_int_distribution<std::size_t> pick(0, kinds.size() + 1);
   const std::size_t k = pick(random);
   if (k < kinds.size()) return kinds[k];
@@ -55,7 +56,8 @@ std::vector<std::string> spoiled_network(std::mt19937& random) {
 }
 
 std::string lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char ch) { return std::tolower(ch); });
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char ch) { return std::tolower(ch); });
   return text;
 }
 
@@ -78,7 +80,8 @@ struct NonFiniteCheck {
   bool operator()(const std::string& text) const {
     std::string low = lower(text);
     for (const auto& answer : typed) {
-      for (auto at = low.find(answer); at != std::string::npos; at = low.find(answer)) low.erase(at, answer.size());
+      for (auto at = low.find(answer); at != std::string::npos; at = low.find(answer))
+        low.erase(at, answer.size());
     }
     return contains_non_finite_word(low);
   }
@@ -154,14 +157,16 @@ TEST(RandomDialogue, WhateverIsTypedTheRunEndsCleanly) {
 TEST(RandomDialogue, AbsurdNetworks) {
   // Sides that form no triangle, huge and tiny lengths, A equal to B, far-off coordinates.
   const std::vector<std::vector<std::string>> scripts{
-      {"3", "0", "", "0", "", "0", "", "0", "", "0", "", "0", "", "0", "", "A", "B", "C", "D", "A",
-       "1e300", "", "1e300", "", "1e300", "", "1e300", "", "1e300", "", "1e300", ""},
-      {"3", "0", "", "0", "", "0", "", "0", "", "0", "", "0", "", "0", "", "A", "B", "C", "D", "A",
-       "1e-300", "", "1e-300", "", "1e-300", "", "1e-300", "", "1e-300", "", "1e-300", ""},
+      {"3",     "0", "",      "0", "",      "0", "",      "0", "",      "0",     "",
+       "0",     "",  "0",     "",  "A",     "B", "C",     "D", "A",     "1e300", "",
+       "1e300", "",  "1e300", "",  "1e300", "",  "1e300", "",  "1e300", ""},
+      {"3",      "0", "",       "0", "",       "0", "",       "0", "",       "0",      "",
+       "0",      "",  "0",      "",  "A",      "B", "C",      "D", "A",      "1e-300", "",
+       "1e-300", "",  "1e-300", "",  "1e-300", "",  "1e-300", "",  "1e-300", ""},
       {"3", "1e300", "", "1e300", "", "-1e300", "", "-1e300", "", "1"},
       {"3", "5", "", "5", "", "5", "", "5", "", "", ""},
-      {"3", "1e308", "", "0", "", "0", "", "0", "", "1e308", "", "1e308", "", "A", "B", "C", "D",
-       "A", "1", "", "1", "", "1", "", "1", "", "1", "", "1", ""},
+      {"3", "1e308", "",  "0", "", "0", "", "0", "", "1e308", "", "1e308", "", "A", "B",
+       "C", "D",     "A", "1", "", "1", "", "1", "", "1",     "", "1",     "", "1", ""},
   };
   for (const auto& script : scripts) {
     SessionRecord record;

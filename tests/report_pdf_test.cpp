@@ -1,9 +1,9 @@
 // The report as printed: a golden calculation rendered to PDF by Qt, read back with
 // poppler's pdftotext -bbox, checked for every line, its columns and its margins.
+#include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QCoreApplication>
 #include <QTest>
 #include <QTextStream>
 
@@ -75,7 +75,8 @@ class ReportPdfTest : public QObject {
     for (const Word& w : words) by_line[std::lround(w.y_min * 10)].push_back(&w);
     QStringList pdf_lines;
     for (auto& [y, line] : by_line) {
-      std::sort(line.begin(), line.end(), [](const Word* a, const Word* b) { return a->x_min < b->x_min; });
+      std::sort(line.begin(), line.end(),
+                [](const Word* a, const Word* b) { return a->x_min < b->x_min; });
       QString text;
       for (const Word* w : line) text += w->text;
       pdf_lines << text;

@@ -72,8 +72,15 @@ class DialogAnswerer : public QObject {
 QStringList regular_figure() {
   const QString radial = "57.73502691896258";
   QStringList a{"3", "0", "", "0", "", "0", "", "0", "", "0", "", "0", "", "30", ""};
-  a << "A" << "P1" << "P2" << "C" << "A";
-  for (int i = 0; i < 3; ++i) a << radial << "" << "100" << "";
+  a << "A"
+    << "P1"
+    << "P2"
+    << "C"
+    << "A";
+  for (int i = 0; i < 3; ++i)
+    a << radial << ""
+      << "100"
+      << "";
   for (int k = 0; k < 5; ++k) a << "";
   return a;
 }
@@ -144,7 +151,8 @@ class WindowTest : public QObject {
     QCOMPARE(image.height(), (kClientHeight + 7) / kTwipsPerPixel);
     QCOMPARE(image.pixelColor(5, image.height() - 5), QColor(192, 255, 255));
     // The blue frame at its twips positions: top edge, left edge, the divider.
-    for (const QPoint p : {QPoint(300, 3120 / 15), QPoint(2280 / 15, 400), QPoint(5280 / 15, 500)}) {
+    for (const QPoint p :
+         {QPoint(300, 3120 / 15), QPoint(2280 / 15, 400), QPoint(5280 / 15, 500)}) {
       const QColor c = image.pixelColor(p);
       QVERIFY2(c.blue() > 200 && c.red() < 60 && c.green() < 60, qPrintable(c.name()));
     }

@@ -21,7 +21,7 @@ struct FontSpec {
 };
 
 struct ControlSpec {
-  const char* name;     // the control's name, for fields and buttons
+  const char* name;  // the control's name, for fields and buttons
   Kind kind;
   int left, top, width, height;
   const char* caption;  // labels and buttons
@@ -36,8 +36,8 @@ struct LineSpec {
 };
 
 inline constexpr int kTwipsPerPixel = 15;
-inline constexpr int kClientWidth = 13100;   // twips
-inline constexpr int kClientHeight = 9735;   // twips
+inline constexpr int kClientWidth = 13100;  // twips
+inline constexpr int kClientHeight = 9735;  // twips
 inline constexpr Rgb kWindowBackground{192, 255, 255};
 
 const std::vector<ControlSpec>& window_controls();

@@ -87,8 +87,8 @@ void MainWindow::build() {
   }
   connect(static_cast<QPushButton*>(controls_.value("Command1")), &QPushButton::clicked, this,
           &MainWindow::calculate_clicked);
-  connect(static_cast<QPushButton*>(controls_.value("Command2")), &QPushButton::clicked,
-          qApp, &QApplication::quit);
+  connect(static_cast<QPushButton*>(controls_.value("Command2")), &QPushButton::clicked, qApp,
+          &QApplication::quit);
   connect(static_cast<QPushButton*>(controls_.value("Command3")), &QPushButton::clicked, this,
           &MainWindow::print_clicked);
 }

@@ -68,8 +68,8 @@ void print_report(const SessionRecord& record, QWidget* owner, Message& message)
     if (printer.printerState() == QPrinter::Error) message.show(kPrinterFailed);
     return;
   }
-  const QString path = QFileDialog::getSaveFileName(owner, kProgramTitle, kPdfName,
-                                                    QStringLiteral("PDF (*.pdf)"));
+  const QString path =
+      QFileDialog::getSaveFileName(owner, kProgramTitle, kPdfName, QStringLiteral("PDF (*.pdf)"));
   if (path.isEmpty()) return;
   if (!write_report_pdf(*rows, path)) message.show(kPdfFailed);
 }

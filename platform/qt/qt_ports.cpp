@@ -34,7 +34,8 @@ std::string QtPrompt::ask(const std::string& text) {
 }
 
 void QtFieldText::set(std::string_view control, const std::string& text) {
-  const auto found = fields_.find(QString::fromUtf8(control.data(), static_cast<qsizetype>(control.size())));
+  const auto found =
+      fields_.find(QString::fromUtf8(control.data(), static_cast<qsizetype>(control.size())));
   if (found != fields_.end()) found.value()->setText(QString::fromStdString(text));
 }
 
