@@ -4,10 +4,13 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 scripts/install-missing.sh cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev fonts-noto-cjk \
-  poppler-utils
+  poppler-utils clang-format
+
+# One layout for the whole tree.
+git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 export QT_QPA_PLATFORM=offscreen
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCP_WARNINGS_AS_ERRORS=ON
 cmake --build build -j2
 (cd build && ctest --output-on-failure -j2)
 

@@ -22,9 +22,10 @@ struct Adjustment {
 };
 
 // Forms the condition coefficients from the first solution, solves for the correlate and
-// corrects the sides in the record, closing the list again (S(2N+1) = S(1)). Sets
-// beta(0) = beta(N) and h(0) = h(N), through which triangle N stands before triangle 1.
-// The known side A-B (S(2N) for m = 1, S(1) for m = 2) is error-free: coefficient 0.
-Adjustment adjust_sides(SessionRecord& record, TriangleAngles& angles, Configuration m, float w);
+// corrects the sides S(1..2N), closing the list again (S(2N+1) = S(1)). The known side
+// A-B is error-free: coefficient 0. A side that would not be finite, or of no positive
+// length, is a Fault and is left as it was; the sides before it stay corrected.
+Adjustment adjust_sides(std::vector<double>& S, const TriangleAngles& angles, Configuration m,
+                        float w);
 
 }  // namespace cp

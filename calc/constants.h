@@ -9,8 +9,10 @@ inline constexpr double kPi = 3.1415926535;
 inline constexpr double kDegree = kPi / 180;  // radians per degree
 inline constexpr int kRho = 206265;           // seconds of arc per radian
 
-inline constexpr double kHalfTurn = 180;  // degrees
-inline constexpr double kFullTurn = 360;  // degrees
+inline constexpr double kQuarterTurn = 90;        // degrees
+inline constexpr double kHalfTurn = 180;          // degrees
+inline constexpr double kThreeQuarterTurn = 270;  // degrees
+inline constexpr double kFullTurn = 360;          // degrees
 inline constexpr double kMinutesPerDegree = 60;
 inline constexpr double kSecondsPerDegree = 3600;
 inline constexpr double kMillimetresPerMetre = 1000;

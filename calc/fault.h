@@ -16,8 +16,9 @@ enum class FaultKind {
   NotFinite,           // a value that would be NaN or infinite
 };
 
-// The value that would not be finite.
+// The value concerned: the one that would not be finite, or whose weight is negative.
 enum class Quantity {
+  None,                   // the fault concerns no single value
   LengthAB,               // the length of the known side A-B
   AzimuthAB,              // the azimuth of A-B
   TriangleCosine,         // a cosine of triangle `index` (sides too large or too small)
@@ -30,13 +31,15 @@ enum class Quantity {
   WeightReciprocalX,      // Px
   WeightReciprocalY,      // Py
   Precision,              // ms, mx, my or md
+  PointPrecision,         // the weight reciprocals or errors of point `index`
 };
 
 enum class Solution { Observed, Adjusted };
 
+// Filled by name (Fault{.kind = ..., .index = ...}): neighbouring fields share a type.
 struct Fault {
   FaultKind kind;
-  Quantity quantity = Quantity::TriangleCosine;
+  Quantity quantity = Quantity::None;
   int index = 0;  // triangle, side or point number, 1-based as the surveyor counts
   Solution solution = Solution::Observed;
   std::array<double, 3> sides{};  // S(2i-1), S(2i), S(2i+1) of a triangle that failed
@@ -45,7 +48,8 @@ struct Fault {
 
 // Ends the computation where a value would be NaN or infinite, naming what it is.
 inline void require_finite(double value, Quantity quantity, int index = 0) {
-  if (!std::isfinite(value)) throw Fault{FaultKind::NotFinite, quantity, index};
+  if (!std::isfinite(value))
+    throw Fault{.kind = FaultKind::NotFinite, .quantity = quantity, .index = index};
 }
 
 }  // namespace cp

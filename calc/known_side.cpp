@@ -8,9 +8,6 @@
 namespace cp {
 namespace {
 
-constexpr double kQuarterTurn = 90;
-constexpr double kThreeQuarterTurn = 270;
-
 // Azimuth of A-B through the arc tangent of s / sqrt(1 - s^2), s = dy / L, in degrees
 // of the program's pi. Where dx is negligible beside dy, s is ±1 and the quotient is
 // ±infinity: its arc tangent is the limit ±90 degrees, which is the azimuth.

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "utf8.h"
+
 namespace cp {
 namespace {
 
@@ -12,32 +14,6 @@ constexpr char32_t kFullWidthFirst = 0xFF01;  // full-width '!' .. '~' mirror AS
 constexpr char32_t kFullWidthLast = 0xFF5E;
 constexpr char32_t kFullWidthOffset = 0xFF01 - 0x21;
 constexpr char32_t kMinusSign = 0x2212;
-
-// Decodes one UTF-8 sequence; an invalid byte yields a code point no number has.
-char32_t next_code_point(std::string_view text, std::size_t& at) {
-  const auto lead = static_cast<unsigned char>(text[at++]);
-  int extra = 0;
-  char32_t code = lead;
-  if (lead >= 0xF0) {
-    extra = 3;
-    code = lead & 0x07;
-  } else if (lead >= 0xE0) {
-    extra = 2;
-    code = lead & 0x0F;
-  } else if (lead >= 0xC0) {
-    extra = 1;
-    code = lead & 0x1F;
-  } else if (lead >= 0x80)
-    return 0xFFFD;
-  for (int i = 0; i < extra; ++i) {
-    if (at >= text.size()) return 0xFFFD;
-    const auto next = static_cast<unsigned char>(text[at]);
-    if ((next & 0xC0) != 0x80) return 0xFFFD;
-    code = (code << 6) | (next & 0x3F);
-    ++at;
-  }
-  return code;
-}
 
 bool is_number_character(char c) {
   return (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.' || c == 'e' || c == 'E';

@@ -50,24 +50,23 @@ float unit_weight_error(double vv) {
 
 int evaluated_point(float N) { return static_cast<int>(std::floor((N + 1) / 2)); }
 
-CoordinateCoefficients coordinate_coefficients(const std::vector<Leg>& legs, int e,
+CoordinateCoefficients coordinate_coefficients(const std::vector<Leg>& legs, int point,
                                                const TriangleAngles& angles,
-                                               const std::vector<double>& Az,
-                                               const SessionRecord& record, Configuration m) {
-  const int n = triangle_count(record);
-  const auto& S = record.S;
-  const auto& X = record.X;
-  const auto& Y = record.Y;
+                                               const Traverse& traverse,
+                                               const std::vector<double>& S, Configuration m) {
+  const int n = static_cast<int>(angles.gamma.size()) - 1;
+  const auto& [Az, X, Y] = traverse;
+  const auto entries = static_cast<std::size_t>(2 * n + 2);
   // Entries over s = 0..2N+1; S(2N+1) is S(1), so its entry is added to entry 1 at the end.
-  CoordinateCoefficients f{std::vector<double>(2 * n + 2, 0.0),
-                           std::vector<double>(2 * n + 2, 0.0)};
+  CoordinateCoefficients f{std::vector<double>(entries, 0.0), std::vector<double>(entries, 0.0)};
 
   // P(e) is reached by legs 1..e. Lengthening the side of leg k moves P(e) along that
   // leg; a turn of the chain at the start point P(k-1) of leg k swings every later leg
   // about P(k-1), moving P(e) by the turn times the vector from P(k-1) to P(e), rotated:
   // dX(e) = -dY(k-1, e) * turn, dY(e) = dX(k-1, e) * turn.
+  const int e = point;
   for (int k = 1; k <= e; ++k) {
-    const Leg& leg = legs[k - 1];
+    const Leg& leg = legs[static_cast<std::size_t>(k - 1)];
     const double azimuth = Az[k] * kDegree;
     f.fx[leg.side] += std::cos(azimuth);
     f.fy[leg.side] += std::sin(azimuth);
@@ -86,22 +85,15 @@ CoordinateCoefficients coordinate_coefficients(const std::vector<Leg>& legs, int
   }
   f.fx[1] += f.fx[2 * n + 1];
   f.fy[1] += f.fy[2 * n + 1];
-  f.fx.resize(2 * n + 1);
-  f.fy.resize(2 * n + 1);
+  f.fx.resize(entries - 1);
+  f.fy.resize(entries - 1);
 
-  switch (m) {
-    case Configuration::BOnRing:
-      f.fx[2 * n] = 0;
-      f.fy[2 * n] = 0;
-      break;
-    case Configuration::BAtCentre:
-      f.fx[1] = 0;
-      f.fy[1] = 0;
-      break;
-    case Configuration::OutsideAzimuth:
-      f.fx[0] = -(Y[e] - record.Ya) / kRho;
-      f.fy[0] = (X[e] - record.Xa) / kRho;
-      break;
+  if (const int known = known_side_number(m, n)) {
+    f.fx[known] = 0;
+    f.fy[known] = 0;
+  } else {
+    f.fx[0] = -(Y[e] - Y[0]) / kRho;
+    f.fy[0] = (X[e] - X[0]) / kRho;
   }
   for (int s = 0; s <= 2 * n; ++s) {
     require_finite(f.fx[s], Quantity::CoordinateCoefficient, s);
@@ -126,9 +118,13 @@ BracketTable bracket_table(const std::vector<double>& a, const CoordinateCoeffic
 
 float weight_reciprocal(const BracketTable& Q, int row) {
   const Quantity quantity = row == 2 ? Quantity::WeightReciprocalX : Quantity::WeightReciprocalY;
-  if (Q[1][1] == 0) throw Fault{FaultKind::ZeroConditionSum};
   const float P = stored_single(Q[row][row] - Q[1][row] * Q[1][row] / Q[1][1], quantity);
-  if (P < 0) throw Fault{FaultKind::NegativeWeight, quantity, 0, Solution::Adjusted, {}, P};
+  if (P < 0) {
+    throw Fault{.kind = FaultKind::NegativeWeight,
+                .quantity = quantity,
+                .solution = Solution::Adjusted,
+                .value = P};
+  }
   return P;
 }
 

@@ -17,20 +17,21 @@ float unit_weight_error(double vv);
 // e = Int((N + 1) / 2), halved in single precision: the middle of the chain.
 int evaluated_point(float N);
 
-// Coefficients of X(e) and Y(e) as linear functions of the sides, rows 2 and 3 of the
-// coefficient table over s = 0..2N, metres per metre: the exact partial derivatives of
-// the program's own traverse, second triangle solution and orientation rule.
+// Coefficients of X(k) and Y(k) of one point as linear functions of the sides, over
+// s = 0..2N, metres per metre: the exact partial derivatives of the program's own
+// traverse, second triangle solution and orientation rule. For the evaluated point e
+// they are rows 2 and 3 of the coefficient table.
 struct CoordinateCoefficients {
   std::vector<double> fx;
   std::vector<double> fy;
 };
 
-// The known side A-B (S(2N) for m = 1, S(1) for m = 2) is error-free and gets 0. For
-// m = 3, entry 0 carries an error of the orientation itself, per second of arc.
-CoordinateCoefficients coordinate_coefficients(const std::vector<Leg>& legs, int e,
+// The known side A-B is error-free and gets 0. For m = 3, entry 0 carries an error of
+// the orientation itself, per second of arc.
+CoordinateCoefficients coordinate_coefficients(const std::vector<Leg>& legs, int point,
                                                const TriangleAngles& angles,
-                                               const std::vector<double>& Az,
-                                               const SessionRecord& record, Configuration m);
+                                               const Traverse& traverse,
+                                               const std::vector<double>& S, Configuration m);
 
 // Q(i, j) = sum over s = 0..2N of A(i, s) * A(j, s), rows 1 to 3 of the coefficient
 // table: the condition coefficients, then fx and fy. Index 0 is not used.
@@ -38,7 +39,8 @@ using BracketTable = std::array<std::array<double, 4>, 4>;
 BracketTable bracket_table(const std::vector<double>& a, const CoordinateCoefficients& f);
 
 // Weight reciprocal of the function in row 2 (X) or 3 (Y) under the central condition,
-// Q(r, r) - Q(1, r)^2 / Q(1, 1), kept as a 32-bit float.
+// Q(r, r) - Q(1, r)^2 / Q(1, 1), kept as a 32-bit float. Q(1, 1) is [aa], which the
+// adjustment has already found non-zero.
 float weight_reciprocal(const BracketTable& Q, int row);
 
 // ms * sqrt(P), kept as a 32-bit float.

@@ -55,4 +55,25 @@ void size_session_record(SessionRecord& record, float N);
 // The number of triangles as a loop bound.
 inline int triangle_count(const SessionRecord& record) { return static_cast<int>(record.N); }
 
+// The closing point B is present when it has both coordinates; the dialogue refuses one
+// of them zero alone, and both zero mean an outside azimuth.
+inline bool has_point_b(const SessionRecord& record) { return record.Xb != 0 && record.Yb != 0; }
+
+// The side that the known points give instead of the survey, error-free: A-B is S(2N)
+// with B on the ring and S(1) with B at the centre; 0 for an outside azimuth, which has
+// no known side.
+inline int known_side_number(Configuration m, int n) {
+  switch (m) {
+    case Configuration::BOnRing: return 2 * n;
+    case Configuration::BAtCentre: return 1;
+    case Configuration::OutsideAzimuth: break;
+  }
+  return 0;
+}
+
+// Triangle N closes on the first radial side: the side list carries S(2N+1) = S(1).
+inline void close_side_list(std::vector<double>& S, int n) {
+  S[static_cast<std::size_t>(2 * n + 1)] = S[1];
+}
+
 }  // namespace cp

@@ -99,13 +99,18 @@ double orientation_base(const Orientation& orientation) {
   return orientation.T0;
 }
 
-std::vector<double> run_traverse(const std::vector<Leg>& legs, double base,
-                                 const TriangleAngles& angles, SessionRecord& record) {
-  auto& X = record.X;
-  auto& Y = record.Y;
-  X[0] = record.Xa;
-  Y[0] = record.Ya;
-  std::vector<double> Az(X.size(), 0.0);
+Traverse traverse_from(double Xa, double Ya, int n) {
+  const auto points = static_cast<std::size_t>(n + 2);
+  Traverse traverse{std::vector<double>(points, 0.0), std::vector<double>(points, 0.0),
+                    std::vector<double>(points, 0.0)};
+  traverse.X[0] = Xa;
+  traverse.Y[0] = Ya;
+  return traverse;
+}
+
+void run_traverse(const std::vector<Leg>& legs, double base, const TriangleAngles& angles,
+                  const std::vector<double>& S, Traverse& traverse) {
+  auto& [Az, X, Y] = traverse;
   for (std::size_t k = 1; k <= legs.size(); ++k) {
     const Leg& leg = legs[k - 1];
     double azimuth = leg.back_azimuth ? Az[k - 1] : base;
@@ -117,13 +122,14 @@ std::vector<double> run_traverse(const std::vector<Leg>& legs, double base,
     Az[k] = wrapped(azimuth, leg.wrap);
     const auto point = static_cast<int>(k);
     require_finite(Az[k], Quantity::Azimuth, point);
-    const double side = record.S[leg.side];
-    X[k] = std::cos(Az[k] * kDegree) * side + X[k - 1];
-    Y[k] = std::sin(Az[k] * kDegree) * side + Y[k - 1];
-    require_finite(X[k], Quantity::Coordinate, point);
-    require_finite(Y[k], Quantity::Coordinate, point);
+    const double side = S[static_cast<std::size_t>(leg.side)];
+    const double x = std::cos(Az[k] * kDegree) * side + X[k - 1];
+    const double y = std::sin(Az[k] * kDegree) * side + Y[k - 1];
+    require_finite(x, Quantity::Coordinate, point);
+    require_finite(y, Quantity::Coordinate, point);
+    X[k] = x;
+    Y[k] = y;
   }
-  return Az;
 }
 
 }  // namespace cp

@@ -41,9 +41,20 @@ std::vector<Leg> traverse_plan(Configuration m, OrientationAngle angle, int n);
 // The azimuth the first leg starts from: T0, plus the orientation angle where one is used.
 double orientation_base(const Orientation& orientation);
 
-// Carries azimuths and coordinates along the legs, from X(0) = Xa and Y(0) = Ya. Returns
-// the azimuths Az(0..N+1) and fills X and Y of the record point by point.
-std::vector<double> run_traverse(const std::vector<Leg>& legs, double base,
-                                 const TriangleAngles& angles, SessionRecord& record);
+// The traverse of a run: the azimuth of the leg that ends at point k, and the point's
+// coordinates, k = 0..N+1.
+struct Traverse {
+  std::vector<double> Az;  // decimal degrees
+  std::vector<double> X;   // northing, metres
+  std::vector<double> Y;   // easting, metres
+};
+
+// Sized for N triangles, every value 0 but point 0, which is A.
+Traverse traverse_from(double Xa, double Ya, int n);
+
+// Carries azimuths and coordinates along the legs on the sides S, from point 0. Fills
+// the points one by one: a Fault leaves those before it.
+void run_traverse(const std::vector<Leg>& legs, double base, const TriangleAngles& angles,
+                  const std::vector<double>& S, Traverse& traverse);
 
 }  // namespace cp

@@ -42,15 +42,14 @@ Angles solve_triangle(const std::vector<double>& S, int i, Solution solution) {
 
 }  // namespace
 
-void prepare_sides(SessionRecord& record) {
-  const int n = triangle_count(record);
-  record.S[2 * n + 1] = record.S[1];
-  for (int j = 1; j <= 2 * n; ++j) record.observed[j] = record.S[j];
+std::vector<double> prepare_sides(std::vector<double>& S, int n) {
+  close_side_list(S, n);
+  return {S.begin(), S.begin() + 2 * n + 1};
 }
 
 double angle_from_cosine(double c) {
-  if (std::fabs(c) > 1) throw Fault{FaultKind::NoTriangle};
-  if (std::fabs(c) == 1) throw Fault{FaultKind::DegenerateTriangle};
+  if (std::fabs(c) > 1) throw Fault{.kind = FaultKind::NoTriangle};
+  if (std::fabs(c) == 1) throw Fault{.kind = FaultKind::DegenerateTriangle};
   c = c + 0.0;  // -0 counts as 0: a right angle, arctan(+infinity) = 90 degrees
   const double t = std::atan(std::sqrt(1 - c * c) / c) / kDegree;
   return c < 0 ? t + kHalfTurn : t;
@@ -58,7 +57,7 @@ double angle_from_cosine(double c) {
 
 TriangleAngles first_solution(const std::vector<double>& S, int n) {
   TriangleAngles angles;
-  angles.alpha.assign(n + 2, 0.0);
+  angles.alpha.assign(n + 1, 0.0);
   angles.beta.assign(n + 1, 0.0);
   angles.gamma.assign(n + 1, 0.0);
   angles.h.assign(n + 1, 0.0);
@@ -70,6 +69,8 @@ TriangleAngles first_solution(const std::vector<double>& S, int n) {
     angles.h[i] = std::sin(solved.alpha * kDegree) * S[2 * i - 1];
     angles.sum_gamma = angles.sum_gamma + solved.gamma;
   }
+  angles.beta[0] = angles.beta[n];
+  angles.h[0] = angles.h[n];
   return angles;
 }
 

@@ -1,28 +1,17 @@
 #include "asking.h"
 
+#include "fill.h"
 #include "number_input.h"
 #include "number_text.h"
 #include "texts.h"
 
 namespace cp {
-namespace {
-
-std::string replace_all(std::string_view pattern, std::string_view key, std::string_view value) {
-  std::string out(pattern);
-  for (auto at = out.find(key); at != std::string::npos; at = out.find(key, at + value.size())) {
-    out.replace(at, key.size(), value);
-  }
-  return out;
-}
-
-}  // namespace
-
 std::string fill(std::string_view pattern, int k) {
-  return replace_all(pattern, "{k}", shortest_text(static_cast<double>(k)));
+  return text::fill_in(pattern, "{k}", shortest_text(static_cast<double>(k)));
 }
 
 std::string fill_name(std::string_view pattern, std::string_view name) {
-  return replace_all(pattern, "{name}", name);
+  return text::fill_in(pattern, "{name}", name);
 }
 
 template <typename Real, typename Reader>

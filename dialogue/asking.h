@@ -28,18 +28,19 @@ struct FieldWrite {
   std::string text;
 };
 
-// One value entered through the confirmation loop.
+// One value entered through the confirmation loop. Filled by name: most fields are texts
+// or field names, which the compiler could not tell apart by position.
 struct ConfirmedEntry {
   std::string name;  // how messages name the value: "Xa", "S(3)"
   std::string first_prompt;
   std::string correction_prompt;
-  std::string_view confirm_first;
-  std::string_view confirm_repeat;
+  std::string_view confirm_first;   // the confirmation text after the first answer
+  std::string_view confirm_repeat;  // and after each correction
   const char* echo_field;
   std::function<std::string(double)> echo;
-  std::vector<FieldWrite> after_first_answer;  // written before the first echo
+  std::vector<FieldWrite> after_first_answer = {};  // written before the first echo
   const char* cleared_before_correction = nullptr;
-  Refusal refuse;  // may be empty: every finite number is taken
+  Refusal refuse = {};  // may be empty: every finite number is taken
 };
 
 class Asking {

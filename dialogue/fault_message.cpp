@@ -1,59 +1,78 @@
 #include "fault_message.h"
 
+#include "fill.h"
 #include "number_text.h"
+#include "texts.h"
 
 namespace cp {
 namespace {
 
+using text::fill_in;
+
 std::string number(int k) { return shortest_text(static_cast<double>(k)); }
 
+std::string with_k(std::string_view pattern, int k) { return fill_in(pattern, "{k}", number(k)); }
+
+std::string side_value(int k, double value) {
+  return fill_in(with_k(text::kSideValue, k), "{value}", shortest_text(value));
+}
+
+// The triangle and its three sides: 第 3 个三角形的边长 S(5)=…、S(6)=…、S(7)=…
 std::string triangle_sides(const Fault& fault) {
   const int i = fault.index;
-  std::string out = fault.solution == Solution::Adjusted ? "平差后第 " : "第 ";
-  out += number(i) + " 个三角形的边长 ";
+  std::string out = with_k(
+      fault.solution == Solution::Adjusted ? text::kAdjustedTriangleSides : text::kTriangleSides,
+      i);
   for (int j = 0; j < 3; ++j) {
-    if (j > 0) out += "、";
-    out += "S(" + number(2 * i - 1 + j) + ")=" + shortest_text(fault.sides[j]);
+    if (j > 0) out += text::kSideSeparator;
+    out += side_value(2 * i - 1 + j, fault.sides[static_cast<std::size_t>(j)]);
   }
   return out;
 }
 
 std::string quantity_name(const Fault& fault) {
-  const std::string k = number(fault.index);
+  const int k = fault.index;
   switch (fault.quantity) {
-    case Quantity::LengthAB: return "A-B 边长";
-    case Quantity::AzimuthAB: return "A-B 座标方位角";
-    case Quantity::TriangleCosine: return triangle_sides(fault) + " 的角度";
-    case Quantity::Coefficient: return "边 S(" + k + ") 的条件方程系数";
-    case Quantity::Correlate: return "联系数 K";
-    case Quantity::Correction: return "边 S(" + k + ") 的改正数";
-    case Quantity::Azimuth: return "至第 " + k + " 点的座标方位角";
-    case Quantity::Coordinate: return "第 " + k + " 点的座标";
-    case Quantity::CoordinateCoefficient: return "边 S(" + k + ") 的座标系数";
-    case Quantity::WeightReciprocalX: return "纵座标权倒数 Px";
-    case Quantity::WeightReciprocalY: return "横座标权倒数 Py";
-    case Quantity::Precision: return "精度评定的中误差";
+    case Quantity::None: break;
+    case Quantity::LengthAB: return std::string(text::kQuantityLengthAB);
+    case Quantity::AzimuthAB: return std::string(text::kQuantityAzimuthAB);
+    case Quantity::TriangleCosine:
+      return fill_in(text::kQuantityTriangleAngle, "{sides}", triangle_sides(fault));
+    case Quantity::Coefficient: return with_k(text::kQuantityCoefficient, k);
+    case Quantity::Correlate: return std::string(text::kQuantityCorrelate);
+    case Quantity::Correction: return with_k(text::kQuantityCorrection, k);
+    case Quantity::Azimuth: return with_k(text::kQuantityAzimuth, k);
+    case Quantity::Coordinate: return with_k(text::kQuantityCoordinate, k);
+    case Quantity::CoordinateCoefficient: return with_k(text::kQuantityCoordinateCoefficient, k);
+    case Quantity::WeightReciprocalX: return std::string(text::kQuantityWeightReciprocalX);
+    case Quantity::WeightReciprocalY: return std::string(text::kQuantityWeightReciprocalY);
+    case Quantity::Precision: return std::string(text::kQuantityPrecision);
+    case Quantity::PointPrecision: return with_k(text::kQuantityPointPrecision, k);
   }
-  return "计算值";
+  return std::string(text::kQuantityUnnamed);
+}
+
+std::string with_quantity(std::string_view pattern, const Fault& fault) {
+  return fill_in(pattern, "{quantity}", quantity_name(fault));
 }
 
 }  // namespace
 
 std::string fault_message(const Fault& fault) {
   switch (fault.kind) {
-    case FaultKind::NoTriangle: return triangle_sides(fault) + " 不能构成三角形，计算中止";
+    case FaultKind::NoTriangle: return fill_in(text::kNoTriangle, "{sides}", triangle_sides(fault));
     case FaultKind::DegenerateTriangle:
-      return triangle_sides(fault) + " 构成的三角形有 0 度或 180 度的角，计算中止";
-    case FaultKind::ZeroConditionSum:
-      return "条件方程系数的平方和 [aa] 为零，无法求联系数 K，计算中止";
+      return fill_in(text::kDegenerateTriangle, "{sides}", triangle_sides(fault));
+    case FaultKind::ZeroConditionSum: return std::string(text::kZeroConditionSum);
     case FaultKind::SideNotPositive:
-      return "平差改正后边长 S(" + number(fault.index) + ")=" + shortest_text(fault.value) +
-             " 不为正，观测边长有粗差，计算中止";
+      return fill_in(with_k(text::kAdjustedSideNotPositive, fault.index), "{value}",
+                     shortest_text(fault.value));
     case FaultKind::NegativeWeight:
-      return quantity_name(fault) + " 为负数（" + shortest_text(fault.value) + "），计算中止";
-    case FaultKind::NotFinite: return quantity_name(fault) + " 超出数值范围，计算中止";
+      return fill_in(with_quantity(text::kNegativeWeight, fault), "{value}",
+                     shortest_text(fault.value));
+    case FaultKind::NotFinite: return with_quantity(text::kNotFinite, fault);
   }
-  return "计算中止";
+  return std::string(text::kQuantityUnnamed);
 }
 
 }  // namespace cp

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "display_decimals.h"
 #include "dms.h"
 #include "fields.h"
 #include "known_side.h"
@@ -13,8 +14,6 @@ namespace {
 
 constexpr float kFewestTriangles = 3;  // one or two triangles cannot close around a centre
 constexpr float kMostTriangles = 1000;
-constexpr int kCoordinateDecimals = 3;
-constexpr int kAngleDecimals = 5;
 
 std::string blank_then(double value, int decimals) { return " " + pattern_text(value, decimals); }
 
@@ -36,12 +35,12 @@ ConfirmedEntry known_entry(std::string name, std::string_view ask, std::string_v
 
 ConfirmedEntry coordinate_entry(std::string name, std::string_view ask, std::string_view correct,
                                 const char* field) {
-  return known_entry(std::move(name), ask, correct, field, text::kConfirm1, kCoordinateDecimals);
+  return known_entry(std::move(name), ask, correct, field, text::kConfirm1, decimals::kCoordinate);
 }
 
 ConfirmedEntry angle_entry(std::string name, std::string_view ask, std::string_view correct,
                            const char* field) {
-  return known_entry(std::move(name), ask, correct, field, text::kConfirm2, kAngleDecimals);
+  return known_entry(std::move(name), ask, correct, field, text::kConfirm2, decimals::kAngle);
 }
 
 std::optional<std::string> refuse_triangle_count(double N) {
@@ -55,7 +54,7 @@ std::optional<std::string> refuse_m(double m) {
 }
 
 float ask_triangle_count(Asking& asking, SessionRecord& record) {
-  const float N = asking.single(text::kAskN, "三角形个数 N", refuse_triangle_count);
+  const float N = asking.single(text::kAskN, text::kNameN, refuse_triangle_count);
   record.N = N;
   asking.write(field::Text50, std::string(text::kTrianglesBefore) + shortest_text(N) +
                                   std::string(text::kTrianglesAfter));
@@ -74,7 +73,7 @@ void ask_known_points(Asking& asking, SessionRecord& record) {
                      record.Yb);
     if ((record.Xb == 0) != (record.Yb == 0)) {
       asking.tell(std::string(text::kIncompleteB));
-    } else if (record.Xb != 0 && record.Xb == record.Xa && record.Yb == record.Ya) {
+    } else if (has_point_b(record) && record.Xb == record.Xa && record.Yb == record.Ya) {
       asking.tell(std::string(text::kBEqualsA));
     } else {
       return;
@@ -94,12 +93,8 @@ Orientation orient_by_known_side(Asking& asking, SessionRecord& record) {
 
   const KnownSide ab = known_side(record.Xb - record.Xa, record.Yb - record.Ya);
   orientation.T0 = ab.azimuth;
-  asking.write(field::Text6, rounded_text(ab.azimuth, kAngleDecimals));
-  const int n = triangle_count(record);
-  if (orientation.m == Configuration::BOnRing)
-    record.S[2 * n] = ab.length;
-  else
-    record.S[1] = ab.length;
+  asking.write(field::Text6, rounded_text(ab.azimuth, decimals::kAngle));
+  record.S[known_side_number(orientation.m, triangle_count(record))] = ab.length;
   asking.write(field::Text7, std::string(text::kNotOnS2));
   asking.write(field::Text22, std::string(text::kNotOnS1));
   asking.write(field::Text23, not_on_last_side(record));
@@ -133,7 +128,7 @@ Orientation orient_by_outside_azimuth(Asking& asking, SessionRecord& record) {
   if (orientation.Q2 != 0) {
     orientation.angle = OrientationAngle::Q2;
     record.Qa = orientation.Q2;
-    asking.write(field::Text22, blank_then(orientation.Q2, kAngleDecimals));
+    asking.write(field::Text22, blank_then(orientation.Q2, decimals::kAngle));
     asking.write(field::Text23, not_on_last_side(record));
     return orientation;
   }
@@ -153,7 +148,7 @@ Orientation orient_by_outside_azimuth(Asking& asking, SessionRecord& record) {
 Orientation ask_known_data(Asking& asking, SessionRecord& record) {
   ask_triangle_count(asking, record);
   ask_known_points(asking, record);
-  if (record.Xb != 0) return orient_by_known_side(asking, record);
+  if (has_point_b(record)) return orient_by_known_side(asking, record);
   return orient_by_outside_azimuth(asking, record);
 }
 

@@ -1,13 +1,12 @@
 #include "names_and_sides.h"
 
+#include "display_decimals.h"
 #include "fields.h"
 #include "number_text.h"
 #include "texts.h"
 
 namespace cp {
 namespace {
-
-constexpr int kSideDecimals = 3;
 
 void ask_name(Asking& asking, SessionRecord& record, int index, const std::string& hint,
               const std::string& prompt, bool blank_before) {
@@ -25,50 +24,63 @@ struct SideRow {
   const char* echo_field;
   std::string_view confirm_first;
   std::string_view confirm_repeat;
-  const char* cleared_before_correction;
+  const char* cleared_before_correction = nullptr;
 };
 
 const SideRow& side_row(Configuration m, bool odd) {
   using namespace field;
-  static const SideRow b_on_ring_odd{text::kHintSide,         text::kAskSide, text::kCorrectSide,
-                                     {Text21, Text9, Text20}, Text19,         text::kConfirm2,
-                                     text::kConfirm2,         nullptr};
-  static const SideRow b_on_ring_even{
-      text::kHintSide, text::kAskEvenSideBOnRing, text::kCorrectSide, {Text19},
-      Text20,          text::kConfirm2,           text::kConfirm2,    nullptr};
-  static const SideRow b_at_centre_odd{text::kHintSide,
-                                       text::kAskOddSideBAtCentre,
-                                       text::kCorrectSide,
-                                       {Text20},
-                                       Text19,
-                                       text::kConfirm3,
-                                       text::kConfirm4,
-                                       Text19};
-  static const SideRow b_at_centre_even{text::kHintSide, text::kAskSide, text::kCorrectSide,
-                                        {Text19},        Text20,         text::kConfirm2,
-                                        text::kConfirm2, Text20};
-  static const SideRow no_b_odd{text::kHintSide, text::kAskSide, text::kCorrectOddSideNoB,
-                                {Text20},        Text19,         text::kConfirm3,
-                                text::kConfirm2, Text19};
-  static const SideRow no_b_even{text::kHintEvenSideNoB,
-                                 text::kAskEvenSideNoB,
-                                 text::kCorrectEvenSideNoB,
-                                 {Text19},
-                                 Text20,
-                                 text::kConfirm2,
-                                 text::kConfirm2,
-                                 Text20};
+  static const SideRow b_on_ring_odd{.hint = text::kHintSide,
+                                     .ask = text::kAskSide,
+                                     .correct = text::kCorrectSide,
+                                     .cleared_after_first_answer = {Text21, Text9, Text20},
+                                     .echo_field = Text19,
+                                     .confirm_first = text::kConfirm2,
+                                     .confirm_repeat = text::kConfirm2};
+  static const SideRow b_on_ring_even{.hint = text::kHintSide,
+                                      .ask = text::kAskEvenSideBOnRing,
+                                      .correct = text::kCorrectSide,
+                                      .cleared_after_first_answer = {Text19},
+                                      .echo_field = Text20,
+                                      .confirm_first = text::kConfirm2,
+                                      .confirm_repeat = text::kConfirm2};
+  static const SideRow b_at_centre_odd{.hint = text::kHintSide,
+                                       .ask = text::kAskOddSideBAtCentre,
+                                       .correct = text::kCorrectSide,
+                                       .cleared_after_first_answer = {Text20},
+                                       .echo_field = Text19,
+                                       .confirm_first = text::kConfirm3,
+                                       .confirm_repeat = text::kConfirm4,
+                                       .cleared_before_correction = Text19};
+  static const SideRow b_at_centre_even{.hint = text::kHintSide,
+                                        .ask = text::kAskSide,
+                                        .correct = text::kCorrectSide,
+                                        .cleared_after_first_answer = {Text19},
+                                        .echo_field = Text20,
+                                        .confirm_first = text::kConfirm2,
+                                        .confirm_repeat = text::kConfirm2,
+                                        .cleared_before_correction = Text20};
+  static const SideRow no_b_odd{.hint = text::kHintSide,
+                                .ask = text::kAskSide,
+                                .correct = text::kCorrectOddSideNoB,
+                                .cleared_after_first_answer = {Text20},
+                                .echo_field = Text19,
+                                .confirm_first = text::kConfirm3,
+                                .confirm_repeat = text::kConfirm2,
+                                .cleared_before_correction = Text19};
+  static const SideRow no_b_even{.hint = text::kHintEvenSideNoB,
+                                 .ask = text::kAskEvenSideNoB,
+                                 .correct = text::kCorrectEvenSideNoB,
+                                 .cleared_after_first_answer = {Text19},
+                                 .echo_field = Text20,
+                                 .confirm_first = text::kConfirm2,
+                                 .confirm_repeat = text::kConfirm2,
+                                 .cleared_before_correction = Text20};
   switch (m) {
     case Configuration::BOnRing: return odd ? b_on_ring_odd : b_on_ring_even;
     case Configuration::BAtCentre: return odd ? b_at_centre_odd : b_at_centre_even;
     case Configuration::OutsideAzimuth: break;
   }
   return odd ? no_b_odd : no_b_even;
-}
-
-// The side that the length of A-B gave (m = 1: S(2N), m = 2: S(1)) is not asked.
-bool is_known_side(Configuration m, int k, int n) {
-  return (m == Configuration::BOnRing && k == 2 * n) || (m == Configuration::BAtCentre && k == 1);
 }
 
 std::optional<std::string> refuse_non_positive(double length, const std::string& name) {
@@ -85,16 +97,16 @@ void ask_side(Asking& asking, SessionRecord& record, Configuration m, int k) {
   if (m == Configuration::OutsideAzimuth && !odd) asking.write(field::Text20, "");
 
   ConfirmedEntry entry{
-      name,
-      fill(row.ask, k),
-      fill(row.correct, k),
-      row.confirm_first,
-      row.confirm_repeat,
-      row.echo_field,
-      [k](double v) { return fill(text::kSideEcho, k) + pattern_text(v, kSideDecimals); },
-      {},
-      row.cleared_before_correction,
-      [name](double v) { return refuse_non_positive(v, name); }};
+      .name = name,
+      .first_prompt = fill(row.ask, k),
+      .correction_prompt = fill(row.correct, k),
+      .confirm_first = row.confirm_first,
+      .confirm_repeat = row.confirm_repeat,
+      .echo_field = row.echo_field,
+      .echo =
+          [k](double v) { return fill(text::kSideEcho, k) + pattern_text(v, decimals::kSideEcho); },
+      .cleared_before_correction = row.cleared_before_correction,
+      .refuse = [name](double v) { return refuse_non_positive(v, name); }};
   for (const char* control : row.cleared_after_first_answer)
     entry.after_first_answer.push_back({control, ""});
   asking.confirmed(entry, record.S[k]);
@@ -122,7 +134,7 @@ void ask_point_names(Asking& asking, SessionRecord& record, Configuration m) {
 void ask_observed_sides(Asking& asking, SessionRecord& record, Configuration m) {
   const int n = triangle_count(record);
   for (int k = 1; k <= 2 * n; ++k) {
-    if (!is_known_side(m, k, n)) ask_side(asking, record, m, k);
+    if (k != known_side_number(m, n)) ask_side(asking, record, m, k);
   }
 }
 

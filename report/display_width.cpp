@@ -3,6 +3,8 @@
 #include <array>
 #include <utility>
 
+#include "utf8.h"
+
 namespace cp {
 namespace {
 
@@ -35,16 +37,7 @@ bool is_wide(char32_t code) {
 
 int display_width(std::string_view utf8) {
   int width = 0;
-  for (std::size_t at = 0; at < utf8.size();) {
-    const auto lead = static_cast<unsigned char>(utf8[at]);
-    const int length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-    char32_t code = length == 1 ? lead : lead & (0x7F >> length);
-    for (int i = 1; i < length && at + i < utf8.size(); ++i) {
-      code = (code << 6) | (static_cast<unsigned char>(utf8[at + i]) & 0x3F);
-    }
-    at += length;
-    width += is_wide(code) ? 2 : 1;
-  }
+  for (std::size_t at = 0; at < utf8.size();) width += is_wide(next_code_point(utf8, at)) ? 2 : 1;
   return width;
 }
 

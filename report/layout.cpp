@@ -1,5 +1,6 @@
 #include "layout.h"
 
+#include "display_decimals.h"
 #include "display_width.h"
 #include "number_text.h"
 #include "report_texts.h"
@@ -51,8 +52,6 @@ std::string indexed(std::string_view name, int i) {
   return std::string(name) + "( " + shortest_text(static_cast<double>(i)) + " )=";
 }
 
-bool has_point_b(const SessionRecord& r) { return r.Xb != 0 && r.Yb != 0; }
-
 void title(Sheet& sheet, const SessionRecord& r) {
   sheet.at(25, std::string(t::kTitle)).end_line();
   sheet.at(30, std::string(has_point_b(r) ? t::kFromKnownSide : t::kFromOutsideAzimuth)).end_line();
@@ -62,8 +61,8 @@ void title(Sheet& sheet, const SessionRecord& r) {
 void known_point(Sheet& sheet, std::string_view label, std::string_view x_name, double x,
                  std::string_view y_name, double y) {
   sheet.at(24, std::string(label))
-      .at(37, std::string(x_name) + pattern_text(x, 3))
-      .at(52, std::string(y_name) + pattern_text(y, 3))
+      .at(37, std::string(x_name) + pattern_text(x, decimals::kCoordinate))
+      .at(52, std::string(y_name) + pattern_text(y, decimals::kCoordinate))
       .end_line();
 }
 
@@ -75,10 +74,10 @@ void start_data(Sheet& sheet, const SessionRecord& r) {
     known_point(sheet, t::kPointB, t::kXb, r.Xb, t::kYb, r.Yb);
   } else {
     sheet.at(24, std::string(t::kAzimuth))
-        .at(30, std::string(t::kTa) + pattern_text(r.Ta, 5))
+        .at(30, std::string(t::kTa) + pattern_text(r.Ta, decimals::kAngle))
         .end_line();
     sheet.at(24, std::string(t::kOrientationAngle))
-        .at(30, std::string(t::kQa) + pattern_text(r.Qa, 5))
+        .at(30, std::string(t::kQa) + pattern_text(r.Qa, decimals::kAngle))
         .end_line();
   }
   sheet.blank();
@@ -87,15 +86,17 @@ void start_data(Sheet& sheet, const SessionRecord& r) {
 void sides(Sheet& sheet, std::string_view heading, const std::vector<double>& values, int n) {
   sheet.at(29, std::string(heading)).end_line();
   for (int i = 1; i <= 2 * n; ++i)
-    sheet.at(37, indexed("s", i) + rounded_text(values[i], 4)).end_line();
+    sheet.at(37, indexed("s", i) + rounded_text(values[i], decimals::kReportSide)).end_line();
   sheet.blank();
 }
 
 void closure_and_correlate(Sheet& sheet, const SessionRecord& r) {
-  sheet.at(29, std::string(t::kClosure) + rounded_text(r.w, 2) + std::string(t::kSecondsUnit))
+  sheet
+      .at(29, std::string(t::kClosure) + rounded_text(r.w, decimals::kClosure) +
+                  std::string(t::kSecondsUnit))
       .end_line();
   sheet.blank();
-  sheet.at(29, std::string(t::kCorrelate) + rounded_text(r.K, 8)).end_line();
+  sheet.at(29, std::string(t::kCorrelate) + rounded_text(r.K, decimals::kCorrelate)).end_line();
   sheet.blank(2);
 }
 
@@ -104,8 +105,8 @@ void points(Sheet& sheet, const SessionRecord& r) {
   const auto last = static_cast<int>(r.L);
   for (int i = 0; i <= last; ++i) {
     sheet.at(24, r.names[i] + std::string(t::kNameEnd))
-        .at(30, indexed("x", i) + rounded_text(r.X[i], 3))
-        .at(50, indexed("y", i) + rounded_text(r.Y[i], 3))
+        .at(30, indexed("x", i) + rounded_text(r.X[i], decimals::kCoordinate))
+        .at(50, indexed("y", i) + rounded_text(r.Y[i], decimals::kCoordinate))
         .end_line();
   }
   sheet.blank();
@@ -115,15 +116,15 @@ void precision(Sheet& sheet, const SessionRecord& r) {
   const std::string mm(t::kMillimetresUnit);
   sheet.at(22, std::string(t::kPrecision)).end_line();
   sheet.blank();
-  sheet.at(24, std::string(t::kMs) + pattern_text(r.ms, 2) + mm).end_line();
+  sheet.at(24, std::string(t::kMs) + pattern_text(r.ms, decimals::kError) + mm).end_line();
   sheet.blank();
   sheet.at(22, r.names[r.e] + std::string(t::kEvaluatedPoint)).end_line();
   sheet.blank();
-  sheet.at(24, std::string(t::kPx) + pattern_text(r.Px, 4)).end_line();
-  sheet.at(24, std::string(t::kPy) + pattern_text(r.Py, 4)).end_line();
-  sheet.at(24, std::string(t::kMx) + rounded_text(r.mx, 2) + mm).end_line();
-  sheet.at(24, std::string(t::kMy) + rounded_text(r.my, 2) + mm).end_line();
-  sheet.at(24, std::string(t::kMd) + rounded_text(r.md, 2) + mm).end_line();
+  sheet.at(24, std::string(t::kPx) + pattern_text(r.Px, decimals::kWeight)).end_line();
+  sheet.at(24, std::string(t::kPy) + pattern_text(r.Py, decimals::kWeight)).end_line();
+  sheet.at(24, std::string(t::kMx) + rounded_text(r.mx, decimals::kError) + mm).end_line();
+  sheet.at(24, std::string(t::kMy) + rounded_text(r.my, decimals::kError) + mm).end_line();
+  sheet.at(24, std::string(t::kMd) + rounded_text(r.md, decimals::kError) + mm).end_line();
 }
 
 }  // namespace

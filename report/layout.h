@@ -4,23 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "printing.h"
 #include "session.h"
 
 // The printed report as a pure layout: lines of text items at tab columns, built from
 // the session record alone. The printer layer puts these rows on pages.
 namespace cp {
-
-struct ReportItem {
-  int column;  // character column where the item starts, the leftmost being 1
-  std::string text;
-};
-
-// One printed row after the tab rule: an item that would start at a column the row
-// already reaches starts at that column of a new row.
-struct ReportRow {
-  int points;  // font size
-  std::vector<ReportItem> items;
-};
 
 // The report of the last calculation, or nothing where none ran to its end.
 std::optional<std::vector<ReportRow>> report_rows(const SessionRecord& record);

@@ -4,7 +4,7 @@
 
 #include <random>
 
-#include "compute_results.h"
+#include "computation.h"
 #include "layout.h"
 #include "network.h"
 
@@ -13,42 +13,34 @@ namespace {
 
 using namespace testing_support;
 
-class NoFields : public FieldText {
- public:
-  void set(std::string_view, const std::string&) override {}
-};
-
-struct Prepared {
-  SessionRecord record;
-  Orientation orientation;
-};
-
-Prepared prepared(int N, Case c) {
+Observations prepared(int N, Case c) {
   std::mt19937 random(static_cast<unsigned>(N));
   // Radii close together: with a thousand thin triangles a long and a short radius
   // would leave less room in the triangle inequality than the errors of the sides.
   const TrueNetwork net = make_network(N, c, random, 1000, 1200);
-  return {observed_record(net, c, random, 0.003), orientation_for(net, c)};
+  return observations_of(observed_record(net, c, random, 0.003), orientation_for(net, c));
 }
 
 void computation(benchmark::State& state, Case c) {
-  const Prepared p = prepared(static_cast<int>(state.range(0)), c);
-  NoFields fields;
-  for (auto _ : state) {
-    SessionRecord record = p.record;
-    compute_results(fields, record, p.orientation);
-    benchmark::DoNotOptimize(record.md);
-  }
+  const Observations observed = prepared(static_cast<int>(state.range(0)), c);
+  for (auto _ : state) benchmark::DoNotOptimize(compute(observed));
   state.SetComplexityN(state.range(0));
 }
 
+// The report of a complete N = 6 calculation, its record written as the dialogue does.
 void report_layout(benchmark::State& state) {
-  Prepared p = prepared(6, Case::BOnRing);
-  NoFields fields;
-  compute_results(fields, p.record, p.orientation);
-  p.record.L = p.record.N;
-  p.record.complete = true;
-  for (auto _ : state) benchmark::DoNotOptimize(report_rows(p.record));
+  const Observations observed = prepared(6, Case::BOnRing);
+  const Computation result = compute(observed);
+  SessionRecord record;
+  record.N = 6;
+  size_session_record(record, record.N);
+  record.observed = result.observed;
+  record.S = result.S;
+  record.X = result.traverse.X;
+  record.Y = result.traverse.Y;
+  record.L = record.N;
+  record.complete = true;
+  for (auto _ : state) benchmark::DoNotOptimize(report_rows(record));
 }
 
 BENCHMARK_CAPTURE(computation, m1, Case::BOnRing)->Arg(6)->Arg(100)->Arg(1000)->Complexity();

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <random>
 
-#include "adjustment.h"
+#include "computation.h"
 #include "network.h"
 #include "precision.h"
 #include "traverse.h"
@@ -16,33 +16,34 @@ namespace {
 
 using namespace testing_support;
 
+// The adjusted network of a run, and the plan of its traverse.
 struct Adjusted {
-  SessionRecord record;
-  Orientation orientation;
+  Observations observed;
+  Computation result;
   std::vector<Leg> legs;
 };
 
 Adjusted adjusted_network(const TrueNetwork& net, Case c, std::mt19937& random) {
   Adjusted a;
-  a.record = observed_record(net, c, random, 0.003);
-  a.orientation = orientation_for(net, c);
-  prepare_sides(a.record);
-  TriangleAngles angles = first_solution(a.record.S, net.N);
-  adjust_sides(a.record, angles, a.orientation.m, closure(angles.sum_gamma));
-  a.legs = traverse_plan(a.orientation.m, a.orientation.angle, net.N);
+  a.observed = observations_of(observed_record(net, c, random, 0.003), orientation_for(net, c));
+  a.result = compute(a.observed);
+  a.legs = traverse_plan(a.observed.orientation.m, a.observed.orientation.angle, net.N);
   return a;
 }
 
-// X(e) and Y(e) as the program computes them from these sides.
-Point evaluated(SessionRecord record, const Adjusted& a, int e) {
-  const int n = triangle_count(record);
-  record.S[2 * n + 1] = record.S[1];
-  TriangleAngles angles = first_solution(record.S, n);
-  second_solution(record.S, n, angles);
-  run_traverse(a.legs, orientation_base(a.orientation), angles, record);
-  return {record.X[e], record.Y[e]};
+// The traverse as the program computes it from these sides.
+Traverse traverse_on(std::vector<double> S, const Adjusted& a) {
+  const int n = a.observed.n;
+  close_side_list(S, n);
+  TriangleAngles angles = first_solution(S, n);
+  second_solution(S, n, angles);
+  Traverse traverse = traverse_from(a.observed.Xa, a.observed.Ya, n);
+  run_traverse(a.legs, orientation_base(a.observed.orientation), angles, S, traverse);
+  return traverse;
 }
 
+// The coefficients of every point k = 0..N+1 against central differences of its
+// coordinates, side by side.
 TEST(CoordinateCoefficients, AreThePartialDerivativesOfTheTraverse) {
   std::mt19937 random(42);
   // A millimetre step: the truncation error is far below the rounding of coordinates
@@ -52,34 +53,49 @@ TEST(CoordinateCoefficients, AreThePartialDerivativesOfTheTraverse) {
     for (int N = 3; N <= 8; ++N) {
       SCOPED_TRACE(std::string(case_name(c)) + " N=" + std::to_string(N));
       const TrueNetwork net = make_network(N, c, random);
-      Adjusted a = adjusted_network(net, c, random);
-      const int e = evaluated_point(a.record.N);
-      TriangleAngles angles = first_solution(a.record.S, N);
-      second_solution(a.record.S, N, angles);
-      const auto Az = run_traverse(a.legs, orientation_base(a.orientation), angles, a.record);
-      const auto f = coordinate_coefficients(a.legs, e, angles, Az, a.record, a.orientation.m);
+      const Adjusted a = adjusted_network(net, c, random);
+      ASSERT_FALSE(a.result.fault);
+      const Configuration m = a.observed.orientation.m;
+      const auto& S = a.result.S;
+      TriangleAngles angles = first_solution(S, N);
+      second_solution(S, N, angles);
+      const Traverse traverse = traverse_on(S, a);
+      const int last = static_cast<int>(a.legs.size());
+      std::vector<CoordinateCoefficients> f;
+      for (int k = 0; k <= last; ++k) {
+        f.push_back(coordinate_coefficients(a.legs, k, angles, traverse, S, m));
+      }
 
       for (int s = 1; s <= 2 * N; ++s) {
-        const bool known = (c == Case::BOnRing && s == 2 * N) || (c == Case::BAtCentre && s == 1);
-        if (known) {
-          EXPECT_EQ(f.fx[s], 0) << "known side " << s;
-          EXPECT_EQ(f.fy[s], 0) << "known side " << s;
+        if (s == known_side_number(m, N)) {
+          for (int k = 0; k <= last; ++k) {
+            EXPECT_EQ(f[k].fx[s], 0) << "known side " << s;
+            EXPECT_EQ(f[k].fy[s], 0) << "known side " << s;
+          }
           continue;
         }
-        SessionRecord longer = a.record;
-        SessionRecord shorter = a.record;
-        longer.S[s] += kStep;
-        shorter.S[s] -= kStep;
-        const Point plus = evaluated(longer, a, e);
-        const Point minus = evaluated(shorter, a, e);
-        const double dx = (plus.X - minus.X) / (2 * kStep);
-        const double dy = (plus.Y - minus.Y) / (2 * kStep);
-        EXPECT_NEAR(f.fx[s], dx, 1e-6 * std::max(1.0, std::fabs(dx))) << "fx(" << s << ")";
-        EXPECT_NEAR(f.fy[s], dy, 1e-6 * std::max(1.0, std::fabs(dy))) << "fy(" << s << ")";
+        std::vector<double> longer = S;
+        std::vector<double> shorter = S;
+        longer[s] += kStep;
+        shorter[s] -= kStep;
+        const Traverse plus = traverse_on(longer, a);
+        const Traverse minus = traverse_on(shorter, a);
+        for (int k = 0; k <= last; ++k) {
+          const double dx = (plus.X[k] - minus.X[k]) / (2 * kStep);
+          const double dy = (plus.Y[k] - minus.Y[k]) / (2 * kStep);
+          EXPECT_NEAR(f[k].fx[s], dx, 1e-6 * std::max(1.0, std::fabs(dx)))
+              << "fx(" << s << ") of point " << k;
+          EXPECT_NEAR(f[k].fy[s], dy, 1e-6 * std::max(1.0, std::fabs(dy)))
+              << "fy(" << s << ") of point " << k;
+        }
       }
-      const bool outside = a.orientation.m == Configuration::OutsideAzimuth;
-      EXPECT_DOUBLE_EQ(f.fx[0], outside ? -(a.record.Y[e] - a.record.Ya) / 206265 : 0);
-      EXPECT_DOUBLE_EQ(f.fy[0], outside ? (a.record.X[e] - a.record.Xa) / 206265 : 0);
+      const bool outside = m == Configuration::OutsideAzimuth;
+      for (int k = 0; k <= last; ++k) {
+        EXPECT_DOUBLE_EQ(f[k].fx[0], outside ? -(traverse.Y[k] - a.observed.Ya) / 206265 : 0);
+        EXPECT_DOUBLE_EQ(f[k].fy[0], outside ? (traverse.X[k] - a.observed.Xa) / 206265 : 0);
+      }
+      // The evaluated point's rows are the ones the precision figures come from.
+      EXPECT_EQ(a.result.traverse.X, traverse.X);
     }
   }
 }
@@ -97,18 +113,8 @@ TEST(Precision, FiguresFromTheirParts) {
   EXPECT_EQ(evaluated_point(7), 4);
 }
 
-TEST(Precision, WeightReciprocalFaults) {
+TEST(Precision, ANegativeWeightReciprocalIsAFault) {
   BracketTable Q{};
-  EXPECT_THROW(
-      {
-        try {
-          weight_reciprocal(Q, 2);
-        } catch (const Fault& f) {
-          EXPECT_EQ(f.kind, FaultKind::ZeroConditionSum);
-          throw;
-        }
-      },
-      Fault);
   Q[1][1] = 1;
   Q[1][3] = 2;
   Q[3][3] = 1;  // 1 - 4 / 1 < 0
@@ -118,6 +124,7 @@ TEST(Precision, WeightReciprocalFaults) {
   } catch (const Fault& f) {
     EXPECT_EQ(f.kind, FaultKind::NegativeWeight);
     EXPECT_EQ(f.quantity, Quantity::WeightReciprocalY);
+    EXPECT_EQ(f.value, -3);
   }
 }
 

@@ -6,6 +6,7 @@
 
 #include "adjustment.h"
 #include "calculate.h"
+#include "computation.h"
 #include "constants.h"
 #include "network.h"
 #include "scripted_user.h"
@@ -51,24 +52,15 @@ TEST(Geometry, AdjustedSidesSatisfyTheCentralCondition) {
     for (Case c : kCases) {
       SCOPED_TRACE(std::string(case_name(c)) + " N=" + std::to_string(N));
       const TrueNetwork net = make_network(N, c, random);
-      SessionRecord record = observed_record(net, c, random, 0.004);
-      const Orientation o = orientation_for(net, c);
-      prepare_sides(record);
-      TriangleAngles angles = first_solution(record.S, N);
-      const float w = closure(angles.sum_gamma);
-      const Adjustment adjustment = adjust_sides(record, angles, o.m, w);
-      second_solution(record.S, N, angles);
-
-      double sum = 0;
-      for (int i = 1; i <= N; ++i) sum += angles.gamma[i];
-      EXPECT_NEAR((sum - kFullTurn) * kSecondsPerDegree, 0, 0.01);
-      for (int j = 1; j <= 2 * N; ++j) EXPECT_EQ(record.S[j], record.observed[j] + adjustment.v[j]);
-      EXPECT_EQ(record.S[2 * N + 1], record.S[1]);
-      if (c == Case::BOnRing) {
-        EXPECT_EQ(record.S[2 * N], record.observed[2 * N]);
-      }
-      if (c == Case::BAtCentre) {
-        EXPECT_EQ(record.S[1], record.observed[1]);
+      const SessionRecord record = observed_record(net, c, random, 0.004);
+      const Computation r = compute(observations_of(record, orientation_for(net, c)));
+      ASSERT_FALSE(r.fault);
+      const TriangleAngles adjusted = first_solution(r.S, N);
+      EXPECT_NEAR((adjusted.sum_gamma - kFullTurn) * kSecondsPerDegree, 0, 0.01);
+      for (int j = 1; j <= 2 * N; ++j) EXPECT_EQ(r.S[j], r.observed[j] + r.v[j]);
+      EXPECT_EQ(r.S[2 * N + 1], r.S[1]);
+      if (const int known = known_side_number(orientation_for(net, c).m, N)) {
+        EXPECT_EQ(r.S[known], r.observed[known]);
       }
     }
   }
@@ -120,42 +112,43 @@ TEST(Triangles, FaultsNameTheTriangleAndItsSides) {
 TEST(Adjustment, ACorrectionThatLeavesNoSideEndsTheRun) {
   // Three central angles of 150 degrees: the closure of 90 degrees draws from the
   // millimetre perimeter side of the fourth triangle a correction longer than itself.
-  SessionRecord record;
-  record.N = 4;
-  size_session_record(record, 4);
-  record.S = {0, 100, 193.185, 100, 193.185, 100, 193.185, 100, 0.001, 0};
-  prepare_sides(record);
-  TriangleAngles angles = first_solution(record.S, 4);
-  try {
-    adjust_sides(record, angles, Configuration::OutsideAzimuth, closure(angles.sum_gamma));
-    ADD_FAILURE() << "no fault";
-  } catch (const Fault& fault) {
-    EXPECT_EQ(fault.kind, FaultKind::SideNotPositive);
-  }
+  const Observations observed{
+      .n = 4,
+      .sides = {0, 100, 193.185, 100, 193.185, 100, 193.185, 100, 0.001, 0},
+      .orientation = {.m = Configuration::OutsideAzimuth, .angle = OrientationAngle::Q1}};
+  const Computation result = compute(observed);
+  ASSERT_TRUE(result.fault);
+  EXPECT_EQ(result.fault->kind, FaultKind::SideNotPositive);
+  EXPECT_EQ(result.fault->index, 8);
+  EXPECT_EQ(result.S[8], 0.001) << "the side is left as observed";
+  EXPECT_TRUE(result.w);
+  EXPECT_FALSE(result.K) << "no correlate is handed on from a failed adjustment";
+  EXPECT_TRUE(result.traverse.X.empty());
 }
 
 TEST(Traverse, FirstAzimuthRulesAndNormalisation) {
   TriangleAngles angles;
-  angles.alpha = {0, 30, 0, 0, 0};
+  angles.alpha = {0, 30, 0, 0};
   angles.beta = {0, 0, 0, 20};
   angles.gamma = {0, 0, 0, 0};
-  SessionRecord record;
-  record.N = 3;
-  size_session_record(record, 3);
+  const std::vector<double> S(8, 1.0);
   auto first_azimuth = [&](Orientation o) {
-    return run_traverse(traverse_plan(o.m, o.angle, 3), orientation_base(o), angles, record)[1];
+    Traverse traverse = traverse_from(0, 0, 3);
+    run_traverse(traverse_plan(o.m, o.angle, 3), orientation_base(o), angles, S, traverse);
+    return traverse.Az[1];
   };
-  Orientation q1{Configuration::OutsideAzimuth, OrientationAngle::Q1, 350, 20, 5, 0};
+  constexpr auto kOutside = Configuration::OutsideAzimuth;
+  const Orientation q1{.m = kOutside, .angle = OrientationAngle::Q1, .T0 = 350, .Q1 = 20, .Q2 = 5};
   EXPECT_DOUBLE_EQ(first_azimuth(q1), 10);  // 370 wraps; rule 1 wins over Q2
-  Orientation q2{Configuration::OutsideAzimuth, OrientationAngle::Q2, 10, 0, 10, 0};
+  const Orientation q2{.m = kOutside, .angle = OrientationAngle::Q2, .T0 = 10, .Q2 = 10};
   EXPECT_DOUBLE_EQ(first_azimuth(q2), 350);  // (10 + 10) - 30 = -10 becomes 350
-  Orientation q3{Configuration::OutsideAzimuth, OrientationAngle::Q3, 80, 0, 0, 0};
+  const Orientation q3{.m = kOutside, .angle = OrientationAngle::Q3, .T0 = 80};
   EXPECT_DOUBLE_EQ(first_azimuth(q3), 30);  // Q3 = 0 is a real angle: 80 - 20 - 30
-  Orientation m1{Configuration::BOnRing, OrientationAngle::None, 50, 0, 0, 0};
+  const Orientation m1{.m = Configuration::BOnRing, .T0 = 50};
   EXPECT_DOUBLE_EQ(first_azimuth(m1), 0);  // 50 - 20 - 30
-  Orientation m2{Configuration::BAtCentre, OrientationAngle::None, 30, 0, 0, 0};
+  const Orientation m2{.m = Configuration::BAtCentre, .T0 = 30};
   EXPECT_DOUBLE_EQ(first_azimuth(m2), 0);
-  Orientation full_turn{Configuration::BAtCentre, OrientationAngle::None, 390, 0, 0, 0};
+  const Orientation full_turn{.m = Configuration::BAtCentre, .T0 = 390};
   EXPECT_DOUBLE_EQ(first_azimuth(full_turn), 0);  // exactly 360 becomes 0
 }
 

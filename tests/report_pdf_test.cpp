@@ -13,7 +13,7 @@
 
 #include "calculate.h"
 #include "layout.h"
-#include "print_report.h"
+#include "qt_printer.h"
 #include "scripted_user.h"
 
 namespace cp {

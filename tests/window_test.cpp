@@ -1,6 +1,8 @@
 // The real window, offscreen: a whole calculation answered through the real prompt
 // dialogs, a cancelled prompt, the layout as rendered, and the print command.
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,10 +14,14 @@
 #include <QTest>
 #include <QTimer>
 
+#include <set>
+
+#include "calculate.h"
 #include "layout.h"
 #include "layout_table.h"
 #include "main_window.h"
-#include "print_report.h"
+#include "qt_printer.h"
+#include "scripted_user.h"
 
 namespace cp {
 namespace {
@@ -89,8 +95,16 @@ QString text_of(MainWindow& window, const char* name) {
   return static_cast<QLineEdit*>(window.control(name))->text();
 }
 
-void click(MainWindow& window, const char* button) {
-  QTest::mouseClick(static_cast<QPushButton*>(window.control(button)), Qt::LeftButton);
+void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+// The answers of a golden transcript, a line each.
+std::vector<std::string> golden_answers(const QString& path) {
+  QFile file(path);
+  file.open(QIODevice::ReadOnly);
+  std::vector<std::string> answers;
+  for (const QByteArray& line : file.readAll().split('\n')) answers.push_back(line.toStdString());
+  if (!answers.empty() && answers.back().empty()) answers.pop_back();
+  return answers;
 }
 
 class WindowTest : public QObject {
@@ -101,7 +115,7 @@ class WindowTest : public QObject {
     MainWindow window;
     window.show();
     DialogAnswerer answerer(regular_figure());
-    click(window, "Command1");
+    click(window.calculate_button());
     QCOMPARE(answerer.unexpected, 0);
     QVERIFY(answerer.answers.isEmpty());
     QCOMPARE(answerer.prompts.first(), QStringLiteral("请输入三角形个数 N:"));
@@ -120,14 +134,14 @@ class WindowTest : public QObject {
     window.show();
     {
       DialogAnswerer answerer({"6", "<esc>"});
-      click(window, "Command1");
+      click(window.calculate_button());
       QCOMPARE(answerer.unexpected, 0);
       QCOMPARE(answerer.messages, QStringList{QStringLiteral("没有输入 Xa 的数值，计算中止")});
       QCOMPARE(text_of(window, "Text50"), QStringLiteral(" 中心多边形共有6个三角形"));
       QVERIFY(!window.record().complete);
     }
     DialogAnswerer again(regular_figure());  // the window is still usable
-    click(window, "Command1");
+    click(window.calculate_button());
     QCOMPARE(again.unexpected, 0);
     QVERIFY(window.record().complete);
   }
@@ -136,9 +150,28 @@ class WindowTest : public QObject {
     MainWindow window;
     window.show();
     DialogAnswerer answerer({});
-    click(window, "Command3");
+    click(window.print_button());
     QCOMPARE(answerer.messages, QStringList{QString::fromStdString(report_refusal())});
     QCOMPARE(answerer.unexpected, 0);
+  }
+
+  void everyFieldTheDialogueWritesIsInTheLayout() {
+    std::set<std::string> layout_fields;
+    for (const ControlSpec& entry : window_controls()) {
+      if (entry.kind == Kind::Field) layout_fields.insert(entry.name);
+    }
+    std::set<std::string> written;
+    for (const QFileInfo& answers : QDir(GOLDEN_DIR).entryInfoList({"*.answers"})) {
+      testing_support::ScriptedUser user(golden_answers(answers.filePath()));
+      SessionRecord record;
+      try {
+        while (user.next < user.answers.size()) calculate(user.ports(), record);
+      } catch (const testing_support::ScriptedUser::RanOut&) {
+      }
+      for (const auto& [field, text] : user.fields) written.insert(field);
+    }
+    QVERIFY(written.size() >= 20);
+    for (const std::string& field : written) QVERIFY2(layout_fields.count(field), field.c_str());
   }
 
   void layoutAsRendered() {

@@ -4,7 +4,7 @@
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
-  QApplication::setApplicationDisplayName(cp::kProgramTitle);
+  QApplication::setApplicationDisplayName(cp::program_title());
   cp::MainWindow window;
   window.show();
   return QApplication::exec();

@@ -10,7 +10,7 @@
 
 #include "calculate.h"
 #include "layout_table.h"
-#include "print_report.h"
+#include "print_command.h"
 
 namespace cp {
 namespace {
@@ -39,7 +39,7 @@ QString colour_css(Rgb rgb) { return QString("rgb(%1, %2, %3)").arg(rgb.r).arg(r
 }  // namespace
 
 MainWindow::MainWindow() {
-  setWindowTitle(kProgramTitle);
+  setWindowTitle(program_title());
   setObjectName("MainWindow");
   setAutoFillBackground(true);
   QPalette palette;
@@ -47,6 +47,13 @@ MainWindow::MainWindow() {
   setPalette(palette);
   setFixedSize(px(kClientWidth), px(kClientHeight));
   build();
+}
+
+QPushButton** MainWindow::button_slot(std::string_view name) {
+  if (name == "Command1") return &calculate_;
+  if (name == "Command2") return &end_;
+  Q_ASSERT_X(name == "Command3", "MainWindow::build", "a button the window does not have");
+  return &print_;
 }
 
 void MainWindow::build() {
@@ -73,6 +80,7 @@ void MainWindow::build() {
       case Kind::Button: {
         auto* button = new QPushButton(caption, this);
         button->setStyleSheet("QPushButton { background: " + colour_css(entry.background) + "; }");
+        *button_slot(entry.name) = button;
         widget = button;
         break;
       }
@@ -85,12 +93,9 @@ void MainWindow::build() {
       controls_.insert(entry.name, widget);
     }
   }
-  connect(static_cast<QPushButton*>(controls_.value("Command1")), &QPushButton::clicked, this,
-          &MainWindow::calculate_clicked);
-  connect(static_cast<QPushButton*>(controls_.value("Command2")), &QPushButton::clicked, qApp,
-          &QApplication::quit);
-  connect(static_cast<QPushButton*>(controls_.value("Command3")), &QPushButton::clicked, this,
-          &MainWindow::print_clicked);
+  connect(calculate_, &QPushButton::clicked, this, &MainWindow::calculate_clicked);
+  connect(end_, &QPushButton::clicked, qApp, &QApplication::quit);
+  connect(print_, &QPushButton::clicked, this, &MainWindow::print_clicked);
 }
 
 void MainWindow::paintEvent(QPaintEvent* event) {
@@ -104,6 +109,6 @@ void MainWindow::paintEvent(QPaintEvent* event) {
 
 void MainWindow::calculate_clicked() { calculate({prompt_, fields_, message_}, record_); }
 
-void MainWindow::print_clicked() { print_report(record_, this, message_); }
+void MainWindow::print_clicked() { print_report(record_, printer_, message_); }
 
 }  // namespace cp

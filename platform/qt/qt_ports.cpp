@@ -11,7 +11,7 @@ namespace cp {
 std::string QtPrompt::ask(const std::string& text) {
   QDialog dialog(owner_);
   dialog.setObjectName("prompt");
-  dialog.setWindowTitle(kProgramTitle);
+  dialog.setWindowTitle(program_title());
   dialog.setWindowModality(Qt::ApplicationModal);
   auto* layout = new QVBoxLayout(&dialog);
   auto* label = new QLabel(QString::fromStdString(text), &dialog);
@@ -34,13 +34,14 @@ std::string QtPrompt::ask(const std::string& text) {
 }
 
 void QtFieldText::set(std::string_view control, const std::string& text) {
-  const auto found =
-      fields_.find(QString::fromUtf8(control.data(), static_cast<qsizetype>(control.size())));
+  const auto found = fields_.find(qstring(control));
+  // A name the window does not have is a slip of the program, never of the user.
+  Q_ASSERT_X(found != fields_.end(), "QtFieldText::set", "no field of that name");
   if (found != fields_.end()) found.value()->setText(QString::fromStdString(text));
 }
 
 void QtMessage::show(const std::string& text) {
-  QMessageBox box(QMessageBox::Information, kProgramTitle, QString::fromStdString(text),
+  QMessageBox box(QMessageBox::Information, program_title(), QString::fromStdString(text),
                   QMessageBox::Ok, owner_);
   box.exec();
 }

@@ -6,10 +6,17 @@
 #include <QWidget>
 
 #include "ports.h"
+#include "texts.h"
 
 namespace cp {
 
-inline const QString kProgramTitle = QStringLiteral("中心多边形三边平差");
+// A catalogue text as a QString.
+inline QString qstring(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The program's name, the title of every window, dialog and document.
+inline QString program_title() { return qstring(text::kProgramTitle); }
 
 // The modal prompt: the prompt text, one empty edit field with the focus, OK (Enter)
 // and Cancel (Esc, and the close box), which returns empty text.

@@ -2,13 +2,20 @@
 
 #include <string_view>
 
-// Every text of the Calculate command that the user sees, quoted exactly: prompts,
-// confirmation texts, hints and field texts, then the program's own messages.
-// "{k}" stands for a number written as its shortest decimal text.
+// The text catalogue: every text the user sees outside the report and the window's
+// captions, quoted exactly. The prompts, confirmation texts, hints and field texts of
+// the Calculate command, then the program's own messages: refused answers, faults of
+// the computation, printing. "{k}" stands for a number written as its shortest decimal
+// text; other names in braces for the text the message names.
 namespace cp::text {
+
+// The program's name: the window's title, the title of every prompt, message and
+// printed document.
+inline constexpr std::string_view kProgramTitle = "中心多边形三边平差";
 
 // Number of triangles.
 inline constexpr std::string_view kAskN = "请输入三角形个数 N:";
+inline constexpr std::string_view kNameN = "三角形个数 N";
 inline constexpr std::string_view kTrianglesBefore = " 中心多边形共有";
 inline constexpr std::string_view kTrianglesAfter = "个三角形";
 
@@ -105,5 +112,42 @@ inline constexpr std::string_view kIncompleteB =
     "Xb 与 Yb 只有一个为零，闭合点 B 的座标不完整，请重新输入 Xb 和 Yb";
 inline constexpr std::string_view kBEqualsA = "闭合点 B 与起始点 A 的座标相同，请重新输入 Xb 和 Yb";
 inline constexpr std::string_view kSideNotPositive = "边长 {name} 必须大于零，请重新输入";
+
+// Faults of the computation: the value or triangle concerned, then why the run ends.
+inline constexpr std::string_view kTriangleSides = "第 {k} 个三角形的边长 ";
+inline constexpr std::string_view kAdjustedTriangleSides = "平差后第 {k} 个三角形的边长 ";
+inline constexpr std::string_view kSideValue = "S({k})={value}";
+inline constexpr std::string_view kSideSeparator = "、";
+inline constexpr std::string_view kNoTriangle = "{sides} 不能构成三角形，计算中止";
+inline constexpr std::string_view kDegenerateTriangle =
+    "{sides} 构成的三角形有 0 度或 180 度的角，计算中止";
+inline constexpr std::string_view kZeroConditionSum =
+    "条件方程系数的平方和 [aa] 为零，无法求联系数 K，计算中止";
+inline constexpr std::string_view kAdjustedSideNotPositive =
+    "平差改正后边长 S({k})={value} 不为正，观测边长有粗差，计算中止";
+inline constexpr std::string_view kNegativeWeight = "{quantity} 为负数（{value}），计算中止";
+inline constexpr std::string_view kNotFinite = "{quantity} 超出数值范围，计算中止";
+
+// The values a fault can name.
+inline constexpr std::string_view kQuantityUnnamed = "计算值";
+inline constexpr std::string_view kQuantityLengthAB = "A-B 边长";
+inline constexpr std::string_view kQuantityAzimuthAB = "A-B 座标方位角";
+inline constexpr std::string_view kQuantityTriangleAngle = "{sides} 的角度";
+inline constexpr std::string_view kQuantityCoefficient = "边 S({k}) 的条件方程系数";
+inline constexpr std::string_view kQuantityCorrelate = "联系数 K";
+inline constexpr std::string_view kQuantityCorrection = "边 S({k}) 的改正数";
+inline constexpr std::string_view kQuantityAzimuth = "至第 {k} 点的座标方位角";
+inline constexpr std::string_view kQuantityCoordinate = "第 {k} 点的座标";
+inline constexpr std::string_view kQuantityCoordinateCoefficient = "边 S({k}) 的座标系数";
+inline constexpr std::string_view kQuantityWeightReciprocalX = "纵座标权倒数 Px";
+inline constexpr std::string_view kQuantityWeightReciprocalY = "横座标权倒数 Py";
+inline constexpr std::string_view kQuantityPrecision = "精度评定的中误差";
+inline constexpr std::string_view kQuantityPointPrecision = "第 {k} 点的点位精度";
+
+// Printing.
+inline constexpr std::string_view kPdfFileName = "中心多边形三边平差.pdf";
+inline constexpr std::string_view kPdfFilter = "PDF (*.pdf)";
+inline constexpr std::string_view kPrinterFailed = "打印机无法打印报告，请检查打印机后重新打印";
+inline constexpr std::string_view kPdfFailed = "报告无法写入所选的 PDF 文件";
 
 }  // namespace cp::text

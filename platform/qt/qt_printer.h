@@ -6,9 +6,7 @@
 
 #include <vector>
 
-#include "layout.h"
-#include "ports.h"
-#include "session.h"
+#include "printing.h"
 
 namespace cp {
 
@@ -24,9 +22,18 @@ void render_report(const std::vector<ReportRow>& rows, QPagedPaintDevice& device
 // Writes the report as a PDF file; false when the file cannot be written.
 bool write_report_pdf(const std::vector<ReportRow>& rows, const QString& path);
 
-// The print command: the report of the last complete calculation goes to the default
-// printer; without a printer a save dialog offers it as a PDF file. Before a complete
-// calculation, and on a printer error, a message says so.
-void print_report(const SessionRecord& record, QWidget* owner, Message& message);
+// The system's default printer, and a save dialog for the PDF file.
+class QtPrinter : public Printer {
+ public:
+  explicit QtPrinter(QWidget* owner) : owner_(owner) {}
+
+  bool has_default_printer() override;
+  PrintOutcome print(const std::vector<ReportRow>& rows) override;
+  std::optional<std::string> choose_pdf_path(std::string_view suggested_name) override;
+  PrintOutcome write_pdf(const std::vector<ReportRow>& rows, const std::string& path) override;
+
+ private:
+  QWidget* owner_;
+};
 
 }  // namespace cp

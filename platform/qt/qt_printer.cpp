@@ -1,4 +1,4 @@
-#include "print_report.h"
+#include "qt_printer.h"
 
 #include <QFileDialog>
 #include <QFontMetricsF>
@@ -9,15 +9,12 @@
 
 #include "fonts.h"
 #include "qt_ports.h"
+#include "texts.h"
 
 namespace cp {
 namespace {
 
 constexpr double kTwipsPerInch = 1440;
-
-const QString kPdfName = QStringLiteral("中心多边形三边平差.pdf");
-const std::string kPrinterFailed = "打印机无法打印报告，请检查打印机后重新打印";
-const std::string kPdfFailed = "报告无法写入所选的 PDF 文件";
 
 }  // namespace
 
@@ -47,31 +44,32 @@ void render_report(const std::vector<ReportRow>& rows, QPagedPaintDevice& device
 
 bool write_report_pdf(const std::vector<ReportRow>& rows, const QString& path) {
   QPdfWriter writer(path);
-  writer.setTitle(kProgramTitle);
+  writer.setTitle(program_title());
   writer.setResolution(1200);
   writer.setPageSize(QPageSize(QPageSize::A4));
   render_report(rows, writer);
   return QFile::exists(path);
 }
 
-void print_report(const SessionRecord& record, QWidget* owner, Message& message) {
-  const auto rows = report_rows(record);
-  if (!rows) {
-    message.show(report_refusal());
-    return;
-  }
-  if (!QPrinterInfo::availablePrinterNames().isEmpty()) {
-    QPrinter printer(QPrinterInfo::defaultPrinter());
-    printer.setDocName(kProgramTitle);
-    printer.setFullPage(true);  // the margins are measured from the edge of the paper
-    render_report(*rows, printer);
-    if (printer.printerState() == QPrinter::Error) message.show(kPrinterFailed);
-    return;
-  }
-  const QString path =
-      QFileDialog::getSaveFileName(owner, kProgramTitle, kPdfName, QStringLiteral("PDF (*.pdf)"));
-  if (path.isEmpty()) return;
-  if (!write_report_pdf(*rows, path)) message.show(kPdfFailed);
+bool QtPrinter::has_default_printer() { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
+
+PrintOutcome QtPrinter::print(const std::vector<ReportRow>& rows) {
+  QPrinter printer(QPrinterInfo::defaultPrinter());
+  printer.setDocName(program_title());
+  printer.setFullPage(true);  // the margins are measured from the edge of the paper
+  render_report(rows, printer);
+  return {.done = printer.printerState() != QPrinter::Error};
+}
+
+std::optional<std::string> QtPrinter::choose_pdf_path(std::string_view suggested_name) {
+  const QString path = QFileDialog::getSaveFileName(
+      owner_, program_title(), qstring(suggested_name), qstring(text::kPdfFilter));
+  if (path.isEmpty()) return std::nullopt;
+  return path.toStdString();
+}
+
+PrintOutcome QtPrinter::write_pdf(const std::vector<ReportRow>& rows, const std::string& path) {
+  return {.done = write_report_pdf(rows, QString::fromStdString(path))};
 }
 
 }  // namespace cp

@@ -1,0 +1,104 @@
+// The print rules against a scripted printer: what is refused, where the report goes,
+// and what the user is told.
+#include <gtest/gtest.h>
+
+#include "layout.h"
+#include "print_command.h"
+#include "scripted_user.h"
+#include "texts.h"
+
+namespace cp {
+namespace {
+
+// A printer whose answers the test sets, and which keeps what it was given.
+struct ScriptedPrinter : Printer {
+  bool printer = false;
+  std::optional<std::string> chosen_path;
+  PrintOutcome outcome{.done = true};
+
+  int printed = 0;
+  std::vector<std::string> offered_names;
+  std::vector<std::string> written_paths;
+  std::size_t rows = 0;
+
+  bool has_default_printer() override { return printer; }
+  PrintOutcome print(const std::vector<ReportRow>& report) override {
+    ++printed;
+    rows = report.size();
+    return outcome;
+  }
+  std::optional<std::string> choose_pdf_path(std::string_view suggested) override {
+    offered_names.emplace_back(suggested);
+    return chosen_path;
+  }
+  PrintOutcome write_pdf(const std::vector<ReportRow>& report, const std::string& path) override {
+    written_paths.push_back(path);
+    rows = report.size();
+    return outcome;
+  }
+};
+
+SessionRecord complete_record() {
+  SessionRecord record;
+  record.N = 3;
+  size_session_record(record, record.N);
+  record.L = record.N;
+  record.complete = true;
+  return record;
+}
+
+struct PrintCommand : ::testing::Test {
+  ScriptedPrinter printer;
+  testing_support::ScriptedUser user{{}};
+  void print(const SessionRecord& record) { print_report(record, printer, user); }
+};
+
+TEST_F(PrintCommand, RefusesBeforeACompleteCalculation) {
+  printer.printer = true;
+  print(SessionRecord{});
+  EXPECT_EQ(printer.printed, 0);
+  EXPECT_TRUE(printer.offered_names.empty());
+  EXPECT_EQ(user.messages, std::vector<std::string>{report_refusal()});
+}
+
+TEST_F(PrintCommand, GoesToTheDefaultPrinterWhereThereIsOne) {
+  printer.printer = true;
+  const SessionRecord record = complete_record();
+  print(record);
+  EXPECT_EQ(printer.printed, 1);
+  EXPECT_EQ(printer.rows, report_rows(record)->size());
+  EXPECT_TRUE(printer.offered_names.empty()) << "no save dialog beside a printer";
+  EXPECT_TRUE(user.messages.empty());
+}
+
+TEST_F(PrintCommand, APrinterFailureIsSaid) {
+  printer.printer = true;
+  printer.outcome = {.done = false, .detail = "queue stopped"};
+  print(complete_record());
+  EXPECT_EQ(user.messages, std::vector<std::string>{std::string(text::kPrinterFailed)});
+}
+
+TEST_F(PrintCommand, WithoutAPrinterOffersAPdfFile) {
+  printer.chosen_path = "/tmp/report.pdf";
+  print(complete_record());
+  EXPECT_EQ(printer.offered_names, std::vector<std::string>{std::string(text::kPdfFileName)});
+  EXPECT_EQ(printer.written_paths, std::vector<std::string>{"/tmp/report.pdf"});
+  EXPECT_TRUE(user.messages.empty());
+}
+
+TEST_F(PrintCommand, ADeclinedSaveDialogWritesNothingAndSaysNothing) {
+  print(complete_record());
+  EXPECT_EQ(printer.offered_names.size(), 1u);
+  EXPECT_TRUE(printer.written_paths.empty());
+  EXPECT_TRUE(user.messages.empty());
+}
+
+TEST_F(PrintCommand, AFailedPdfWriteIsSaid) {
+  printer.chosen_path = "/nowhere/report.pdf";
+  printer.outcome = {.done = false, .detail = "No such file or directory"};
+  print(complete_record());
+  EXPECT_EQ(user.messages, std::vector<std::string>{std::string(text::kPdfFailed)});
+}
+
+}  // namespace
+}  // namespace cp
