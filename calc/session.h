@@ -37,6 +37,15 @@ struct SessionRecord {
   bool complete = false;  // the last calculation ran to its end
 };
 
+// What the window keeps for as long as the program runs: the record of the last run, as
+// far as it got, and a copy of the last run that completed, which the report prints. A
+// later run that ends early leaves that copy as it was; before any run completes its
+// `complete` is false.
+struct Session {
+  SessionRecord record;
+  SessionRecord last_complete;
+};
+
 // The known data of a run that the record does not keep.
 enum class Configuration { BOnRing = 1, BAtCentre = 2, OutsideAzimuth = 3 };
 enum class OrientationAngle { None, Q1, Q2, Q3 };

@@ -9,7 +9,7 @@
 
 namespace cp {
 
-void calculate(UserPorts ports, SessionRecord& record) {
+RunEnd calculate(UserPorts ports, SessionRecord& record) {
   Asking asking(ports);
   record.complete = false;
   try {
@@ -19,10 +19,19 @@ void calculate(UserPorts ports, SessionRecord& record) {
     compute_results(ports.fields, record, orientation);
     show_points(asking, record);
     record.complete = true;
+    return RunEnd::Complete;
   } catch (const RunEnded&) {
+    return RunEnd::Ended;
   } catch (const Fault& fault) {
     asking.tell(fault_message(fault));
+    return RunEnd::Fault;
   }
+}
+
+RunEnd calculate(UserPorts ports, Session& session) {
+  const RunEnd end = calculate(ports, session.record);
+  if (end == RunEnd::Complete) session.last_complete = session.record;
+  return end;
 }
 
 }  // namespace cp

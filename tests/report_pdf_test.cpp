@@ -66,7 +66,7 @@ class ReportPdfTest : public QObject {
 
     // Kept beside the test for a person to look at.
     const QString pdf = QCoreApplication::applicationDirPath() + "/report.pdf";
-    QVERIFY(write_report_pdf(*rows, pdf));
+    QVERIFY(write_report_pdf(*rows, pdf.toStdString()).done);
     const auto words = pdf_words(pdf);
     QVERIFY(!words.empty());
 

@@ -3,7 +3,8 @@
 //
 // Input (stdin): one answer per line. Output (stdout): "=== calculate" at each run,
 // "? prompt", "> answer", "Control=text", "! message", then "=== report" and
-// "=== record". Exits 3 when the answers ran out while a prompt waited.
+// "=== record". The report is that of the last complete calculation, the record that of
+// the last run, as far as it got. Exits 3 when the answers ran out while a prompt waited.
 #include <iostream>
 #include <string>
 
@@ -48,12 +49,12 @@ int main() {
   ScriptedPrompt prompt;
   PrintedFields fields;
   PrintedMessage message;
-  cp::SessionRecord record;
+  cp::Session session;
   bool ran_out = false;
   do {
     std::cout << "=== calculate\n";
     try {
-      cp::calculate({prompt, fields, message}, record);
+      cp::calculate({prompt, fields, message}, session);
     } catch (const AnswersRanOut&) {
       std::cout << "# answers ran out\n";
       ran_out = true;
@@ -61,12 +62,12 @@ int main() {
   } while (!ran_out && answers_remain());
 
   std::cout << "=== report\n";
-  if (const auto rows = cp::report_rows(record)) {
+  if (const auto rows = cp::report_rows(session.last_complete)) {
     for (const auto& row : *rows) std::cout << cp::row_text(row) << '\n';
   } else {
     std::cout << "! " << cp::report_refusal() << '\n';
   }
-  std::cout << "=== record\n" << cp::record_dump(record);
+  std::cout << "=== record\n" << cp::record_dump(session.record);
   std::cout.flush();
   return ran_out ? 3 : 0;
 }

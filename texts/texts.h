@@ -149,5 +149,52 @@ inline constexpr std::string_view kPdfFileName = "中心多边形三边平差.pd
 inline constexpr std::string_view kPdfFilter = "PDF (*.pdf)";
 inline constexpr std::string_view kPrinterFailed = "打印机无法打印报告，请检查打印机后重新打印";
 inline constexpr std::string_view kPdfFailed = "报告无法写入所选的 PDF 文件";
+inline constexpr std::string_view kPdfNotStarted = "PDF 文件无法开始绘制";
+
+// Answers files and the journal. "{path}" is a file, "{line}" a line number of it,
+// "{reason}" the system's own reason.
+inline constexpr std::string_view kAnswersCannotOpen = "无法读取答案文件 {path}：{reason}";
+inline constexpr std::string_view kAnswersNotAFile = "答案文件 {path} 是一个文件夹，不是文件";
+inline constexpr std::string_view kAnswersReadFailed =
+    "答案文件 {path} 第 {line} 行之后无法读取：{reason}";
+inline constexpr std::string_view kAnswersInvalidUtf8 =
+    "答案文件 {path} 第 {line} 行不是有效的 UTF-8 文本";
+inline constexpr std::string_view kAnswersNulByte =
+    "答案文件 {path} 第 {line} 行含有空字符 (NUL)，不是文本";
+inline constexpr std::string_view kAnswersLineTooLong =
+    "答案文件 {path} 第 {line} 行超过 1048576 字节，不是一个答案";
+inline constexpr std::string_view kJournalFolderDefault = "~/.local/share/central-polygon/runs";
+inline constexpr std::string_view kNoHome = "没有设置 HOME 或 XDG_DATA_HOME";
+inline constexpr std::string_view kJournalFailed =
+    "本次输入无法记录到文件夹 {folder}（{reason}），计算照常进行";
+
+// The command line and batch runs.
+inline constexpr std::string_view kAnswersRanOut = "答案已用完，程序仍在等待回答：{prompt}";
+inline constexpr std::string_view kLinesLeft = "计算已完成，其后的答案没有用到";
+inline constexpr std::string_view kOutputCannotWrite = "无法写入 {path}：{reason}";
+inline constexpr std::string_view kUnknownOption = "不认识的选项 {argument}";
+inline constexpr std::string_view kExtraArgument = "多余的参数 {argument}：只能给出一个答案文件";
+inline constexpr std::string_view kOptionWithoutValue = "选项 {argument} 后面缺少文件名";
+inline constexpr std::string_view kOptionTwice = "选项 {argument} 只能给出一次";
+inline constexpr std::string_view kOutputWithoutBatch = "选项 {argument} 只能与 --batch 一起使用";
+inline constexpr std::string_view kTryHelp = "用 central-polygon --help 查看用法";
+inline constexpr std::string_view kUsage =
+    "用法：central-polygon [答案文件]\n"
+    "      central-polygon --batch 答案文件 [--pdf 报告.pdf] [--report 报告.txt]\n"
+    "\n"
+    "中心多边形三边平差：中心多边形测边网的条件平差计算。\n"
+    "\n"
+    "  答案文件            打开窗口，用文件中的答案（每行一个，与提示的顺序相同）\n"
+    "                      回答各个提示；答案用完后由用户继续输入\n"
+    "  --batch 答案文件    不打开窗口，用文件中的答案完成一次计算，\n"
+    "                      报告文本写到标准输出\n"
+    "  --pdf 报告.pdf      同时把打印的报告写成 PDF 文件\n"
+    "  --report 报告.txt   把报告文本写到文件，而不是标准输出\n"
+    "  --help              显示本说明\n"
+    "  --version           显示版本\n"
+    "\n"
+    "退出状态：0 计算完成；1 计算提前结束或答案不够；2 用法、答案文件或输出文件有误。\n"
+    "每次在窗口中计算的答案都记录在 $XDG_DATA_HOME/central-polygon/runs/\n"
+    "（默认 ~/.local/share/central-polygon/runs/）。\n";
 
 }  // namespace cp::text

@@ -1,11 +1,60 @@
 #include <QApplication>
+#include <QTimer>
 
+#include <cstdlib>
+#include <iostream>
+
+#include "batch_run.h"
+#include "command_line.h"
 #include "main_window.h"
+#include "texts.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+// Qt's own debug notes and warnings (a missing runtime folder, a font fallback) are not
+// the surveyor's business and would bury the program's messages on stderr; what the
+// program has to say it says itself. Qt's critical and fatal errors still come through.
+void quiet_qt_notes(QtMsgType type, const QMessageLogContext&, const QString& text) {
+  if (type == QtCriticalMsg || type == QtFatalMsg)
+    std::cerr << text.toLocal8Bit().constData() << '\n';
+}
+
+// A batch run needs no display: without one, Qt draws offscreen.
+void choose_platform_for_batch() {
+  const bool display = std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
+  if (!display && !std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+}
+
+int run_window(int argc, char** argv, const cp::CommandLine& line) {
   QApplication application(argc, argv);
   QApplication::setApplicationDisplayName(cp::program_title());
   cp::MainWindow window;
   window.show();
+  if (line.answers) {
+    const QString path = QString::fromLocal8Bit(line.answers->c_str());
+    QTimer::singleShot(0, &window, [&window, path] { window.replay(path); });
+  }
   return QApplication::exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qInstallMessageHandler(quiet_qt_notes);
+  const cp::CommandLine line = cp::read_command_line({argv + 1, argv + argc});
+  switch (line.mode) {
+    case cp::CommandLine::Mode::Help: std::cout << cp::text::kUsage; return 0;
+    case cp::CommandLine::Mode::Version: std::cout << "central-polygon " CP_VERSION "\n"; return 0;
+    case cp::CommandLine::Mode::Wrong:
+      std::cerr << "central-polygon: " << line.wrong << '\n' << cp::text::kTryHelp << '\n';
+      return cp::kBatchFileError;
+    case cp::CommandLine::Mode::Batch: {
+      choose_platform_for_batch();
+      QGuiApplication application(argc, argv);
+      cp::QtPrinter pdf(nullptr);
+      return cp::run_batch(line, pdf, std::cout, std::cerr);
+    }
+    case cp::CommandLine::Mode::Window: break;
+  }
+  return run_window(argc, argv, line);
 }

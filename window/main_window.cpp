@@ -1,16 +1,28 @@
 #include "main_window.h"
 
 #include <algorithm>
+#include <ctime>
+#include <memory>
+#include <optional>
 
 #include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
+#include <QTimer>
+#include <QUrl>
 
+#include "answers_file.h"
 #include "calculate.h"
+#include "file_messages.h"
+#include "journaling_prompt.h"
 #include "layout_table.h"
 #include "print_command.h"
+#include "replay_prompt.h"
 
 namespace cp {
 namespace {
@@ -46,6 +58,7 @@ MainWindow::MainWindow() {
   palette.setColor(QPalette::Window, colour(kWindowBackground));
   setPalette(palette);
   setFixedSize(px(kClientWidth), px(kClientHeight));
+  setAcceptDrops(true);
   build();
 }
 
@@ -107,8 +120,65 @@ void MainWindow::paintEvent(QPaintEvent* event) {
   }
 }
 
-void MainWindow::calculate_clicked() { calculate({prompt_, fields_, message_}, record_); }
+void MainWindow::calculate_clicked() { run_calculation(nullptr); }
 
-void MainWindow::print_clicked() { print_report(record_, printer_, message_); }
+void MainWindow::print_clicked() { print_report(session_.last_complete, printer_, message_); }
+
+void MainWindow::replay(const QString& path) {
+  try {
+    AnswersFile answers(path.toStdString());
+    run_calculation(&answers);
+  } catch (const AnswersFileError& error) {
+    message_.show(answers_file_message(error));
+  }
+}
+
+void MainWindow::run_calculation(AnswersFile* answers) {
+  auto journal_failed = [this](const JournalError& error) {
+    if (journal_failure_told_) return;
+    journal_failure_told_ = true;
+    message_.show(journal_message(error));
+  };
+  std::unique_ptr<Journal> journal;
+  try {
+    const auto folder = journal_folder();
+    if (!folder)
+      throw JournalError{std::string(text::kJournalFolderDefault), std::string(text::kNoHome)};
+    journal = std::make_unique<Journal>(*folder, std::time(nullptr));
+  } catch (const JournalError& error) {
+    journal_failed(error);
+  }
+  std::optional<ReplayPrompt> replayed;
+  if (answers) replayed.emplace(*answers, &prompt_, &message_);
+  JournalingPrompt prompt(replayed ? static_cast<ModalPrompt&>(*replayed) : prompt_,
+                          std::move(journal), journal_failed);
+  running_ = true;
+  if (calculate({prompt, fields_, message_}, session_) == RunEnd::Ended) prompt.drop_last_answer();
+  running_ = false;
+}
+
+namespace {
+
+// One local file dropped while no calculation asks: its answers start a calculation.
+std::optional<QString> dropped_file(const QMimeData* data) {
+  if (!data->hasUrls() || data->urls().size() != 1) return std::nullopt;
+  const QUrl url = data->urls().first();
+  if (!url.isLocalFile()) return std::nullopt;
+  return url.toLocalFile();
+}
+
+}  // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (!running_ && dropped_file(event->mimeData())) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+  const auto path = dropped_file(event->mimeData());
+  if (running_ || !path) return;
+  event->acceptProposedAction();
+  // The calculation's prompts are modal: start it once the drop has been answered.
+  QTimer::singleShot(0, this, [this, file = *path] { replay(file); });
+}
 
 }  // namespace cp

@@ -11,30 +11,42 @@ class QPushButton;
 
 namespace cp {
 
+class AnswersFile;
+
 // The one window of the program: the sketches, the panel of fields and the three
-// buttons, built from the layout table. It owns the session record.
+// buttons, built from the layout table. It owns the session: the record of the last
+// run and the last complete one, which the report prints. Every answer of a run is
+// kept in the journal; an answers file, named on the command line or dropped onto the
+// window, answers the prompts of a run until it runs out.
 class MainWindow : public QWidget {
   Q_OBJECT
 
  public:
   MainWindow();
 
-  const SessionRecord& record() const { return record_; }
+  const SessionRecord& record() const { return session_.record; }
+  const SessionRecord& last_complete() const { return session_.last_complete; }
   QWidget* control(const QString& name) const { return controls_.value(name); }
   QPushButton* calculate_button() const { return calculate_; }
   QPushButton* end_button() const { return end_; }
   QPushButton* print_button() const { return print_; }
 
+  // Runs a calculation answered from the file, then by hand once the file runs out.
+  void replay(const QString& path);
+
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void build();
   QPushButton** button_slot(std::string_view name);
   void calculate_clicked();
   void print_clicked();
+  void run_calculation(AnswersFile* answers);
 
-  SessionRecord record_;
+  Session session_;
   QHash<QString, QWidget*> controls_;
   QPushButton* calculate_ = nullptr;  // Command1
   QPushButton* end_ = nullptr;        // Command2
@@ -43,6 +55,8 @@ class MainWindow : public QWidget {
   QtPrompt prompt_{this};
   QtMessage message_{this};
   QtPrinter printer_{this};
+  bool running_ = false;               // a calculation is asking
+  bool journal_failure_told_ = false;  // the journal's failure is said once a program run
 };
 
 }  // namespace cp

@@ -8,6 +8,7 @@
 #include <QPrinterInfo>
 
 #include "fonts.h"
+#include "output_file.h"
 #include "qt_ports.h"
 #include "texts.h"
 
@@ -18,9 +19,10 @@ constexpr double kTwipsPerInch = 1440;
 
 }  // namespace
 
-void render_report(const std::vector<ReportRow>& rows, QPagedPaintDevice& device) {
+bool render_report(const std::vector<ReportRow>& rows, QPagedPaintDevice& device) {
   device.setPageMargins(QMarginsF(0, 0, 0, 0));
-  QPainter painter(&device);
+  QPainter painter;
+  if (!painter.begin(&device)) return false;  // nothing is drawn on a device that did not start
   const double left = kReportLeftMarginTwips / kTwipsPerInch * device.logicalDpiX();
   const double top = kReportTopMarginTwips / kTwipsPerInch * device.logicalDpiY();
   const double bottom = device.height() - top;
@@ -40,15 +42,24 @@ void render_report(const std::vector<ReportRow>& rows, QPagedPaintDevice& device
     }
     y += metrics.lineSpacing();
   }
+  return painter.end();
 }
 
-bool write_report_pdf(const std::vector<ReportRow>& rows, const QString& path) {
-  QPdfWriter writer(path);
-  writer.setTitle(program_title());
-  writer.setResolution(1200);
-  writer.setPageSize(QPageSize(QPageSize::A4));
-  render_report(rows, writer);
-  return QFile::exists(path);
+PrintOutcome write_report_pdf(const std::vector<ReportRow>& rows, const std::string& path) {
+  try {
+    OutputFile file(path);
+    {
+      QPdfWriter writer(QString::fromStdString(file.temporary_path()));
+      writer.setTitle(program_title());
+      writer.setResolution(1200);
+      writer.setPageSize(QPageSize(QPageSize::A4));
+      if (!render_report(rows, writer)) return {.detail = std::string(text::kPdfNotStarted)};
+    }
+    file.commit();
+    return {.done = true};
+  } catch (const OutputError& error) {
+    return {.detail = error.reason};
+  }
 }
 
 bool QtPrinter::has_default_printer() { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
@@ -69,7 +80,7 @@ std::optional<std::string> QtPrinter::choose_pdf_path(std::string_view suggested
 }
 
 PrintOutcome QtPrinter::write_pdf(const std::vector<ReportRow>& rows, const std::string& path) {
-  return {.done = write_report_pdf(rows, QString::fromStdString(path))};
+  return write_report_pdf(rows, path);
 }
 
 }  // namespace cp

@@ -17,10 +17,12 @@ inline constexpr double kReportTopMarginTwips = 1000;
 // Puts the report rows on the pages of a printer or PDF device: each item at its
 // column times the width of one narrow character of a monospaced CJK face, rows at the
 // font's line spacing, a new page when one fills.
-void render_report(const std::vector<ReportRow>& rows, QPagedPaintDevice& device);
+// False when the device would not start: then nothing is drawn.
+bool render_report(const std::vector<ReportRow>& rows, QPagedPaintDevice& device);
 
-// Writes the report as a PDF file; false when the file cannot be written.
-bool write_report_pdf(const std::vector<ReportRow>& rows, const QString& path);
+// Writes the report as a PDF file, whole or not at all: a failure leaves any file at the
+// path as it was and says why.
+PrintOutcome write_report_pdf(const std::vector<ReportRow>& rows, const std::string& path);
 
 // The system's default printer, and a save dialog for the PDF file.
 class QtPrinter : public Printer {

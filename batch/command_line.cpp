@@ -1,0 +1,48 @@
+#include "command_line.h"
+
+#include "fill.h"
+#include "texts.h"
+
+namespace cp {
+namespace {
+
+CommandLine wrong(std::string_view pattern, const std::string& argument) {
+  return {.mode = CommandLine::Mode::Wrong,
+          .wrong = text::fill_in(pattern, "{argument}", argument)};
+}
+
+}  // namespace
+
+CommandLine read_command_line(const std::vector<std::string>& arguments) {
+  CommandLine line;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& argument = arguments[i];
+    if (argument == "--help" || argument == "-h") return {.mode = CommandLine::Mode::Help};
+    if (argument == "--version") return {.mode = CommandLine::Mode::Version};
+    std::optional<std::string>* value = nullptr;
+    if (argument == "--batch") {
+      line.mode = CommandLine::Mode::Batch;
+      value = &line.answers;
+    } else if (argument == "--pdf") {
+      value = &line.pdf;
+    } else if (argument == "--report") {
+      value = &line.report;
+    } else if (argument.starts_with("-") && argument != "-") {
+      return wrong(text::kUnknownOption, argument);
+    } else if (!line.answers) {
+      line.answers = argument;
+      continue;
+    } else {
+      return wrong(text::kExtraArgument, argument);
+    }
+    if (i + 1 == arguments.size()) return wrong(text::kOptionWithoutValue, argument);
+    if (*value) return wrong(text::kOptionTwice, argument);
+    *value = arguments[++i];
+  }
+  if ((line.pdf || line.report) && line.mode != CommandLine::Mode::Batch) {
+    return wrong(text::kOutputWithoutBatch, line.pdf ? "--pdf" : "--report");
+  }
+  return line;
+}
+
+}  // namespace cp

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// What the program is asked to do by its command line:
+//   central-polygon                      the window
+//   central-polygon FILE                 the window, replaying an answers file
+//   central-polygon --batch FILE [--pdf OUT.pdf] [--report OUT.txt]
+//   central-polygon --help | --version
+namespace cp {
+
+struct CommandLine {
+  enum class Mode { Window, Batch, Help, Version, Wrong };
+  Mode mode = Mode::Window;
+  std::optional<std::string> answers = {};  // FILE
+  std::optional<std::string> pdf = {};
+  std::optional<std::string> report = {};
+  std::string wrong = {};  // what was wrong, for Mode::Wrong
+};
+
+CommandLine read_command_line(const std::vector<std::string>& arguments);
+
+}  // namespace cp

@@ -1,0 +1,93 @@
+#include "answers_file.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "utf8.h"
+
+namespace cp {
+namespace {
+
+constexpr std::size_t kChunk = 1 << 16;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+std::string system_reason(int error) { return std::strerror(error); }
+
+}  // namespace
+
+AnswersFile::AnswersFile(std::string path) : path_(std::move(path)) {
+  fd_ = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd_ < 0) fail(AnswersFileError::Kind::CannotOpen, system_reason(errno));
+  struct stat status {};
+  if (::fstat(fd_, &status) != 0) fail(AnswersFileError::Kind::CannotOpen, system_reason(errno));
+  if (S_ISDIR(status.st_mode)) fail(AnswersFileError::Kind::NotAFile);
+}
+
+AnswersFile::~AnswersFile() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+void AnswersFile::fail(AnswersFileError::Kind kind, std::string reason) const {
+  throw AnswersFileError{.kind = kind, .path = path_, .line = line_, .reason = std::move(reason)};
+}
+
+bool AnswersFile::fill(bool wait) {
+  if (at_end_) return false;
+  if (!wait) {
+    pollfd ready{.fd = fd_, .events = POLLIN, .revents = 0};
+    if (::poll(&ready, 1, 0) <= 0) return false;
+  }
+  if (start_ > 0) {
+    buffer_.erase(0, start_);
+    start_ = 0;
+  }
+  char chunk[kChunk];
+  for (;;) {
+    const ssize_t got = ::read(fd_, chunk, sizeof chunk);
+    if (got > 0) {
+      buffer_.append(chunk, static_cast<std::size_t>(got));
+      return true;
+    }
+    if (got == 0) {
+      at_end_ = true;
+      return false;
+    }
+    if (errno != EINTR) fail(AnswersFileError::Kind::ReadFailed, system_reason(errno));
+  }
+}
+
+std::optional<std::string> AnswersFile::next() {
+  std::size_t newline;
+  for (;;) {
+    newline = buffer_.find('\n', start_);
+    if (newline != std::string::npos) break;
+    if (buffer_.size() - start_ > kLongestLine) {
+      ++line_;
+      fail(AnswersFileError::Kind::LineTooLong);
+    }
+    if (!fill(true)) break;
+  }
+  if (newline == std::string::npos && start_ == buffer_.size()) return std::nullopt;
+  const std::size_t end = newline == std::string::npos ? buffer_.size() : newline;
+  std::string answer = buffer_.substr(start_, end - start_);
+  start_ = newline == std::string::npos ? buffer_.size() : newline + 1;
+  ++line_;
+  if (answer.size() > kLongestLine) fail(AnswersFileError::Kind::LineTooLong);
+  if (!answer.empty() && answer.back() == '\r') answer.pop_back();
+  if (line_ == 1 && answer.starts_with(kByteOrderMark)) answer.erase(0, kByteOrderMark.size());
+  if (answer.find('\0') != std::string::npos) fail(AnswersFileError::Kind::NulByte);
+  if (first_invalid_byte(answer)) fail(AnswersFileError::Kind::InvalidUtf8);
+  return answer;
+}
+
+bool AnswersFile::more_at_once() {
+  if (start_ < buffer_.size()) return true;
+  return fill(false);
+}
+
+}  // namespace cp

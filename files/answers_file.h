@@ -1,0 +1,60 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// An answers file: plain UTF-8 text, one answer a line exactly as it would be typed at
+// its prompt, in prompt order; an empty line is a bare Enter. LF and CRLF line ends are
+// both read, and a byte-order mark at the start is passed over. The file is read a line
+// at a time, only as far as the dialogue asks, so a file of any length, or a pipe that
+// never ends, costs no more than the answers taken from it.
+namespace cp {
+
+// Why an answers file cannot be read, with the line where that was found (0 when the
+// file could not be opened at all).
+struct AnswersFileError {
+  enum class Kind { CannotOpen, NotAFile, ReadFailed, InvalidUtf8, NulByte, LineTooLong };
+  Kind kind;
+  std::string path;
+  long line = 0;
+  std::string reason = {};  // the system's reason, for CannotOpen and ReadFailed
+};
+
+class AnswersFile {
+ public:
+  // No answer is that long: a line beyond it is not an answers file's.
+  static constexpr std::size_t kLongestLine = 1 << 20;
+
+  // Opens the file for reading; throws AnswersFileError where it cannot.
+  explicit AnswersFile(std::string path);
+  ~AnswersFile();
+  AnswersFile(const AnswersFile&) = delete;
+  AnswersFile& operator=(const AnswersFile&) = delete;
+
+  // The next answer, or nothing at the end of the file. Throws AnswersFileError for a
+  // line that is not text.
+  std::optional<std::string> next();
+
+  // The number of the line that the last answer came from, 1 for the first.
+  long line() const { return line_; }
+
+  // Whether another line can be read at once, without waiting for a pipe's writer.
+  bool more_at_once();
+
+  const std::string& path() const { return path_; }
+
+ private:
+  // Reads more bytes into the buffer; false at the end of the file. With `wait` false,
+  // a pipe with nothing to read counts as ended for now.
+  bool fill(bool wait);
+  [[noreturn]] void fail(AnswersFileError::Kind kind, std::string reason = {}) const;
+
+  std::string path_;
+  int fd_ = -1;
+  std::string buffer_;
+  std::size_t start_ = 0;  // where the unread bytes of the buffer begin
+  bool at_end_ = false;
+  long line_ = 0;
+};
+
+}  // namespace cp

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <ctime>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The journal: every answer of a run in the window, appended to a file of its own the
+// moment its prompt returns and on the disk before the program acts on it, so that a
+// crash or a power loss loses nothing but the answer still being typed. A journal is an
+// answers file: replayed, it takes the dialogue back to the prompt where the run stopped.
+namespace cp {
+
+inline constexpr int kJournalsKept = 200;
+
+// $XDG_DATA_HOME/central-polygon/runs, or ~/.local/share/central-polygon/runs; nothing
+// where neither XDG_DATA_HOME nor HOME is set.
+std::optional<std::string> journal_folder();
+
+// Why the journal could not be written: the folder and the system's reason.
+struct JournalError {
+  std::string folder;
+  std::string reason;
+};
+
+class Journal {
+ public:
+  // Creates the folder where needed and a new file in it named by the start time,
+  // YYYYMMDD-HHMMSS.answers (with -2, -3, ... where that name is taken), then deletes
+  // all but the newest kJournalsKept journals. Throws JournalError.
+  Journal(const std::string& folder, std::time_t start);
+  ~Journal();
+  Journal(const Journal&) = delete;
+  Journal& operator=(const Journal&) = delete;
+
+  // Appends one answer as a line and waits until it is on the disk. Throws JournalError.
+  void append(std::string_view answer);
+
+  // Takes the last answer back off the file: the empty answer that ended the run is not
+  // kept, so that a replay stops at that prompt again. Throws JournalError.
+  void drop_last();
+
+  const std::string& path() const { return path_; }
+
+ private:
+  [[noreturn]] void fail(int error) const;
+
+  std::string folder_;
+  std::string path_;
+  int fd_ = -1;
+  long long size_ = 0;        // bytes written so far
+  long long last_start_ = 0;  // where the last answer's line begins
+};
+
+}  // namespace cp

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+
+// A file written whole or not at all: the contents go to a temporary file beside the
+// target, which is renamed over the target only once complete and on the disk. A write
+// that fails leaves any file already at the target as it was.
+namespace cp {
+
+// Why an output file cannot be written: its path and the system's reason.
+struct OutputError {
+  std::string path;
+  std::string reason;
+};
+
+class OutputFile {
+ public:
+  // Creates the temporary file in the target's folder; throws OutputError where that
+  // folder cannot take it (missing, not writable) or the target is a folder.
+  explicit OutputFile(std::string path);
+  ~OutputFile();  // removes the temporary file unless committed
+  OutputFile(const OutputFile&) = delete;
+  OutputFile& operator=(const OutputFile&) = delete;
+
+  // Where the contents are to be written, for writers that take a path.
+  const std::string& temporary_path() const { return temporary_; }
+
+  // Writes the contents to the temporary file.
+  void write(const std::string& contents);
+
+  // Puts the temporary file's contents on the disk and renames it over the target.
+  void commit();
+
+ private:
+  [[noreturn]] void fail(int error) const;
+
+  std::string path_;
+  std::string temporary_;
+  int fd_ = -1;
+  bool committed_ = false;
+};
+
+}  // namespace cp

@@ -1,0 +1,128 @@
+#!/usr/bin/env bash
+# Batch runs of the real program: exit statuses, messages with line numbers, report
+# text and PDF, line ends, and answers files that are no answers files. Every run starts
+# in a scratch folder with HOME there, and nothing may appear in it but what was asked.
+set -uo pipefail
+program=$(realpath "$1")
+golden=$(realpath "$2")
+scratch=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$scratch"' EXIT
+export HOME=$scratch/home XDG_DATA_HOME=
+mkdir -p "$HOME"
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+cd "$scratch" || exit 1
+failures=0
+check() {  # check NAME CONDITION...
+  local name=$1; shift
+  if "$@"; then echo "ok   $name"; else echo "FAIL $name"; failures=$((failures + 1)); fi
+}
+run() {  # run ARGS...: status in $status, output in out.txt and err.txt
+  timeout 20 "$program" "$@" >out.txt 2>err.txt
+  status=$?
+}
+report_of() { sed -n '/^=== report$/,/^=== record$/p' "$1" | sed '1d;$d'; }
+complete=$golden/n6_b_on_ring.answers
+report_of "$golden/n6_b_on_ring.transcript" >expected.txt
+
+run --batch "$complete"
+check "complete run exits 0" test $status -eq 0
+check "report text is the transcript's report" cmp -s out.txt expected.txt
+check "nothing on stderr" test ! -s err.txt
+
+run --batch "$complete" --report report.txt --pdf report.pdf
+check "report and pdf exit 0" test $status -eq 0
+check "report file holds the report" cmp -s report.txt expected.txt
+check "stdout stays empty with --report" test ! -s out.txt
+check "pdf holds the title" sh -c 'pdftotext report.pdf - | grep -q "多边形三边平差"'
+
+printf 'old' >kept.txt
+run --batch "$complete" --report /nonexistent/report.txt
+check "unwritable output exits 2" test $status -eq 2
+check "and names the path and reason" grep -q '/nonexistent/report.txt.*No such file or directory' err.txt
+check "and says one line only" test "$(wc -l <err.txt)" -eq 1
+run --batch "$complete" --pdf "$scratch"
+check "a folder as pdf exits 2" test $status -eq 2
+check "the old file is untouched" test "$(cat kept.txt)" = old
+
+run --batch "$golden/refusals.answers"
+check "an ended run exits 1" test $status -eq 1
+check "refusals carry their lines" grep -q 'refusals.answers:7: Xa 的输入不是数值' err.txt
+check "the ending message carries its line" grep -q 'refusals.answers:17: 没有输入 m 的数值，计算中止' err.txt
+check "no report for an ended run" test ! -s out.txt
+
+run --batch "$golden/no_triangle.answers"
+check "a fault exits 1" test $status -eq 1
+check "the fault's message carries its line" grep -q 'no_triangle.answers:34: .*不能构成三角形' err.txt
+
+head -n 20 "$complete" >short.answers
+run --batch short.answers
+check "answers running out exit 1" test $status -eq 1
+check "the waiting prompt is named at the next line" grep -q '^short.answers:21: 答案已用完，程序仍在等待回答：' err.txt
+
+{ cat "$complete"; echo extra; echo lines; } >extra.answers
+run --batch extra.answers
+check "lines left still exit 0" test $status -eq 0
+check "lines left are warned of" grep -q '计算已完成，其后的答案没有用到' err.txt
+
+{ printf '\xEF\xBB\xBF'; sed 's/$/\r/' "$complete"; } >windows.answers
+run --batch windows.answers
+check "CRLF and BOM read alike" cmp -s out.txt expected.txt
+
+: >empty.answers
+run --batch empty.answers
+check "an empty file exits 1" test $status -eq 1
+check "at its first line" grep -q '^empty.answers:1: ' err.txt
+
+{ cat "$complete"; yes 0 | head -n 1000000; } >million.answers
+start=$(date +%s%N)
+run --batch million.answers
+check "a million lines are not all read" test $(( ($(date +%s%N) - start) / 1000000 )) -lt 2000
+check "and exit 0" test $status -eq 0
+
+head -c 100000000 /dev/zero | tr '\0' 7 >long.answers
+run --batch long.answers
+check "a 100 MB line exits 2" test $status -eq 2
+check "naming its line" grep -q 'long.answers 第 1 行超过' err.txt
+
+printf '6\n3511206.399\n\nA\0B\n' >nul.answers
+run --batch nul.answers
+check "NUL bytes exit 2" test $status -eq 2
+check "naming the line" grep -q 'nul.answers 第 4 行含有空字符' err.txt
+
+printf '6\n\xC3\x28\n' >latin.answers
+run --batch latin.answers
+check "invalid UTF-8 exits 2" test $status -eq 2
+check "naming the line" grep -q 'latin.answers 第 2 行不是有效的 UTF-8 文本' err.txt
+
+mkdir folder.answers
+run --batch folder.answers
+check "a folder exits 2" test $status -eq 2
+run --batch missing.answers
+check "a missing file exits 2" test $status -eq 2
+check "naming the reason" grep -q 'missing.answers：No such file or directory' err.txt
+
+mkfifo endless
+{ cat "$complete"; yes; } >endless &
+run --batch endless
+check "a pipe that never ends does not hold a finished run" test $status -eq 0
+kill %1 2>/dev/null
+mkfifo silent
+{ cat "$complete"; sleep 30; } >silent &
+run --batch silent
+check "a pipe left open after the answers does not hang" test $status -eq 0
+kill %2 2>/dev/null
+
+run --help
+check "--help exits 0 with the usage" sh -c "test $status -eq 0 && grep -q -- '--batch' out.txt"
+run --version
+check "--version" grep -q '^central-polygon [0-9]' out.txt
+run --batch
+check "a usage error exits 2" test $status -eq 2
+
+rm -rf folder.answers
+unexpected=$(ls -A | grep -vxE '(out|err|expected|report|kept)\.txt|report\.pdf|[a-z]+\.answers|endless|silent|home')
+check "nothing written outside the chosen outputs" test -z "$unexpected"
+check "a batch run keeps no journal" test -z "$(ls -A home)"
+
+echo "$failures failed"
+exit $((failures > 0))
