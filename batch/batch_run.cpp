@@ -38,8 +38,8 @@ class NoWindow : public FieldText {
 };
 
 std::string output_message(const OutputError& error) {
-  return text::fill_in(text::fill_in(text::kOutputCannotWrite, "{path}", error.path), "{reason}",
-                       error.reason);
+  return text::fill_in(text::kOutputCannotWrite,
+                       {{"{path}", error.path}, {"{reason}", error.reason}});
 }
 
 std::string report_text(const std::vector<ReportRow>& rows) {

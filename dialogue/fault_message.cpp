@@ -14,7 +14,7 @@ std::string number(int k) { return shortest_text(static_cast<double>(k)); }
 std::string with_k(std::string_view pattern, int k) { return fill_in(pattern, "{k}", number(k)); }
 
 std::string side_value(int k, double value) {
-  return fill_in(with_k(text::kSideValue, k), "{value}", shortest_text(value));
+  return fill_in(text::kSideValue, {{"{k}", number(k)}, {"{value}", shortest_text(value)}});
 }
 
 // The triangle and its three sides: 第 3 个三角形的边长 S(5)=…、S(6)=…、S(7)=…
@@ -65,11 +65,11 @@ std::string fault_message(const Fault& fault) {
       return fill_in(text::kDegenerateTriangle, "{sides}", triangle_sides(fault));
     case FaultKind::ZeroConditionSum: return std::string(text::kZeroConditionSum);
     case FaultKind::SideNotPositive:
-      return fill_in(with_k(text::kAdjustedSideNotPositive, fault.index), "{value}",
-                     shortest_text(fault.value));
+      return fill_in(text::kAdjustedSideNotPositive,
+                     {{"{k}", number(fault.index)}, {"{value}", shortest_text(fault.value)}});
     case FaultKind::NegativeWeight:
-      return fill_in(with_quantity(text::kNegativeWeight, fault), "{value}",
-                     shortest_text(fault.value));
+      return fill_in(text::kNegativeWeight, {{"{quantity}", quantity_name(fault)},
+                                             {"{value}", shortest_text(fault.value)}});
     case FaultKind::NotFinite: return with_quantity(text::kNotFinite, fault);
   }
   return std::string(text::kQuantityUnnamed);

@@ -15,14 +15,14 @@ std::string answers_file_message(const AnswersFileError& error) {
     case AnswersFileError::Kind::NulByte: pattern = text::kAnswersNulByte; break;
     case AnswersFileError::Kind::LineTooLong: pattern = text::kAnswersLineTooLong; break;
   }
-  std::string out = text::fill_in(pattern, "{path}", error.path);
-  out = text::fill_in(out, "{line}", std::to_string(error.line));
-  return text::fill_in(out, "{reason}", error.reason);
+  return text::fill_in(
+      pattern,
+      {{"{path}", error.path}, {"{line}", std::to_string(error.line)}, {"{reason}", error.reason}});
 }
 
 std::string journal_message(const JournalError& error) {
-  return text::fill_in(text::fill_in(text::kJournalFailed, "{folder}", error.folder), "{reason}",
-                       error.reason);
+  return text::fill_in(text::kJournalFailed,
+                       {{"{folder}", error.folder}, {"{reason}", error.reason}});
 }
 
 }  // namespace cp

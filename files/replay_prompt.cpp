@@ -13,7 +13,7 @@ std::string ReplayPrompt::ask(const std::string& text) {
       if (!by_hand_) throw;
       message_->show(answers_file_message(error));
     }
-    file_ = nullptr;
+    file_ = nullptr;  // run out, or not text: the rest is typed
   }
   if (!by_hand_) throw AnswersRanOut{text};
   return by_hand_->ask(text);
