@@ -1,6 +1,7 @@
 #include "computation.h"
 
 #include "adjustment.h"
+#include "point_precision.h"
 #include "precision.h"
 #include "triangles.h"
 
@@ -24,14 +25,14 @@ void run_phases(const Observations& in, Computation& out) {
   run_traverse(legs, orientation_base(in.orientation), angles, out.S, out.traverse);
 
   out.ms = unit_weight_error(adjustment.vv);
-  const auto f =
-      coordinate_coefficients(legs, out.e, angles, out.traverse, out.S, in.orientation.m);
-  const BracketTable Q = bracket_table(adjustment.a, f);
+  const CoordinateRows rows(legs, angles, out.traverse, out.S, in.orientation.m);
+  const BracketTable Q = bracket_table(adjustment.a, rows.of(out.e));
   out.Px = weight_reciprocal(Q, 2);
   out.Py = weight_reciprocal(Q, 3);
   out.mx = mean_square_error(*out.ms, *out.Px);
   out.my = mean_square_error(*out.ms, *out.Py);
   out.md = position_error(*out.mx, *out.my);
+  out.points = every_point_precision(rows, adjustment.a, *out.ms, last_point(in.orientation.m, n));
 }
 
 }  // namespace

@@ -10,7 +10,8 @@
 // The whole computation of a run, from the observed sides to the precision figures, in
 // its fixed order: close the side list, solve the triangles, form the closure and adjust
 // the sides under the central condition, solve again, carry the traverse, evaluate the
-// precision. The one entry point for the dialogue, the tests and the benchmark.
+// precision of the evaluated point and of every point. The one entry point for the dialogue, the
+// tests and the benchmark.
 namespace cp {
 
 // What the dialogue hands over: the known points and the sides as entered, the known
@@ -42,6 +43,7 @@ struct Computation {
   std::optional<float> mx;  // millimetres
   std::optional<float> my;
   std::optional<float> md;
+  std::vector<PointPrecision> points;  // 0..L, every point's precision; empty until reached
 
   std::optional<Fault> fault;
 };

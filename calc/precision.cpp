@@ -1,5 +1,6 @@
 #include "precision.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "constants.h"
@@ -50,12 +51,29 @@ float unit_weight_error(double vv) {
 
 int evaluated_point(float N) { return static_cast<int>(std::floor((N + 1) / 2)); }
 
-CoordinateCoefficients coordinate_coefficients(const std::vector<Leg>& legs, int point,
-                                               const TriangleAngles& angles,
-                                               const Traverse& traverse,
-                                               const std::vector<double>& S, Configuration m) {
-  const int n = static_cast<int>(angles.gamma.size()) - 1;
-  const auto& [Az, X, Y] = traverse;
+CoordinateRows::CoordinateRows(const std::vector<Leg>& legs, const TriangleAngles& angles,
+                               const Traverse& traverse, const std::vector<double>& S,
+                               Configuration m)
+    : X_(traverse.X), Y_(traverse.Y), n_(static_cast<int>(angles.gamma.size()) - 1), m_(m) {
+  const std::size_t reached = std::min(legs.size(), traverse.Az.size() - 1);
+  legs_.reserve(reached);
+  for (std::size_t k = 1; k <= reached; ++k) {
+    const Leg& leg = legs[k - 1];
+    const double azimuth = traverse.Az[k] * kDegree;
+    LegRates rates{leg.side, std::cos(azimuth), std::sin(azimuth), {}};
+    for (const Turn& turn : leg.turns) {
+      const SideRates by = angle_rates(angles, S, turn.corner, turn.triangle);
+      const double by_side[3] = {by.radial_before, by.perimeter, by.radial_after};
+      TurnRates signed_rates{2 * turn.triangle - 1, {}};
+      for (int j = 0; j < 3; ++j) signed_rates.rate[j] = turn.sign * by_side[j];
+      rates.turns.push_back(signed_rates);
+    }
+    legs_.push_back(std::move(rates));
+  }
+}
+
+CoordinateCoefficients CoordinateRows::of(int point) const {
+  const int n = n_;
   const auto entries = static_cast<std::size_t>(2 * n + 2);
   // Entries over s = 0..2N+1; S(2N+1) is S(1), so its entry is added to entry 1 at the end.
   CoordinateCoefficients f{std::vector<double>(entries, 0.0), std::vector<double>(entries, 0.0)};
@@ -66,20 +84,15 @@ CoordinateCoefficients coordinate_coefficients(const std::vector<Leg>& legs, int
   // dX(e) = -dY(k-1, e) * turn, dY(e) = dX(k-1, e) * turn.
   const int e = point;
   for (int k = 1; k <= e; ++k) {
-    const Leg& leg = legs[static_cast<std::size_t>(k - 1)];
-    const double azimuth = Az[k] * kDegree;
-    f.fx[leg.side] += std::cos(azimuth);
-    f.fy[leg.side] += std::sin(azimuth);
-    const double dX = X[e] - X[k - 1];
-    const double dY = Y[e] - Y[k - 1];
-    for (const Turn& turn : leg.turns) {
-      const SideRates rates = angle_rates(angles, S, turn.corner, turn.triangle);
-      const int first_side = 2 * turn.triangle - 1;
-      const double by_side[3] = {rates.radial_before, rates.perimeter, rates.radial_after};
+    const LegRates& leg = legs_[static_cast<std::size_t>(k - 1)];
+    f.fx[leg.side] += leg.cos_azimuth;
+    f.fy[leg.side] += leg.sin_azimuth;
+    const double dX = X_[e] - X_[k - 1];
+    const double dY = Y_[e] - Y_[k - 1];
+    for (const TurnRates& turn : leg.turns) {
       for (int j = 0; j < 3; ++j) {
-        const double rate = turn.sign * by_side[j];
-        f.fx[first_side + j] += -dY * rate;
-        f.fy[first_side + j] += dX * rate;
+        f.fx[turn.first_side + j] += -dY * turn.rate[j];
+        f.fy[turn.first_side + j] += dX * turn.rate[j];
       }
     }
   }
@@ -88,18 +101,25 @@ CoordinateCoefficients coordinate_coefficients(const std::vector<Leg>& legs, int
   f.fx.resize(entries - 1);
   f.fy.resize(entries - 1);
 
-  if (const int known = known_side_number(m, n)) {
+  if (const int known = known_side_number(m_, n)) {
     f.fx[known] = 0;
     f.fy[known] = 0;
   } else {
-    f.fx[0] = -(Y[e] - Y[0]) / kRho;
-    f.fy[0] = (X[e] - X[0]) / kRho;
+    f.fx[0] = -(Y_[e] - Y_[0]) / kRho;
+    f.fy[0] = (X_[e] - X_[0]) / kRho;
   }
   for (int s = 0; s <= 2 * n; ++s) {
     require_finite(f.fx[s], Quantity::CoordinateCoefficient, s);
     require_finite(f.fy[s], Quantity::CoordinateCoefficient, s);
   }
   return f;
+}
+
+CoordinateCoefficients coordinate_coefficients(const std::vector<Leg>& legs, int point,
+                                               const TriangleAngles& angles,
+                                               const Traverse& traverse,
+                                               const std::vector<double>& S, Configuration m) {
+  return CoordinateRows(legs, angles, traverse, S, m).of(point);
 }
 
 BracketTable bracket_table(const std::vector<double>& a, const CoordinateCoefficients& f) {

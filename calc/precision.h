@@ -21,13 +21,45 @@ int evaluated_point(float N);
 // s = 0..2N, metres per metre: the exact partial derivatives of the program's own
 // traverse, second triangle solution and orientation rule. For the evaluated point e
 // they are rows 2 and 3 of the coefficient table.
+//
+// The known side A-B is error-free and gets 0. For m = 3, entry 0 carries an error of
+// the orientation itself, per second of arc.
 struct CoordinateCoefficients {
   std::vector<double> fx;
   std::vector<double> fy;
 };
 
-// The known side A-B is error-free and gets 0. For m = 3, entry 0 carries an error of
-// the orientation itself, per second of arc.
+// The rows of any point of one run. The rates of every turn of the chain are found once,
+// so the rows of all points together cost one pass along the chain per point.
+class CoordinateRows {
+ public:
+  CoordinateRows(const std::vector<Leg>& legs, const TriangleAngles& angles,
+                 const Traverse& traverse, const std::vector<double>& S, Configuration m);
+
+  CoordinateCoefficients of(int point) const;
+
+ private:
+  // A turn of the chain: how the azimuth moves per metre of the three sides of its
+  // triangle, S(first_side), S(first_side + 1), S(first_side + 2), signed as applied.
+  struct TurnRates {
+    int first_side;
+    std::array<double, 3> rate;
+  };
+  struct LegRates {
+    int side;
+    double cos_azimuth;
+    double sin_azimuth;
+    std::vector<TurnRates> turns;
+  };
+
+  std::vector<LegRates> legs_;
+  std::vector<double> X_;
+  std::vector<double> Y_;
+  int n_;
+  Configuration m_;
+};
+
+// The rows of one point, built as CoordinateRows builds them.
 CoordinateCoefficients coordinate_coefficients(const std::vector<Leg>& legs, int point,
                                                const TriangleAngles& angles,
                                                const Traverse& traverse,

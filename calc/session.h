@@ -9,6 +9,26 @@
 // exist (they are empty).
 namespace cp {
 
+// The position flag m: where the closing point B is, or that there is none.
+enum class Configuration { BOnRing = 1, BAtCentre = 2, OutsideAzimuth = 3 };
+
+// The precision of one point of the adjusted network: its weight reciprocals, its mean
+// square errors in millimetres, and its standard error ellipse, semi-axes E >= F in
+// millimetres, E's axis at azimuth phi in degrees from x (north) toward y (east),
+// 0 <= phi < 180. A known point has no error: every figure is 0.
+struct PointPrecision {
+  bool known = false;
+  double Qxx = 0;
+  double Qyy = 0;
+  double Qxy = 0;
+  double mx = 0;
+  double my = 0;
+  double md = 0;
+  double E = 0;
+  double F = 0;
+  double phi = 0;
+};
+
 struct SessionRecord {
   double Xa = 0;  // northing of the start point A, metres
   double Ya = 0;  // easting of A
@@ -33,8 +53,10 @@ struct SessionRecord {
   std::vector<double> X;           // 0..N+1: northing of point k
   std::vector<double> Y;           // 0..N+1: easting of point k
 
-  int e = 0;              // index of the evaluated point, whose precision is kept above
-  bool complete = false;  // the last calculation ran to its end
+  int e = 0;  // index of the evaluated point, whose precision is kept above
+  Configuration m = Configuration::BOnRing;
+  std::vector<PointPrecision> points;  // 0..L: every point's precision
+  bool complete = false;               // the last calculation ran to its end
 };
 
 // What the window keeps for as long as the program runs: the record of the last run, as
@@ -46,10 +68,9 @@ struct Session {
   SessionRecord last_complete;
 };
 
-// The known data of a run that the record does not keep.
-enum class Configuration { BOnRing = 1, BAtCentre = 2, OutsideAzimuth = 3 };
 enum class OrientationAngle { None, Q1, Q2, Q3 };
 
+// The orientation of a run, which the record does not keep.
 struct Orientation {
   Configuration m = Configuration::BOnRing;
   OrientationAngle angle = OrientationAngle::None;  // outside-azimuth case only
@@ -78,6 +99,12 @@ inline int known_side_number(Configuration m, int n) {
     case Configuration::OutsideAzimuth: break;
   }
   return 0;
+}
+
+// The last point of the coordinate list that is shown, printed and evaluated: B again
+// (m = 1), the centre B (m = 2), or A again (m = 3).
+inline int last_point(Configuration m, int n) {
+  return m == Configuration::OutsideAzimuth ? n + 1 : n;
 }
 
 // Triangle N closes on the first radial side: the side list carries S(2N+1) = S(1).

@@ -24,6 +24,8 @@ void compute_results(FieldText& fields, SessionRecord& record, const Orientation
     record.Y = c.traverse.Y;
   }
   record.e = c.e;
+  record.m = orientation.m;
+  record.points = c.points;
   if (c.w) {
     record.w = *c.w;
     fields.set(field::Text12, rounded_text(*c.w, decimals::kClosure) + std::string(text::kSeconds));

@@ -4,9 +4,11 @@
 
 #include <random>
 
+#include "adjustment.h"
 #include "computation.h"
 #include "layout.h"
 #include "network.h"
+#include "point_precision.h"
 
 namespace cp {
 namespace {
@@ -25,6 +27,25 @@ void computation(benchmark::State& state, Case c) {
   const Observations observed = prepared(static_cast<int>(state.range(0)), c);
   for (auto _ : state) benchmark::DoNotOptimize(compute(observed));
   state.SetComplexityN(state.range(0));
+}
+
+// Every point's precision alone, from the rows of a finished run: this is what the
+// computation adds for the precision of all points (at most 20 ms for N = 1000).
+void every_point(benchmark::State& state, Case c) {
+  const int n = static_cast<int>(state.range(0));
+  const Observations observed = prepared(n, c);
+  const Computation result = compute(observed);
+  const Orientation& o = observed.orientation;
+  std::vector<double> S = result.S;
+  TriangleAngles angles = first_solution(S, n);
+  const Adjustment adjustment = adjust_sides(S, angles, o.m, *result.w);
+  second_solution(S, n, angles);
+  const auto legs = traverse_plan(o.m, o.angle, n);
+  for (auto _ : state) {
+    const CoordinateRows rows(legs, angles, result.traverse, S, o.m);
+    benchmark::DoNotOptimize(
+        every_point_precision(rows, adjustment.a, *result.ms, last_point(o.m, n)));
+  }
 }
 
 // The report of a complete N = 6 calculation, its record written as the dialogue does.
@@ -48,6 +69,8 @@ BENCHMARK_CAPTURE(computation, m2, Case::BAtCentre)->Arg(6)->Arg(100)->Arg(1000)
 BENCHMARK_CAPTURE(computation, q1, Case::Q1)->Arg(6)->Arg(100)->Arg(1000)->Complexity();
 BENCHMARK_CAPTURE(computation, q2, Case::Q2)->Arg(6)->Arg(100)->Arg(1000)->Complexity();
 BENCHMARK_CAPTURE(computation, q3, Case::Q3)->Arg(6)->Arg(100)->Arg(1000)->Complexity();
+BENCHMARK_CAPTURE(every_point, m1, Case::BOnRing)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(every_point, q2, Case::Q2)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(report_layout);
 
 }  // namespace

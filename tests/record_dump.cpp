@@ -46,4 +46,17 @@ std::string record_dump(const SessionRecord& r) {
   return out;
 }
 
+std::string every_point_dump(const SessionRecord& r) {
+  std::string out;
+  if (!r.complete) return out;
+  for (std::size_t k = 0; k < r.points.size(); ++k) {
+    const PointPrecision& p = r.points[k];
+    out += std::to_string(k);
+    for (const double figure : {p.mx, p.my, p.md, p.E, p.F, p.phi})
+      out += ' ' + shortest_text(figure);
+    out += ' ' + r.names[k] + '\n';
+  }
+  return out;
+}
+
 }  // namespace cp

@@ -10,4 +10,9 @@ namespace cp {
 // reads back to its stored value.
 std::string record_dump(const SessionRecord& record);
 
+// Every point's precision, one line a point: "k mx my md E F phi name", numbers as the
+// shortest text, the name last because names may hold blanks. Empty for a record that
+// is not complete.
+std::string every_point_dump(const SessionRecord& record);
+
 }  // namespace cp

@@ -3,8 +3,9 @@
 //
 // Input (stdin): one answer per line. Output (stdout): "=== calculate" at each run,
 // "? prompt", "> answer", "Control=text", "! message", then "=== report" and
-// "=== record". The report is that of the last complete calculation, the record that of
-// the last run, as far as it got. Exits 3 when the answers ran out while a prompt waited.
+// "=== record", then "=== every point". The report and every point describe the last
+// complete calculation, the record the last run, as far as it got. Exits 3 when the answers ran out
+// while a prompt waited.
 #include <iostream>
 #include <string>
 
@@ -68,6 +69,7 @@ int main() {
     std::cout << "! " << cp::report_refusal() << '\n';
   }
   std::cout << "=== record\n" << cp::record_dump(session.record);
+  std::cout << "=== every point\n" << cp::every_point_dump(session.last_complete);
   std::cout.flush();
   return ran_out ? 3 : 0;
 }

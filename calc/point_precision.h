@@ -1,0 +1,21 @@
+#pragma once
+
+#include <vector>
+
+#include "precision.h"
+#include "session.h"
+
+// The precision of every point of the adjusted network, from the same exact rows as the
+// evaluated point: for point k with rows fx, fy and the condition row a,
+//   Qxx = [fx fx] - [a fx]^2 / [aa],  Qyy = [fy fy] - [a fy]^2 / [aa],
+//   Qxy = [fx fy] - [a fx][a fy] / [aa],
+// then mx = ms sqrt(Qxx), my = ms sqrt(Qyy), md = sqrt(mx^2 + my^2) and the standard
+// error ellipse from the eigenvalues of Q, all in double.
+namespace cp {
+
+// Points 0..last; the first (A) and the last (B, or A again) are known. A cofactor that
+// comes out negative beyond rounding, more than 1e-12 of its [ff], is a fault.
+std::vector<PointPrecision> every_point_precision(const CoordinateRows& rows,
+                                                  const std::vector<double>& a, float ms, int last);
+
+}  // namespace cp
