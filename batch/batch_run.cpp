@@ -4,6 +4,7 @@
 
 #include "answers_file.h"
 #include "calculate.h"
+#include "document.h"
 #include "file_messages.h"
 #include "fill.h"
 #include "layout.h"
@@ -73,17 +74,18 @@ int run_batch(const CommandLine& line, Printer& pdf, std::ostream& out, std::ost
     }
     if (file.more_at_once()) err << at_line(file.path(), file.line() + 1, text::kLinesLeft) << '\n';
 
-    const auto rows = report_rows(session.last_complete);
+    const auto document = report_document(session.last_complete);
+    const auto& rows = document->rows;
     if (line.report) {
       OutputFile report(*line.report);
-      report.write(report_text(*rows));
+      report.write(report_text(rows));
       report.commit();
     } else {
-      out << report_text(*rows);
+      out << report_text(rows);
       out.flush();
     }
     if (line.pdf) {
-      const PrintOutcome written = pdf.write_pdf(*rows, *line.pdf);
+      const PrintOutcome written = pdf.write_pdf(*document, *line.pdf);
       if (!written.done) {
         err << output_message({*line.pdf, written.detail}) << '\n';
         return kBatchFileError;

@@ -22,6 +22,61 @@ struct ReportRow {
   std::vector<ReportItem> items;
 };
 
+// A drawing in millimetres on paper, measured from the top left corner of its box, y
+// downward.
+struct PaperPoint {
+  double x = 0;
+  double y = 0;
+};
+
+enum class Stroke { Perimeter, Radial, Ellipse, Arrow };
+
+struct DrawnLine {
+  PaperPoint from;
+  PaperPoint to;
+  Stroke stroke = Stroke::Perimeter;
+};
+
+// An ellipse about its centre, semi-axes in millimetres, its major axis turned clockwise
+// from the paper's x axis by `rotation` degrees.
+struct DrawnEllipse {
+  PaperPoint centre;
+  double major = 0;
+  double minor = 0;
+  double rotation = 0;
+};
+
+enum class MarkKind { KnownPoint, Centre, NewPoint };
+
+struct DrawnMark {
+  PaperPoint at;
+  MarkKind kind = MarkKind::NewPoint;
+};
+
+// Text whose baseline starts at `at`.
+struct DrawnLabel {
+  PaperPoint at;
+  std::string text;
+};
+
+struct Drawing {
+  double width = 0;  // millimetres
+  double height = 0;
+  std::vector<DrawnLine> lines;
+  std::vector<DrawnEllipse> ellipses;
+  std::vector<DrawnMark> marks;
+  std::vector<DrawnLabel> labels;
+};
+
+// Everything that is printed: the report's rows, then on a page of its own the
+// appendix: its heading rows, the drawing, and its table rows.
+struct ReportDocument {
+  std::vector<ReportRow> rows;
+  std::vector<ReportRow> appendix_heading;
+  Drawing drawing;
+  std::vector<ReportRow> appendix_table;
+};
+
 // How putting the rows on a device went. `detail` is the system's own reason for a
 // failure, where it gives one.
 struct PrintOutcome {
@@ -36,15 +91,15 @@ class Printer {
   // Whether the system has a default printer to send the report to.
   virtual bool has_default_printer() = 0;
 
-  // Prints the rows on the default printer.
-  virtual PrintOutcome print(const std::vector<ReportRow>& rows) = 0;
+  // Prints the document on the default printer.
+  virtual PrintOutcome print(const ReportDocument& document) = 0;
 
   // Asks the user where to save the report as a PDF file, offering the suggested name;
   // nothing when the user declines.
   virtual std::optional<std::string> choose_pdf_path(std::string_view suggested_name) = 0;
 
-  // Writes the rows as a PDF file at the path.
-  virtual PrintOutcome write_pdf(const std::vector<ReportRow>& rows, const std::string& path) = 0;
+  // Writes the document as a PDF file at the path.
+  virtual PrintOutcome write_pdf(const ReportDocument& document, const std::string& path) = 0;
 };
 
 }  // namespace cp

@@ -4,48 +4,12 @@
 #include "display_width.h"
 #include "number_text.h"
 #include "report_texts.h"
+#include "sheet.h"
 
 namespace cp {
 namespace {
 
 namespace t = report_text;
-
-constexpr int kTitlePoints = 12;
-constexpr int kBodyPoints = 10;
-
-// Collects printed rows, placing each item at its tab column.
-class Sheet {
- public:
-  explicit Sheet(int points) : current_{points, {}} {}
-
-  void font_size(int points) { current_.points = points; }
-
-  Sheet& at(int column, std::string text) {
-    if (width_ >= column) break_row();
-    width_ = column - 1 + display_width(text);
-    current_.items.push_back({column, std::move(text)});
-    return *this;
-  }
-
-  void end_line() { break_row(); }
-
-  void blank(int lines = 1) {
-    for (int i = 0; i < lines; ++i) end_line();
-  }
-
-  std::vector<ReportRow> rows() && { return std::move(rows_); }
-
- private:
-  void break_row() {
-    rows_.push_back(current_);
-    current_.items.clear();
-    width_ = 0;
-  }
-
-  ReportRow current_;
-  std::vector<ReportRow> rows_;
-  int width_ = 0;
-};
 
 // A running index carries a blank on each side: s( 3 )=
 std::string indexed(std::string_view name, int i) {
@@ -132,9 +96,9 @@ void precision(Sheet& sheet, const SessionRecord& r) {
 std::optional<std::vector<ReportRow>> report_rows(const SessionRecord& record) {
   if (!record.complete) return std::nullopt;
   const int n = triangle_count(record);
-  Sheet sheet(kTitlePoints);
+  Sheet sheet(kReportTitlePoints);
   title(sheet, record);
-  sheet.font_size(kBodyPoints);
+  sheet.font_size(kReportBodyPoints);
   start_data(sheet, record);
   sides(sheet, t::kObservedSides, record.observed, n);
   sides(sheet, t::kAdjustedSides, record.S, n);

@@ -64,11 +64,31 @@ void report_layout(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(report_rows(record));
 }
 
-BENCHMARK_CAPTURE(computation, m1, Case::BOnRing)->Arg(6)->Arg(100)->Arg(1000)->Complexity();
-BENCHMARK_CAPTURE(computation, m2, Case::BAtCentre)->Arg(6)->Arg(100)->Arg(1000)->Complexity();
-BENCHMARK_CAPTURE(computation, q1, Case::Q1)->Arg(6)->Arg(100)->Arg(1000)->Complexity();
-BENCHMARK_CAPTURE(computation, q2, Case::Q2)->Arg(6)->Arg(100)->Arg(1000)->Complexity();
-BENCHMARK_CAPTURE(computation, q3, Case::Q3)->Arg(6)->Arg(100)->Arg(1000)->Complexity();
+BENCHMARK_CAPTURE(computation, m1, Case::BOnRing)
+    ->Arg(6)
+    ->Arg(100)
+    ->Arg(1000)
+    ->Complexity(benchmark::oNSquared);
+BENCHMARK_CAPTURE(computation, m2, Case::BAtCentre)
+    ->Arg(6)
+    ->Arg(100)
+    ->Arg(1000)
+    ->Complexity(benchmark::oNSquared);
+BENCHMARK_CAPTURE(computation, q1, Case::Q1)
+    ->Arg(6)
+    ->Arg(100)
+    ->Arg(1000)
+    ->Complexity(benchmark::oNSquared);
+BENCHMARK_CAPTURE(computation, q2, Case::Q2)
+    ->Arg(6)
+    ->Arg(100)
+    ->Arg(1000)
+    ->Complexity(benchmark::oNSquared);
+BENCHMARK_CAPTURE(computation, q3, Case::Q3)
+    ->Arg(6)
+    ->Arg(100)
+    ->Arg(1000)
+    ->Complexity(benchmark::oNSquared);
 BENCHMARK_CAPTURE(every_point, m1, Case::BOnRing)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(every_point, q2, Case::Q2)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(report_layout);

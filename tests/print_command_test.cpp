@@ -22,18 +22,18 @@ struct ScriptedPrinter : Printer {
   std::size_t rows = 0;
 
   bool has_default_printer() override { return printer; }
-  PrintOutcome print(const std::vector<ReportRow>& report) override {
+  PrintOutcome print(const ReportDocument& report) override {
     ++printed;
-    rows = report.size();
+    rows = report.rows.size();
     return outcome;
   }
   std::optional<std::string> choose_pdf_path(std::string_view suggested) override {
     offered_names.emplace_back(suggested);
     return chosen_path;
   }
-  PrintOutcome write_pdf(const std::vector<ReportRow>& report, const std::string& path) override {
+  PrintOutcome write_pdf(const ReportDocument& report, const std::string& path) override {
     written_paths.push_back(path);
-    rows = report.size();
+    rows = report.rows.size();
     return outcome;
   }
 };

@@ -2,6 +2,7 @@
 // poppler's pdftotext -bbox, checked for every line, its columns and its margins.
 #include <QCoreApplication>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
@@ -12,6 +13,7 @@
 #include <map>
 
 #include "calculate.h"
+#include "document.h"
 #include "layout.h"
 #include "qt_printer.h"
 #include "scripted_user.h"
@@ -23,6 +25,7 @@ struct Word {
   QString text;
   double x_min;
   double y_min;
+  int page;
 };
 
 std::vector<std::string> golden_answers(const QString& name) {
@@ -34,21 +37,28 @@ std::vector<std::string> golden_answers(const QString& name) {
   return answers;
 }
 
-std::vector<Word> pdf_words(const QString& pdf) {
+// The words of the PDF, or of one page of it (counted from 1).
+std::vector<Word> pdf_words(const QString& pdf, int page = 0) {
+  QStringList arguments{"-bbox", pdf, "-"};
+  if (page > 0)
+    arguments = QStringList{"-f", QString::number(page), "-l", QString::number(page)} + arguments;
   QProcess process;
-  process.start("pdftotext", {"-bbox", pdf, "-"});
+  process.start("pdftotext", arguments);
   process.waitForFinished(30000);
   const QString html = QString::fromUtf8(process.readAllStandardOutput());
   static const QRegularExpression word(
       R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="[\d.]+">([^<]*)</word>)re");
   std::vector<Word> words;
-  for (auto match = word.globalMatch(html); match.hasNext();) {
-    const auto m = match.next();
-    // Noto CJK glyphs read back as compatibility ideographs or radicals; NFKC turns
-    // the former back, the radical of 长 has no decomposition and is mapped by hand.
-    QString text = m.captured(3).normalized(QString::NormalizationForm_KC);
-    text.replace(QChar(0x2ED3), QChar(0x957F));
-    words.push_back({text, m.captured(1).toDouble(), m.captured(2).toDouble()});
+  const QStringList pages = html.split(QStringLiteral("<page "));
+  for (int page = 1; page < pages.size(); ++page) {
+    for (auto match = word.globalMatch(pages[page]); match.hasNext();) {
+      const auto m = match.next();
+      // Noto CJK glyphs read back as compatibility ideographs or radicals; NFKC turns
+      // the former back, the radical of 长 has no decomposition and is mapped by hand.
+      QString text = m.captured(3).normalized(QString::NormalizationForm_KC);
+      text.replace(QChar(0x2ED3), QChar(0x957F));
+      words.push_back({text, m.captured(1).toDouble(), m.captured(2).toDouble(), page});
+    }
   }
   return words;
 }
@@ -62,17 +72,25 @@ class ReportPdfTest : public QObject {
     SessionRecord record;
     calculate(user.ports(), record);
     QVERIFY(record.complete);
-    const auto rows = report_rows(record);
+    const auto document = report_document(record);
+    const auto* rows = &document->rows;
 
     // Kept beside the test for a person to look at.
     const QString pdf = QCoreApplication::applicationDirPath() + "/report.pdf";
-    QVERIFY(write_report_pdf(*rows, pdf.toStdString()).done);
-    const auto words = pdf_words(pdf);
+    QVERIFY(write_report_pdf(*document, pdf.toStdString()).done);
+    // The report's pages, before the appendix.
+    auto words = pdf_words(pdf);
+    const auto appendix = std::find_if(words.begin(), words.end(), [](const Word& w) {
+      return w.text == QStringLiteral("点位精度与误差椭圆");
+    });
+    QVERIFY(appendix != words.end());
+    const int appendix_page = appendix->page;
+    std::erase_if(words, [&](const Word& w) { return w.page >= appendix_page; });
     QVERIFY(!words.empty());
 
     // Every printed row is a line of the PDF: its words, left to right, without blanks.
-    std::map<long, std::vector<const Word*>> by_line;
-    for (const Word& w : words) by_line[std::lround(w.y_min * 10)].push_back(&w);
+    std::map<std::pair<int, long>, std::vector<const Word*>> by_line;
+    for (const Word& w : words) by_line[{w.page, std::lround(w.y_min * 10)}].push_back(&w);
     QStringList pdf_lines;
     for (auto& [y, line] : by_line) {
       std::sort(line.begin(), line.end(),
@@ -108,6 +126,60 @@ class ReportPdfTest : public QObject {
     }
     QVERIFY2(std::fabs(left - (100 + 21 * 5)) < 1, qPrintable(QString::number(left)));
     QVERIFY2(top > 49.5 && top < 50 + 12, qPrintable(QString::number(top)));
+  }
+
+  // The appendix on a page of its own: its title, every point's name in the table and
+  // in the drawing, and the drawing itself in its box.
+  void appendixWithTableAndDrawing() {
+    for (const char* golden : {"n6_b_on_ring", "n6_b_at_centre", "n6_outside_q2"}) {
+      testing_support::ScriptedUser user(golden_answers(golden));
+      SessionRecord record;
+      calculate(user.ports(), record);
+      QVERIFY(record.complete);
+      const QString pdf = QCoreApplication::applicationDirPath() + "/report-" + golden + ".pdf";
+      QVERIFY(write_report_pdf(*report_document(record), pdf.toStdString()).done);
+
+      int page = 1;
+      std::vector<Word> words;
+      for (; page < 10; ++page) {
+        words = pdf_words(pdf, page);
+        const bool title = std::any_of(words.begin(), words.end(), [](const Word& w) {
+          return w.text == QStringLiteral("点位精度与误差椭圆");
+        });
+        if (title) break;
+      }
+      QVERIFY2(page < 10, golden);
+      for (std::size_t k = 0; k <= static_cast<std::size_t>(record.L); ++k) {
+        const QString name = QString::fromStdString(record.names[k]);
+        const auto count = std::count_if(words.begin(), words.end(),
+                                         [&](const Word& w) { return w.text == name; });
+        // Once in the table, once beside its point; A again (outside azimuth) only in
+        // the table.
+        QVERIFY2(count >= 1, qPrintable(name));
+      }
+
+      // The drawing's box: 150 mm square below the heading, at the left margin of 100
+      // points. Rendered at 72 dpi, a pixel is a point.
+      const QString png = QCoreApplication::applicationDirPath() + "/appendix-" + golden;
+      QProcess render;
+      render.start("pdftoppm", {"-f", QString::number(page), "-l", QString::number(page), "-r",
+                                "72", "-png", "-singlefile", pdf, png});
+      QVERIFY(render.waitForFinished(30000));
+      const QImage image(png + ".png");
+      QVERIFY(!image.isNull());
+      double legend_bottom = 0;
+      for (const Word& w : words)
+        if (w.text.startsWith(QStringLiteral("△"))) legend_bottom = w.y_min + 12;
+      QVERIFY(legend_bottom > 0);
+      constexpr double kBox = 150 / 25.4 * 72;
+      const QRect inside(100 + 10, static_cast<int>(legend_bottom) + 10,
+                         static_cast<int>(kBox) - 20, static_cast<int>(kBox) - 20);
+      int inked = 0;
+      for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+          if (qGray(image.pixel(x, y)) < 200) ++inked;
+      QVERIFY2(inked > 300, qPrintable(QString::number(inked)));
+    }
   }
 };
 

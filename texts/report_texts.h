@@ -36,6 +36,26 @@ inline constexpr std::string_view kMx = "纵座标单位权中误差 :   mx=";
 inline constexpr std::string_view kMy = "横座标单位权中误差 :   my=";
 inline constexpr std::string_view kMd = "  单位权点位中误差 :   md=";
 
+// The appendix: every point's precision and the network drawn to scale.
+inline constexpr std::string_view kAppendixTitle = "点位精度与误差椭圆";
+inline constexpr std::string_view kDrawingScale = "比例尺 1:{scale}    误差椭圆放大 {factor} 倍";
+inline constexpr std::string_view kLegend = "△ 已知点    ◎ 中心点    ○ 待定点";
+inline constexpr std::string_view kBarLength = "{length} 米";
+inline constexpr std::string_view kNorth = "北";
+inline constexpr std::string_view kRoleA = " (A)";
+inline constexpr std::string_view kRoleB = " (B)";
+inline constexpr std::string_view kRoleCentre = " (中心)";
+inline constexpr std::string_view kPointName = "点名";
+inline constexpr std::string_view kMxColumn = "mx";
+inline constexpr std::string_view kMyColumn = "my";
+inline constexpr std::string_view kMdColumn = "md";
+inline constexpr std::string_view kEColumn = "E";
+inline constexpr std::string_view kFColumn = "F";
+inline constexpr std::string_view kPhiColumn = "φ";
+inline constexpr std::string_view kMillimetresColumn = "(毫米)";
+inline constexpr std::string_view kDegreesColumn = "(度)";
+inline constexpr std::string_view kKnownPoint = "已知点";
+
 inline constexpr std::string_view kNothingToPrint = "没有完整的计算结果可以打印，请先完成一次计算";
 
 }  // namespace cp::report_text

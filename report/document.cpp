@@ -1,0 +1,88 @@
+#include "document.h"
+
+#include <algorithm>
+#include <array>
+
+#include "display_decimals.h"
+#include "display_width.h"
+#include "fill.h"
+#include "layout.h"
+#include "network_drawing.h"
+#include "number_text.h"
+#include "report_texts.h"
+#include "sheet.h"
+
+namespace cp {
+namespace {
+
+namespace t = report_text;
+
+// The table's columns: the name, then six figures right-aligned in fields this wide.
+constexpr int kNameColumn = 4;
+constexpr int kFirstFigureColumn = 22;
+constexpr int kFigureWidth = 9;
+
+std::string right_aligned(std::string_view text) {
+  const int width = display_width(text);
+  std::string out(static_cast<std::size_t>(std::max(0, kFigureWidth - width)), ' ');
+  return out + std::string(text);
+}
+
+int figure_column(int i) { return kFirstFigureColumn + i * (kFigureWidth + 1); }
+
+void figures_row(Sheet& sheet, std::string name, const std::array<std::string, 6>& figures) {
+  sheet.at(kNameColumn, std::move(name));
+  for (int i = 0; i < 6; ++i) {
+    if (!figures[i].empty()) sheet.at(figure_column(i), right_aligned(figures[i]));
+  }
+  sheet.end_line();
+}
+
+std::vector<ReportRow> heading(const NetworkDrawing& drawing) {
+  Sheet sheet(kReportTitlePoints);
+  sheet.at(28, std::string(t::kAppendixTitle)).end_line();
+  sheet.font_size(kReportBodyPoints);
+  sheet.blank();
+  sheet
+      .at(kNameColumn, text::fill_in(t::kDrawingScale,
+                                     {{"{scale}", shortest_fixed_text(drawing.scale_denominator)},
+                                      {"{factor}", shortest_fixed_text(drawing.ellipse_factor)}}))
+      .end_line();
+  sheet.at(kNameColumn, std::string(t::kLegend)).end_line();
+  return std::move(sheet).rows();
+}
+
+std::vector<ReportRow> table(const SessionRecord& r) {
+  Sheet sheet(kReportBodyPoints);
+  const std::string mm(t::kMillimetresColumn);
+  figures_row(sheet, std::string(t::kPointName),
+              {std::string(t::kMxColumn), std::string(t::kMyColumn), std::string(t::kMdColumn),
+               std::string(t::kEColumn), std::string(t::kFColumn), std::string(t::kPhiColumn)});
+  figures_row(sheet, "", {mm, mm, mm, mm, mm, std::string(t::kDegreesColumn)});
+  for (std::size_t k = 0; k < r.points.size(); ++k) {
+    const PointPrecision& p = r.points[k];
+    if (p.known) {
+      figures_row(sheet, r.names[k], {std::string(t::kKnownPoint), "", "", "", "", ""});
+      continue;
+    }
+    const auto error = [](double value) { return rounded_text(value, decimals::kError); };
+    figures_row(sheet, r.names[k],
+                {error(p.mx), error(p.my), error(p.md), error(p.E), error(p.F),
+                 rounded_text(p.phi, decimals::kAxisAzimuth)});
+  }
+  return std::move(sheet).rows();
+}
+
+}  // namespace
+
+std::optional<ReportDocument> report_document(const SessionRecord& record) {
+  auto rows = report_rows(record);
+  if (!rows) return std::nullopt;
+  NetworkDrawing drawing = network_drawing(record, kDrawingWidth, kDrawingHeight);
+  return ReportDocument{.rows = std::move(*rows),
+                        .appendix_heading = heading(drawing),
+                        .drawing = std::move(drawing.drawing),
+                        .appendix_table = table(record)};
+}
+
+}  // namespace cp

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <optional>
+
+#include "printing.h"
+#include "session.h"
+
+// Everything the print command puts on paper: the report, then the appendix of every
+// point's precision with the network drawn to scale.
+namespace cp {
+
+// The size of the drawing's box on the appendix page, millimetres.
+inline constexpr double kDrawingWidth = 150;
+inline constexpr double kDrawingHeight = 150;
+
+// The document of the last calculation, or nothing where none ran to its end.
+std::optional<ReportDocument> report_document(const SessionRecord& record);
+
+}  // namespace cp

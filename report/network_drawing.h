@@ -1,0 +1,36 @@
+#pragma once
+
+#include <vector>
+
+#include "printing.h"
+#include "session.h"
+
+// The adjusted network drawn to scale: every point with its name, the radial and
+// perimeter sides, the known points and the centre marked, each point's error ellipse
+// magnified, a north arrow along +x and a scale bar. Surveying x points north, so x is
+// up the paper and y to the right, at the same scale.
+namespace cp {
+
+// The points of the coordinate list that are the ring P(0..N-1), clockwise from A, and
+// the centre.
+struct NetworkPoints {
+  std::vector<int> ring;
+  int centre = 0;
+};
+NetworkPoints network_points(Configuration m, int n);
+
+struct NetworkDrawing {
+  Drawing drawing;
+  double scale_denominator = 1;  // 1 : this, a round number
+  double ellipse_factor = 1;     // how much the ellipses are magnified, a round number
+  double bar_metres = 1;         // the length the scale bar stands for
+};
+
+// Fitted into a box of the given size in millimetres, for a complete record.
+NetworkDrawing network_drawing(const SessionRecord& record, double width, double height);
+
+// The smallest and the largest of 1, 2, 5 times a power of ten at least / at most x > 0.
+double round_at_least(double x);
+double round_at_most(double x);
+
+}  // namespace cp
