@@ -11,14 +11,6 @@ namespace {
 // Rounding can leave a cofactor of an almost error-free point a little below zero.
 constexpr double kCofactorRounding = 1e-12;
 
-struct Brackets {
-  double af_x = 0;
-  double af_y = 0;
-  double fxfx = 0;
-  double fyfy = 0;
-  double fxfy = 0;
-};
-
 Brackets brackets(const std::vector<double>& a, const CoordinateCoefficients& f) {
   Brackets b;
   for (std::size_t s = 0; s < a.size(); ++s) {
@@ -50,15 +42,16 @@ double finite(double value, int point) {
 }
 
 // Azimuth of the major axis, from x toward y, in [0, 180): half the angle of the
-// direction (Qxx - Qyy, 2 Qxy).
+// direction (Qxx - Qyy, 2 Qxy), at most 90 and a few 1e-9 degrees.
 double major_axis_azimuth(double Qxx, double Qyy, double Qxy) {
   double phi = std::atan2(2 * Qxy, Qxx - Qyy) / 2 / kDegree;
   if (phi < 0) phi = phi + 180;
-  if (phi >= 180) phi = phi - 180;
   return phi == 0 ? 0 : phi;  // no negative zero
 }
 
-PointPrecision unknown_point(const Brackets& b, double aa, double ms, int k) {
+}  // namespace
+
+PointPrecision point_precision(const Brackets& b, double aa, double ms, int k) {
   PointPrecision p;
   p.Qxx = non_negative(finite(b.fxfx - b.af_x * b.af_x / aa, k), b.fxfx, k);
   p.Qyy = non_negative(finite(b.fyfy - b.af_y * b.af_y / aa, k), b.fyfy, k);
@@ -77,8 +70,6 @@ PointPrecision unknown_point(const Brackets& b, double aa, double ms, int k) {
   return p;
 }
 
-}  // namespace
-
 std::vector<PointPrecision> every_point_precision(const CoordinateRows& rows,
                                                   const std::vector<double>& a, float ms,
                                                   int last) {
@@ -88,7 +79,7 @@ std::vector<PointPrecision> every_point_precision(const CoordinateRows& rows,
   points.front().known = true;
   points.back().known = true;
   for (int k = 1; k < last; ++k)
-    points[static_cast<std::size_t>(k)] = unknown_point(brackets(a, rows.of(k)), aa, ms, k);
+    points[static_cast<std::size_t>(k)] = point_precision(brackets(a, rows.of(k)), aa, ms, k);
   return points;
 }
 

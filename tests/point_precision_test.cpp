@@ -11,6 +11,7 @@
 #include "constants.h"
 #include "network.h"
 #include "number_text.h"
+#include "point_precision.h"
 
 namespace cp {
 namespace {
@@ -208,6 +209,38 @@ TEST(EveryPointPrecision, EvaluatedPointShowsAsItsFields) {
       EXPECT_EQ(rounded_text(p.my, 2), rounded_text(*r.my, 2));
       EXPECT_EQ(rounded_text(p.md, 2), rounded_text(*r.md, 2));
     }
+  }
+}
+
+// From the sums alone: the axis azimuth in its quadrant, and a cofactor below zero.
+TEST(PointPrecisionFromSums, AxisAzimuthAndNegativeCofactors) {
+  // No condition share ([a f] = 0): Q is [ff] itself.
+  const auto precision = [](double fxfx, double fyfy, double fxfy) {
+    return point_precision({.fxfx = fxfx, .fyfy = fyfy, .fxfy = fxfy}, 1, 2, 4);
+  };
+  EXPECT_EQ(precision(4, 1, 0).phi, 0);  // E along x, north
+  // Degrees of pi = 3.1415926535, as every angle of the program: 90 is 90 + 3e-9.
+  EXPECT_NEAR(precision(1, 4, 0).phi, 90, 1e-8);          // E along y, east
+  EXPECT_NEAR(precision(2, 2, 1).phi, 45, 1e-8);          // north-east
+  EXPECT_NEAR(precision(2, 2, -1).phi, 135, 1e-8);        // south-east, never -45
+  EXPECT_FALSE(std::signbit(precision(1, 1, -0.0).phi));  // a circle: 0, not -0
+  const PointPrecision p = precision(4, 1, 0);
+  EXPECT_EQ(p.E, 4);
+  EXPECT_EQ(p.F, 2);
+  EXPECT_EQ(p.mx, 4);
+  EXPECT_EQ(p.my, 2);
+
+  // [a fx]^2 / [aa] a rounding above [fx fx]: 0. Beyond rounding: the fault names the point.
+  const Brackets rounding{.af_x = 1, .af_y = 0, .fxfx = 1 - 1e-15, .fyfy = 1};
+  EXPECT_EQ(point_precision(rounding, 1, 2, 4).Qxx, 0);
+  const Brackets beyond{.af_x = 1, .af_y = 0, .fxfx = 0.999, .fyfy = 1};
+  try {
+    point_precision(beyond, 1, 2, 4);
+    FAIL() << "a negative cofactor went through";
+  } catch (const Fault& fault) {
+    EXPECT_EQ(fault.kind, FaultKind::NegativeWeight);
+    EXPECT_EQ(fault.quantity, Quantity::PointPrecision);
+    EXPECT_EQ(fault.index, 4);
   }
 }
 
