@@ -88,11 +88,13 @@ class Printer {
  public:
   virtual ~Printer() = default;
 
-  // Whether the system has a default printer to send the report to.
-  virtual bool has_default_printer() = 0;
+  // The printer the system sends documents to by default, if it has one.
+  virtual std::optional<std::string> default_printer() = 0;
 
-  // Prints the document on the default printer.
-  virtual PrintOutcome print(const ReportDocument& document) = 0;
+  // Prints the document on the named printer. Done only when the printing system has
+  // taken the job and the printer is not stopped; otherwise `detail` is the printing
+  // system's own message.
+  virtual PrintOutcome print(const ReportDocument& document, const std::string& printer) = 0;
 
   // Asks the user where to save the report as a PDF file, offering the suggested name;
   // nothing when the user declines.

@@ -1,6 +1,7 @@
 #include "print_command.h"
 
 #include "document.h"
+#include "fill.h"
 #include "layout.h"
 #include "texts.h"
 
@@ -12,13 +13,21 @@ void print_report(const SessionRecord& record, Printer& printer, Message& messag
     message.show(report_refusal());
     return;
   }
-  if (printer.has_default_printer()) {
-    if (!printer.print(*document).done) message.show(std::string(text::kPrinterFailed));
+  if (const auto name = printer.default_printer()) {
+    const PrintOutcome printed = printer.print(*document, *name);
+    if (!printed.done) {
+      message.show(text::fill_in(text::kPrinterFailed,
+                                 {{"{printer}", *name}, {"{reason}", printed.detail}}));
+    }
     return;
   }
   const auto path = printer.choose_pdf_path(text::kPdfFileName);
   if (!path) return;
-  if (!printer.write_pdf(*document, *path).done) message.show(std::string(text::kPdfFailed));
+  const PrintOutcome written = printer.write_pdf(*document, *path);
+  if (!written.done) {
+    message.show(
+        text::fill_in(text::kPdfFailed, {{"{path}", *path}, {"{reason}", written.detail}}));
+  }
 }
 
 }  // namespace cp

@@ -12,18 +12,20 @@ namespace {
 
 // A printer whose answers the test sets, and which keeps what it was given.
 struct ScriptedPrinter : Printer {
-  bool printer = false;
+  std::optional<std::string> printer;
   std::optional<std::string> chosen_path;
   PrintOutcome outcome{.done = true};
 
   int printed = 0;
+  std::string printed_on;
   std::vector<std::string> offered_names;
   std::vector<std::string> written_paths;
   std::size_t rows = 0;
 
-  bool has_default_printer() override { return printer; }
-  PrintOutcome print(const ReportDocument& report) override {
+  std::optional<std::string> default_printer() override { return printer; }
+  PrintOutcome print(const ReportDocument& report, const std::string& name) override {
     ++printed;
+    printed_on = name;
     rows = report.rows.size();
     return outcome;
   }
@@ -54,7 +56,7 @@ struct PrintCommand : ::testing::Test {
 };
 
 TEST_F(PrintCommand, RefusesBeforeACompleteCalculation) {
-  printer.printer = true;
+  printer.printer = "office";
   print(SessionRecord{});
   EXPECT_EQ(printer.printed, 0);
   EXPECT_TRUE(printer.offered_names.empty());
@@ -62,20 +64,22 @@ TEST_F(PrintCommand, RefusesBeforeACompleteCalculation) {
 }
 
 TEST_F(PrintCommand, GoesToTheDefaultPrinterWhereThereIsOne) {
-  printer.printer = true;
+  printer.printer = "office";
   const SessionRecord record = complete_record();
   print(record);
   EXPECT_EQ(printer.printed, 1);
+  EXPECT_EQ(printer.printed_on, "office");
   EXPECT_EQ(printer.rows, report_rows(record)->size());
   EXPECT_TRUE(printer.offered_names.empty()) << "no save dialog beside a printer";
   EXPECT_TRUE(user.messages.empty());
 }
 
 TEST_F(PrintCommand, APrinterFailureIsSaid) {
-  printer.printer = true;
-  printer.outcome = {.done = false, .detail = "queue stopped"};
+  printer.printer = "office";
+  printer.outcome = {.done = false, .detail = "not accepting jobs"};
   print(complete_record());
-  EXPECT_EQ(user.messages, std::vector<std::string>{std::string(text::kPrinterFailed)});
+  EXPECT_EQ(user.messages,
+            std::vector<std::string>{"打印机 office 未能打印报告：not accepting jobs"});
 }
 
 TEST_F(PrintCommand, WithoutAPrinterOffersAPdfFile) {
@@ -97,7 +101,9 @@ TEST_F(PrintCommand, AFailedPdfWriteIsSaid) {
   printer.chosen_path = "/nowhere/report.pdf";
   printer.outcome = {.done = false, .detail = "No such file or directory"};
   print(complete_record());
-  EXPECT_EQ(user.messages, std::vector<std::string>{std::string(text::kPdfFailed)});
+  EXPECT_EQ(user.messages,
+            std::vector<std::string>{
+                "报告无法写入 PDF 文件 /nowhere/report.pdf：No such file or directory"});
 }
 
 }  // namespace

@@ -14,12 +14,14 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
 #include <set>
 
 #include "calculate.h"
 #include "layout.h"
 #include "layout_table.h"
 #include "main_window.h"
+#include "prompt_placement.h"
 #include "qt_printer.h"
 #include "scripted_user.h"
 
@@ -39,12 +41,16 @@ class DialogAnswerer : public QObject {
   QStringList answers;
   QStringList prompts;
   QStringList messages;
+  QStringList button_texts;  // of every dialog, as shown
   int unexpected = 0;
+  std::function<void(QWidget*)> on_prompt;  // looks at each prompt before it is answered
 
  private:
   void answer_open_dialog() {
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal || !modal->isVisible()) return;
+    for (const QPushButton* button : modal->findChildren<QPushButton*>())
+      button_texts << button->text();
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
       messages << box->text();
       box->accept();
@@ -56,6 +62,7 @@ class DialogAnswerer : public QObject {
       return;
     }
     prompts << modal->findChild<QLabel*>()->text();
+    if (on_prompt) on_prompt(modal);
     auto* edit = modal->findChild<QLineEdit*>();
     if (answers.isEmpty()) {
       ++unexpected;
@@ -172,6 +179,149 @@ class WindowTest : public QObject {
     }
     QVERIFY(written.size() >= 20);
     for (const std::string& field : written) QVERIFY2(layout_fields.count(field), field.c_str());
+  }
+
+  // Qt's own texts in Chinese: the standard buttons and the file dialog.
+  void chineseButtonsAndDialogs() {
+    QVERIFY2(install_qt_chinese(*qApp), "qtbase_zh_CN.qm is not installed");
+    QVERIFY(QCoreApplication::translate("QFileDialog", "Look in:") != QStringLiteral("Look in:"));
+    MainWindow window;
+    window.show();
+    DialogAnswerer answerer({"6", "<esc>"});
+    click(window.calculate_button());
+    QCOMPARE(answerer.unexpected, 0);
+    QVERIFY(answerer.button_texts.contains(QStringLiteral("确定")));
+    QVERIFY(answerer.button_texts.contains(QStringLiteral("取消")));
+    for (const QString& text : answerer.button_texts)
+      QVERIFY2(text == QStringLiteral("确定") || text == QStringLiteral("取消"), qPrintable(text));
+  }
+
+  // Live, on this screen: no prompt of a whole calculation covers a guarded field.
+  void promptNeverCoversWhatItAsksAbout() {
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    DialogAnswerer answerer(regular_figure());
+    int looked = 0;
+    answerer.on_prompt = [&](QWidget* prompt) {
+      ++looked;
+      const QRect frame = prompt->frameGeometry();
+      for (const ScreenRect& field : window.guarded_fields()) {
+        const QRect r(field.x, field.y, field.width, field.height);
+        QVERIFY2(!frame.intersects(r), qPrintable(answerer.prompts.last()));
+      }
+    };
+    click(window.calculate_button());
+    QCOMPARE(answerer.unexpected, 0);
+    QVERIFY(looked > 20);
+  }
+
+  // The rule for every field a prompt may ask about, on a large screen and on
+  // 1024 x 768, with the window centred and in either corner.
+  void promptPlacementOnLargeAndSmallScreens() {
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QSize prompt(442, 98);
+    std::vector<std::pair<QString, QRect>> fields;  // within the window
+    for (const ControlSpec& entry : window_controls()) {
+      if (entry.kind == Kind::Field)
+        fields.emplace_back(entry.name, window.control(entry.name)->geometry());
+    }
+    for (const QSize screen : {QSize(1920, 1080), QSize(1024, 768)}) {
+      const QSize room = screen - window.size();
+      for (const QPoint at : {QPoint(room.width() / 2, room.height() / 2), QPoint(0, 0),
+                              QPoint(room.width(), room.height())}) {
+        const ScreenRect on_screen{at.x(), at.y(), window.width(), window.height()};
+        const auto shifted = [&](const QRect& r) {
+          return ScreenRect{r.x() + at.x(), r.y() + at.y(), r.width(), r.height()};
+        };
+        for (const auto& [asked, rect] : fields) {
+          std::vector<ScreenRect> guarded{shifted(rect)};
+          for (const char* name : kHintAndEchoFields)
+            guarded.push_back(shifted(window.control(name)->geometry()));
+          const ScreenRect place = place_prompt({0, 0, screen.width(), screen.height()}, on_screen,
+                                                prompt.width(), prompt.height(), guarded);
+          const QString where = QString("%1x%2 at %3,%4 asking %5")
+                                    .arg(screen.width())
+                                    .arg(screen.height())
+                                    .arg(at.x())
+                                    .arg(at.y())
+                                    .arg(asked);
+          QVERIFY2(ScreenRect({0, 0, screen.width(), screen.height()}).contains(place),
+                   qPrintable(where));
+          for (const ScreenRect& g : guarded) QVERIFY2(!place.overlaps(g), qPrintable(where));
+          // With room beside the window, always the same place: to its right.
+          if (screen.width() == 1920 && at.x() < 1000) {
+            QCOMPARE(place.x, on_screen.right() + 8);
+            QCOMPARE(place.y, on_screen.y);
+          }
+        }
+      }
+    }
+  }
+
+  // 计  算 and 结  束 orange, 打 印 grey, flat, with a darker border; darker pressed,
+  // a thicker border with the focus; Return presses the focused button.
+  void flatButtonsTheirStatesAndReturn() {
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
+    const struct {
+      QPushButton* button;
+      QColor face;
+    } buttons[] = {{window.calculate_button(), QColor(255, 192, 128)},
+                   {window.end_button(), QColor(255, 192, 128)},
+                   {window.print_button(), QColor(192, 192, 192)}};
+    for (const auto& [button, face] : buttons) {
+      window.setFocus();
+      const QImage image = button->grab().toImage();
+      const int mid = image.height() / 2;
+      // Flat: the same colour near the top and near the bottom, left of the caption.
+      QCOMPARE(image.pixelColor(4, 3), face);
+      QCOMPARE(image.pixelColor(4, image.height() - 4), face);
+      QCOMPARE(image.pixelColor(4, mid), face);
+      const QColor border = image.pixelColor(0, mid);
+      QVERIFY(border.lightness() < face.lightness());
+      QCOMPARE(image.pixelColor(1, mid), face);  // a thin border without the focus
+
+      button->setFocus();
+      QCOMPARE(button->grab().toImage().pixelColor(1, mid), border);
+      button->setDown(true);
+      QVERIFY(button->grab().toImage().pixelColor(4, mid).lightness() < face.lightness());
+      button->setDown(false);
+    }
+    DialogAnswerer answerer({});
+    window.print_button()->setFocus();
+    QTest::keyClick(window.print_button(), Qt::Key_Return);
+    QCOMPARE(answerer.messages, QStringList{QString::fromStdString(report_refusal())});
+  }
+
+  // A field shows the start of its text; one too long for it has the whole as a tooltip.
+  void fieldsShowTheirStart() {
+    QLineEdit field;
+    field.setFont(layout_font(Face::Song, 9, true));
+    field.resize(124, 19);
+    QtFieldText fields;
+    fields.add("Text21", &field);
+    const std::string hint = "现在应该是起始点 A 点的点名";
+    fields.set("Text21", hint);
+    QCOMPARE(field.cursorPosition(), 0);
+    QCOMPARE(field.toolTip(), QString::fromStdString(hint));
+    QCOMPARE(fields.last_written(), &field);
+    fields.set("Text21", "  现在输出");
+    QCOMPARE(field.cursorPosition(), 0);
+    QVERIFY(field.toolTip().isEmpty());
+
+    MainWindow window;
+    window.show();
+    DialogAnswerer answerer(regular_figure());
+    click(window.calculate_button());
+    for (const ControlSpec& entry : window_controls()) {
+      if (entry.kind == Kind::Field)
+        QCOMPARE(static_cast<QLineEdit*>(window.control(entry.name))->cursorPosition(), 0);
+    }
   }
 
   void layoutAsRendered() {

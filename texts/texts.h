@@ -12,6 +12,8 @@ namespace cp::text {
 // The program's name: the window's title, the title of every prompt, message and
 // printed document.
 inline constexpr std::string_view kProgramTitle = "中心多边形三边平差";
+inline constexpr std::string_view kOk = "确定";
+inline constexpr std::string_view kCancel = "取消";
 
 // Number of triangles.
 inline constexpr std::string_view kAskN = "请输入三角形个数 N:";
@@ -147,8 +149,9 @@ inline constexpr std::string_view kQuantityPointPrecision = "第 {k} 点的点�
 // Printing.
 inline constexpr std::string_view kPdfFileName = "中心多边形三边平差.pdf";
 inline constexpr std::string_view kPdfFilter = "PDF (*.pdf)";
-inline constexpr std::string_view kPrinterFailed = "打印机无法打印报告，请检查打印机后重新打印";
-inline constexpr std::string_view kPdfFailed = "报告无法写入所选的 PDF 文件";
+inline constexpr std::string_view kPrinterFailed = "打印机 {printer} 未能打印报告：{reason}";
+inline constexpr std::string_view kPrinterStopped = "打印机已停止，打印任务在队列中等待";
+inline constexpr std::string_view kPdfFailed = "报告无法写入 PDF 文件 {path}：{reason}";
 inline constexpr std::string_view kPdfNotStarted = "PDF 文件无法开始绘制";
 
 // Answers files and the journal. "{path}" is a file, "{line}" a line number of it,

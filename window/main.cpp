@@ -28,6 +28,7 @@ void choose_platform_for_batch() {
 int run_window(int argc, char** argv, const cp::CommandLine& line) {
   QApplication application(argc, argv);
   QApplication::setApplicationDisplayName(cp::program_title());
+  cp::install_qt_chinese(application);  // without it the prompt's buttons still read 确定/取消
   cp::MainWindow window;
   window.show();
   if (line.answers) {

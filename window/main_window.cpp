@@ -13,15 +13,18 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QUrl>
 
 #include "answers_file.h"
 #include "calculate.h"
 #include "file_messages.h"
+#include "flat_button.h"
 #include "journaling_prompt.h"
 #include "layout_table.h"
 #include "print_command.h"
+#include "prompt_placement.h"
 #include "replay_prompt.h"
 
 namespace cp {
@@ -48,9 +51,15 @@ QColor colour(Rgb rgb) { return {rgb.r, rgb.g, rgb.b}; }
 
 QString colour_css(Rgb rgb) { return QString("rgb(%1, %2, %3)").arg(rgb.r).arg(rgb.g).arg(rgb.b); }
 
+ScreenRect screen_rect(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
+
 }  // namespace
 
 MainWindow::MainWindow() {
+  // A fixed size: no maximize button.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
   setWindowTitle(program_title());
   setObjectName("MainWindow");
   setAutoFillBackground(true);
@@ -91,8 +100,7 @@ void MainWindow::build() {
         break;
       }
       case Kind::Button: {
-        auto* button = new QPushButton(caption, this);
-        button->setStyleSheet("QPushButton { background: " + colour_css(entry.background) + "; }");
+        auto* button = new FlatButton(caption, entry.background, this);
         *button_slot(entry.name) = button;
         widget = button;
         break;
@@ -109,6 +117,23 @@ void MainWindow::build() {
   connect(calculate_, &QPushButton::clicked, this, &MainWindow::calculate_clicked);
   connect(end_, &QPushButton::clicked, qApp, &QApplication::quit);
   connect(print_, &QPushButton::clicked, this, &MainWindow::print_clicked);
+}
+
+std::vector<ScreenRect> MainWindow::guarded_fields() const {
+  std::vector<ScreenRect> guarded;
+  const auto add = [&](const QWidget* field) {
+    guarded.push_back(screen_rect(QRect(field->mapToGlobal(QPoint(0, 0)), field->size())));
+  };
+  for (const char* name : kHintAndEchoFields) add(controls_.value(name));
+  if (const QLineEdit* confirmed = fields_.last_written()) add(confirmed);
+  return guarded;
+}
+
+QPoint MainWindow::prompt_place(QSize frame) const {
+  const QRect screen = this->screen()->availableGeometry();
+  const ScreenRect place = place_prompt(screen_rect(screen), screen_rect(frameGeometry()),
+                                        frame.width(), frame.height(), guarded_fields());
+  return {place.x, place.y};
 }
 
 void MainWindow::paintEvent(QPaintEvent* event) {

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QWidget>
 
+#include "prompt_placement.h"
 #include "qt_ports.h"
 #include "qt_printer.h"
 #include "session.h"
@@ -12,6 +13,11 @@ class QPushButton;
 namespace cp {
 
 class AnswersFile;
+
+// The hint and echo fields of the phases: N and the orientation, the sides, the names
+// and the output. A prompt of any phase leaves them all in view.
+inline constexpr const char* kHintAndEchoFields[] = {"Text50", "Text1",  "Text8", "Text19",
+                                                     "Text20", "Text21", "Text9"};
 
 // The one window of the program: the sketches, the panel of fields and the three
 // buttons, built from the layout table. It owns the session: the record of the last
@@ -34,6 +40,13 @@ class MainWindow : public QWidget {
   // Runs a calculation answered from the file, then by hand once the file runs out.
   void replay(const QString& path);
 
+  // The fields a prompt must leave visible, in screen pixels: the hints and echoes of
+  // every phase and the field written last, whose value a confirmation asks about.
+  std::vector<ScreenRect> guarded_fields() const;
+
+  // Where a prompt's frame of this size goes.
+  QPoint prompt_place(QSize frame) const;
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
@@ -52,7 +65,7 @@ class MainWindow : public QWidget {
   QPushButton* end_ = nullptr;        // Command2
   QPushButton* print_ = nullptr;      // Command3
   QtFieldText fields_;
-  QtPrompt prompt_{this};
+  QtPrompt prompt_{this, [this](QSize frame) { return prompt_place(frame); }};
   QtMessage message_{this};
   QtPrinter printer_{this};
   bool running_ = false;               // a calculation is asking

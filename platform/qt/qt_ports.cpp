@@ -3,7 +3,10 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QTranslator>
 #include <QVBoxLayout>
 
 namespace cp {
@@ -19,14 +22,19 @@ std::string QtPrompt::ask(const std::string& text) {
   label->setMinimumWidth(420);
   auto* edit = new QLineEdit(&dialog);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+  set_chinese_button_texts(*buttons);
   layout->addWidget(label);
   layout->addWidget(edit);
   layout->addWidget(buttons);
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   edit->setFocus();
-  if (owner_) {
-    dialog.adjustSize();
+  dialog.adjustSize();
+  if (placement_) {
+    // The prompt's frame is not known before it shows: take the owner's.
+    const QSize frame = owner_->frameGeometry().size() - owner_->geometry().size();
+    dialog.move(placement_(dialog.size() + frame));
+  } else if (owner_) {
     dialog.move(owner_->geometry().center() - dialog.rect().center());
   }
   if (dialog.exec() != QDialog::Accepted) return {};
@@ -37,12 +45,37 @@ void QtFieldText::set(std::string_view control, const std::string& text) {
   const auto found = fields_.find(qstring(control));
   // A name the window does not have is a slip of the program, never of the user.
   Q_ASSERT_X(found != fields_.end(), "QtFieldText::set", "no field of that name");
-  if (found != fields_.end()) found.value()->setText(QString::fromStdString(text));
+  if (found == fields_.end()) return;
+  QLineEdit* field = found.value();
+  const QString shown = QString::fromStdString(text);
+  field->setText(shown);
+  field->setCursorPosition(0);
+  const int room =
+      field->contentsRect().width() - field->textMargins().left() - field->textMargins().right();
+  field->setToolTip(field->fontMetrics().horizontalAdvance(shown) > room ? shown : QString());
+  last_written_ = field;
+}
+
+void set_chinese_button_texts(QDialogButtonBox& buttons) {
+  if (QPushButton* ok = buttons.button(QDialogButtonBox::Ok)) ok->setText(qstring(text::kOk));
+  if (QPushButton* cancel = buttons.button(QDialogButtonBox::Cancel))
+    cancel->setText(qstring(text::kCancel));
+}
+
+bool install_qt_chinese(QCoreApplication& application) {
+  auto* translator = new QTranslator(&application);
+  if (!translator->load(QStringLiteral("qtbase_zh_CN"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    delete translator;
+    return false;
+  }
+  return QCoreApplication::installTranslator(translator);
 }
 
 void QtMessage::show(const std::string& text) {
   QMessageBox box(QMessageBox::Information, program_title(), QString::fromStdString(text),
                   QMessageBox::Ok, owner_);
+  box.button(QMessageBox::Ok)->setText(qstring(text::kOk));
   box.exec();
 }
 

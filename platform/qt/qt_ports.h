@@ -1,9 +1,13 @@
 #pragma once
 
+#include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QHash>
 #include <QLineEdit>
 #include <QString>
 #include <QWidget>
+
+#include <functional>
 
 #include "ports.h"
 #include "texts.h"
@@ -18,26 +22,45 @@ inline QString qstring(std::string_view text) {
 // The program's name, the title of every window, dialog and document.
 inline QString program_title() { return qstring(text::kProgramTitle); }
 
+// Where a prompt's frame of the given size goes on the screen, top left corner.
+using PromptPlacement = std::function<QPoint(QSize)>;
+
 // The modal prompt: the prompt text, one empty edit field with the focus, OK (Enter)
-// and Cancel (Esc, and the close box), which returns empty text.
+// and Cancel (Esc, and the close box), which returns empty text. Placed where the
+// owner says, else centred on it.
 class QtPrompt : public ModalPrompt {
  public:
-  explicit QtPrompt(QWidget* owner) : owner_(owner) {}
+  explicit QtPrompt(QWidget* owner, PromptPlacement placement = {})
+      : owner_(owner), placement_(std::move(placement)) {}
   std::string ask(const std::string& text) override;
 
  private:
   QWidget* owner_;
+  PromptPlacement placement_;
 };
 
-// Sets the text of a named field of the window.
+// Sets the text of a named field of the window, showing its start; a text wider than
+// the field is shown whole in the field's tooltip.
 class QtFieldText : public FieldText {
  public:
   void add(const QString& name, QLineEdit* field) { fields_.insert(name, field); }
   void set(std::string_view control, const std::string& text) override;
 
+  // The field written last, whose value a confirmation asks about; null before any.
+  QLineEdit* last_written() const { return last_written_; }
+
  private:
   QHash<QString, QLineEdit*> fields_;
+  QLineEdit* last_written_ = nullptr;
 };
+
+// The standard buttons in Chinese, whether or not Qt's own translation is installed.
+void set_chinese_button_texts(QDialogButtonBox& buttons);
+
+// Loads Qt's own Chinese translation (standard buttons, the file dialog) into the
+// application, whatever the system's locale: the whole interface is Chinese. False
+// where the translation file is not installed.
+bool install_qt_chinese(QCoreApplication& application);
 
 // A modal message box with the program's title and one line.
 class QtMessage : public Message {

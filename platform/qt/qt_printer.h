@@ -13,13 +13,13 @@ namespace cp {
 // path as it was and says why.
 PrintOutcome write_report_pdf(const ReportDocument& document, const std::string& path);
 
-// The system's default printer, and a save dialog for the PDF file.
+// The system's default printer through CUPS, and a save dialog for the PDF file.
 class QtPrinter : public Printer {
  public:
   explicit QtPrinter(QWidget* owner) : owner_(owner) {}
 
-  bool has_default_printer() override;
-  PrintOutcome print(const ReportDocument& document) override;
+  std::optional<std::string> default_printer() override;
+  PrintOutcome print(const ReportDocument& document, const std::string& printer) override;
   std::optional<std::string> choose_pdf_path(std::string_view suggested_name) override;
   PrintOutcome write_pdf(const ReportDocument& document, const std::string& path) override;
 
