@@ -3,7 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-scripts/install-missing.sh cmake g++ make libgtest-dev qt6-base-dev fonts-noto-cjk
+scripts/install-missing.sh cmake g++ make libgtest-dev qt6-base-dev fonts-noto-cjk \
+  qt6-translations-l10n libcups2-dev
 
 cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release
 cmake --build build-release -j2 --target central-polygon

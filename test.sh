@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 scripts/install-missing.sh cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev fonts-noto-cjk \
-  poppler-utils clang-format
+  poppler-utils clang-format qt6-translations-l10n libcups2-dev cups appstream dpkg-dev
 
 # One layout for the whole tree.
 git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
@@ -13,6 +13,10 @@ export QT_QPA_PLATFORM=offscreen
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCP_WARNINGS_AS_ERRORS=ON
 cmake --build build -j2
 (cd build && ctest --output-on-failure -j2)
+
+# The Debian package, built and checked as a survey office would install it.
+cmake --build build --target package
+tests/package_test.sh build/central-polygon_*_amd64.deb tests/golden
 
 # The same suite, without the window, under AddressSanitizer and UndefinedBehaviorSanitizer:
 # any report aborts its test.

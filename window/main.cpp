@@ -4,20 +4,14 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "qt_ports.h"
+
 #include "batch_run.h"
 #include "command_line.h"
 #include "main_window.h"
 #include "texts.h"
 
 namespace {
-
-// Qt's own debug notes and warnings (a missing runtime folder, a font fallback) are not
-// the surveyor's business and would bury the program's messages on stderr; what the
-// program has to say it says itself. Qt's critical and fatal errors still come through.
-void quiet_qt_notes(QtMsgType type, const QMessageLogContext&, const QString& text) {
-  if (type == QtCriticalMsg || type == QtFatalMsg)
-    std::cerr << text.toLocal8Bit().constData() << '\n';
-}
 
 // A batch run needs no display: without one, Qt draws offscreen.
 void choose_platform_for_batch() {
@@ -41,7 +35,7 @@ int run_window(int argc, char** argv, const cp::CommandLine& line) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  qInstallMessageHandler(quiet_qt_notes);
+  cp::quiet_qt_notes();
   const cp::CommandLine line = cp::read_command_line({argv + 1, argv + argc});
   switch (line.mode) {
     case cp::CommandLine::Mode::Help: std::cout << cp::text::kUsage; return 0;

@@ -9,6 +9,8 @@
 #include <QTranslator>
 #include <QVBoxLayout>
 
+#include <iostream>
+
 namespace cp {
 
 std::string QtPrompt::ask(const std::string& text) {
@@ -70,6 +72,13 @@ bool install_qt_chinese(QCoreApplication& application) {
     return false;
   }
   return QCoreApplication::installTranslator(translator);
+}
+
+void quiet_qt_notes() {
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+      std::cerr << text.toLocal8Bit().constData() << '\n';
+  });
 }
 
 void QtMessage::show(const std::string& text) {

@@ -62,6 +62,11 @@ void set_chinese_button_texts(QDialogButtonBox& buttons);
 // where the translation file is not installed.
 bool install_qt_chinese(QCoreApplication& application);
 
+// Qt's own debug notes and warnings (a missing runtime folder, a font fallback) are not
+// the surveyor's business and would bury the program's messages on stderr; what the
+// program has to say it says itself. Qt's critical and fatal errors still come through.
+void quiet_qt_notes();
+
 // A modal message box with the program's title and one line.
 class QtMessage : public Message {
  public:

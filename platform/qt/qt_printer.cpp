@@ -14,8 +14,28 @@
 namespace cp {
 namespace {
 
-// The IPP printer-state of a stopped printer.
-constexpr std::string_view kPrinterStoppedState = "5";
+// The printer's own message where it is stopped (empty where it gives none), nothing
+// where it is not or cannot be asked.
+std::optional<std::string> stopped_printer_message(const std::string& printer) {
+  char uri[HTTP_MAX_URI];
+  httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0,
+                   "/printers/%s", printer.c_str());
+  ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+  static const char* const kWanted[] = {"printer-state", "printer-state-message"};
+  ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 2, nullptr,
+                kWanted);
+  ipp_t* response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");  // frees the request
+  std::optional<std::string> said;
+  ipp_attribute_t* state = ippFindAttribute(response, "printer-state", IPP_TAG_ENUM);
+  if (state && ippGetInteger(state, 0) == IPP_PSTATE_STOPPED) {
+    ipp_attribute_t* message = ippFindAttribute(response, "printer-state-message", IPP_TAG_TEXT);
+    const char* text = message ? ippGetString(message, 0, nullptr) : nullptr;
+    said = text ? text : "";
+  }
+  ippDelete(response);
+  return said;
+}
 
 }  // namespace
 
@@ -60,17 +80,9 @@ PrintOutcome QtPrinter::print(const ReportDocument& document, const std::string&
   if (job == 0) return {.detail = cupsLastErrorString()};
 
   // Taken, but a stopped printer holds it: say so, in the printer's own words if it has any.
-  cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, printer.c_str(), nullptr);
-  PrintOutcome outcome{.done = true};
-  if (dest) {
-    const char* state = cupsGetOption("printer-state", dest->num_options, dest->options);
-    if (state && std::string_view(state) == kPrinterStoppedState) {
-      const char* said = cupsGetOption("printer-state-message", dest->num_options, dest->options);
-      outcome = {.detail = said && *said ? std::string(said) : std::string(text::kPrinterStopped)};
-    }
-    cupsFreeDests(1, dest);
-  }
-  return outcome;
+  if (const auto stopped = stopped_printer_message(printer))
+    return {.detail = stopped->empty() ? std::string(text::kPrinterStopped) : *stopped};
+  return {.done = true};
 }
 
 std::optional<std::string> QtPrinter::choose_pdf_path(std::string_view suggested_name) {
