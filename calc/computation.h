@@ -10,8 +10,8 @@
 // The whole computation of a run, from the observed sides to the precision figures, in
 // its fixed order: close the side list, solve the triangles, form the closure and adjust
 // the sides under the central condition, solve again, carry the traverse, evaluate the
-// precision of the evaluated point and of every point. The one entry point for the dialogue, the
-// tests and the benchmark.
+// precision of the evaluated point, then of every point. The one entry point for the
+// dialogue, the tests and the benchmark.
 namespace cp {
 
 // What the dialogue hands over: the known points and the sides as entered, the known

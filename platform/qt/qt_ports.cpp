@@ -32,7 +32,7 @@ std::string QtPrompt::ask(const std::string& text) {
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   edit->setFocus();
   dialog.adjustSize();
-  if (placement_) {
+  if (placement_ && owner_) {
     // The prompt's frame is not known before it shows: take the owner's.
     const QSize frame = owner_->frameGeometry().size() - owner_->geometry().size();
     dialog.move(placement_(dialog.size() + frame));
