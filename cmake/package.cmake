@@ -1,7 +1,7 @@
 # The Debian package: cmake --build BUILD --target package writes
 # central-polygon_VERSION_ARCH.deb into BUILD. The shared libraries' packages are found
-# by dpkg-shlibdeps; what the program needs beyond linking is named here: the platform
-# plugin that opens a window, the CJK face of the window and report, and Qt's Chinese
+# by dpkg-shlibdeps (libqt6gui6 brings the platform plugins); what the program needs
+# beyond linking is named here: the CJK face of the window and report, and Qt's Chinese
 # translation of its standard dialogs.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME central-polygon)
@@ -18,5 +18,5 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-noto-cjk, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk, qt6-translations-l10n")
 include(CPack)

@@ -17,7 +17,7 @@ for path in ./usr/bin/central-polygon ./usr/share/applications/central-polygon.d
 done
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-noto-cjk qt6-translations-l10n; do
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 libcups2 fonts-noto-cjk qt6-translations-l10n; do
   grep -q "$needed" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
 
