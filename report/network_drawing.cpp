@@ -99,8 +99,10 @@ NetworkDrawing network_drawing(const SessionRecord& r, double width, double heig
 
   double largest = 0;
   for (const int k : all) largest = std::max(largest, precision_of(r, k).E);
-  if (largest > 0)
-    out.ellipse_factor = round_at_most(extent * kEllipseShare * kMillimetresPerMetre / largest);
+  // Ellipses too small for any finite magnification are not drawn, as zero ones are not.
+  const double wanted = extent * kEllipseShare * kMillimetresPerMetre / largest;
+  const bool ellipses = largest > 0 && std::isfinite(wanted);
+  if (ellipses) out.ellipse_factor = round_at_most(wanted);
 
   Drawing& d = out.drawing;
   d.width = width;
@@ -119,7 +121,7 @@ NetworkDrawing network_drawing(const SessionRecord& r, double width, double heig
     const PaperPoint p = at(r.X[k], r.Y[k]);
     const PointPrecision q = precision_of(r, k);
     // E along azimuth phi from north toward east points up and to the right on paper.
-    if (q.E > 0) {
+    if (ellipses && q.E > 0) {
       const double magnified = out.ellipse_factor / kMillimetresPerMetre * scale;
       d.ellipses.push_back({p, q.E * magnified, q.F * magnified, q.phi - 90});
     }

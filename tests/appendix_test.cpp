@@ -127,6 +127,18 @@ TEST(NetworkDrawing, ATinyNetworkStillPrintsAtAStatedScale) {
   EXPECT_TRUE(std::isfinite(nd.ellipse_factor) && std::isfinite(nd.bar_metres));
 }
 
+// Ellipses of no size, or too small for any finite magnification, are left out: the
+// factor stays a number that prints.
+TEST(NetworkDrawing, EllipsesTooSmallToMagnifyAreLeftOut) {
+  SessionRecord r = calculated(Case::BOnRing, 5, 12);
+  for (const double E : {0.0, 1e-320}) {
+    for (auto& p : r.points) p.E = p.known ? 0 : E;
+    const NetworkDrawing nd = network_drawing(r, 150, 150);
+    EXPECT_TRUE(nd.drawing.ellipses.empty()) << E;
+    EXPECT_EQ(nd.ellipse_factor, 1) << E;
+  }
+}
+
 // The table: a heading, a units row, then one row per point; known points say so.
 TEST(AppendixTable, OneRowPerPointKnownPointsMarked) {
   const SessionRecord r = calculated(Case::BAtCentre, 5, 4);
