@@ -22,7 +22,6 @@ stop() {
 }
 trap stop EXIT
 
-port=$(( 20000 + RANDOM % 20000 ))
 mkdir -p "$work"/{spool,tmp,cache,state,log,home,jobs} "$work/serverbin/backend"
 chmod 1777 "$work/jobs" "$work/tmp"
 ln -s /usr/lib/cups/daemon "$work/serverbin/daemon"
@@ -36,6 +35,7 @@ if [ -n "$6" ]; then cat "$6"; else cat; fi > "$folder/job-$1.part" && mv "$fold
 BACKEND
 chmod 755 "$work/serverbin/backend/capture"
 
+write_config() {
 cat > "$work/cupsd.conf" <<CONF
 Listen 127.0.0.1:$port
 LogLevel warn
@@ -64,12 +64,21 @@ AccessLog $work/log/access_log
 ErrorLog $work/log/error_log
 PageLog $work/log/page_log
 CONF
+}
 
-cupsd -f -c "$work/cupsd.conf" -s "$work/cups-files.conf" &
-cupsd_pid=$!
-export CUPS_SERVER=127.0.0.1:$port HOME=$work/home QT_QPA_PLATFORM=offscreen
-for _ in $(seq 100); do lpstat -r >/dev/null 2>&1 && break; sleep 0.1; done
-lpstat -r >/dev/null || { echo "the private cupsd did not start" >&2; cat "$work/log/error_log" >&2 || true; exit 1; }
+# A free port is found by trying: a port another program holds keeps cupsd from starting.
+export HOME=$work/home QT_QPA_PLATFORM=offscreen
+for attempt in 1 2 3 4 5; do
+  port=$(( 20000 + RANDOM % 20000 ))
+  write_config
+  cupsd -f -c "$work/cupsd.conf" -s "$work/cups-files.conf" &
+  cupsd_pid=$!
+  export CUPS_SERVER=127.0.0.1:$port
+  for _ in $(seq 50); do lpstat -r >/dev/null 2>&1 && break; sleep 0.1; done
+  lpstat -r >/dev/null 2>&1 && break
+  kill "$cupsd_pid" 2>/dev/null || true; wait "$cupsd_pid" 2>/dev/null || true; cupsd_pid=
+done
+[ -n "$cupsd_pid" ] || { echo "the private cupsd did not start" >&2; cat "$work/log/error_log" >&2 || true; exit 1; }
 lpadmin -p capture -E -v "capture:$work/jobs" -m raw 2>/dev/null
 lpadmin -d capture
 
