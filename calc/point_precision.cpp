@@ -11,18 +11,6 @@ namespace {
 // Rounding can leave a cofactor of an almost error-free point a little below zero.
 constexpr double kCofactorRounding = 1e-12;
 
-Brackets brackets(const std::vector<double>& a, const CoordinateCoefficients& f) {
-  Brackets b;
-  for (std::size_t s = 0; s < a.size(); ++s) {
-    b.af_x = b.af_x + a[s] * f.fx[s];
-    b.af_y = b.af_y + a[s] * f.fy[s];
-    b.fxfx = b.fxfx + f.fx[s] * f.fx[s];
-    b.fyfy = b.fyfy + f.fy[s] * f.fy[s];
-    b.fxfy = b.fxfy + f.fx[s] * f.fy[s];
-  }
-  return b;
-}
-
 // A cofactor that may be negative only by rounding, made 0; beyond rounding, a fault.
 double non_negative(double q, double scale, int point) {
   if (q >= 0) return q;
@@ -51,16 +39,18 @@ double major_axis_azimuth(double Qxx, double Qyy, double Qxy) {
 
 }  // namespace
 
-PointPrecision point_precision(const Brackets& b, double aa, double ms, int k) {
+PointPrecision point_precision(const BracketTable& Q, double ms, int k) {
+  // Rows 1 to 3 of the table: the condition, then fx and fy.
+  const double aa = Q[1][1];
   PointPrecision p;
-  p.Qxx = non_negative(finite(b.fxfx - b.af_x * b.af_x / aa, k), b.fxfx, k);
-  p.Qyy = non_negative(finite(b.fyfy - b.af_y * b.af_y / aa, k), b.fyfy, k);
-  p.Qxy = finite(b.fxfy - b.af_x * b.af_y / aa, k);
+  p.Qxx = non_negative(finite(Q[2][2] - Q[1][2] * Q[1][2] / aa, k), Q[2][2], k);
+  p.Qyy = non_negative(finite(Q[3][3] - Q[1][3] * Q[1][3] / aa, k), Q[3][3], k);
+  p.Qxy = finite(Q[2][3] - Q[1][2] * Q[1][3] / aa, k);
   const double half_sum = (p.Qxx + p.Qyy) / 2;
   const double half_difference = (p.Qxx - p.Qyy) / 2;
   const double radius = std::sqrt(half_difference * half_difference + p.Qxy * p.Qxy);
   const double major = half_sum + radius;
-  const double minor = non_negative(half_sum - radius, b.fxfx + b.fyfy, k);
+  const double minor = non_negative(half_sum - radius, Q[2][2] + Q[3][3], k);
   p.mx = finite(ms * std::sqrt(p.Qxx), k);
   p.my = finite(ms * std::sqrt(p.Qyy), k);
   p.md = finite(std::sqrt(p.mx * p.mx + p.my * p.my), k);
@@ -73,13 +63,11 @@ PointPrecision point_precision(const Brackets& b, double aa, double ms, int k) {
 std::vector<PointPrecision> every_point_precision(const CoordinateRows& rows,
                                                   const std::vector<double>& a, float ms,
                                                   int last) {
-  double aa = 0;
-  for (const double coefficient : a) aa = aa + coefficient * coefficient;
   std::vector<PointPrecision> points(static_cast<std::size_t>(last) + 1);
   points.front().known = true;
   points.back().known = true;
   for (int k = 1; k < last; ++k)
-    points[static_cast<std::size_t>(k)] = point_precision(brackets(a, rows.of(k)), aa, ms, k);
+    points[static_cast<std::size_t>(k)] = point_precision(bracket_table(a, rows.of(k)), ms, k);
   return points;
 }
 

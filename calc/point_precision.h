@@ -13,17 +13,8 @@
 // error ellipse from the eigenvalues of Q, all in double.
 namespace cp {
 
-// The sums of products of one point's rows with the condition row and each other.
-struct Brackets {
-  double af_x = 0;  // [a fx]
-  double af_y = 0;  // [a fy]
-  double fxfx = 0;  // [fx fx]
-  double fyfy = 0;  // [fy fy]
-  double fxfy = 0;  // [fx fy]
-};
-
-// The precision of point k from its sums, with [aa] and ms in millimetres.
-PointPrecision point_precision(const Brackets& b, double aa, double ms, int k);
+// The precision of point k from the bracket table of its rows, with ms in millimetres.
+PointPrecision point_precision(const BracketTable& Q, double ms, int k);
 
 // Points 0..last; the first (A) and the last (B, or A again) are known. A cofactor that
 // comes out negative beyond rounding, more than 1e-12 of its [ff], is a fault.

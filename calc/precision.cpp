@@ -126,7 +126,7 @@ BracketTable bracket_table(const std::vector<double>& a, const CoordinateCoeffic
   const std::vector<double>* rows[4] = {nullptr, &a, &f.fx, &f.fy};
   BracketTable Q{};
   for (int i = 1; i <= 3; ++i) {
-    for (int j = 1; j <= 3; ++j) {
+    for (int j = i; j <= 3; ++j) {
       double sum = 0;
       for (std::size_t s = 0; s < a.size(); ++s) sum = sum + (*rows[i])[s] * (*rows[j])[s];
       Q[i][j] = sum;

@@ -7,8 +7,8 @@
 
 namespace cp {
 void show_points(Asking& asking, SessionRecord& record) {
-  record.L = has_point_b(record) ? record.N : record.N + 1;
-  const auto last = static_cast<int>(record.L);
+  const int last = last_point(record.m, triangle_count(record));
+  record.L = static_cast<float>(last);
   for (int k = 0; k <= last; ++k) {
     asking.text(text::kAskNextPoint);
     asking.write(field::Text21, std::string(text::kNowShowing));

@@ -212,11 +212,23 @@ TEST(EveryPointPrecision, EvaluatedPointShowsAsItsFields) {
   }
 }
 
+// A bracket table of made-up sums: [aa], [a fx], [a fy], [fx fx], [fy fy], [fx fy].
+BracketTable sums(double aa, double afx, double afy, double fxfx, double fyfy, double fxfy) {
+  BracketTable Q{};
+  Q[1][1] = aa;
+  Q[1][2] = Q[2][1] = afx;
+  Q[1][3] = Q[3][1] = afy;
+  Q[2][2] = fxfx;
+  Q[3][3] = fyfy;
+  Q[2][3] = Q[3][2] = fxfy;
+  return Q;
+}
+
 // From the sums alone: the axis azimuth in its quadrant, and a cofactor below zero.
 TEST(PointPrecisionFromSums, AxisAzimuthAndNegativeCofactors) {
   // No condition share ([a f] = 0): Q is [ff] itself.
   const auto precision = [](double fxfx, double fyfy, double fxfy) {
-    return point_precision({.fxfx = fxfx, .fyfy = fyfy, .fxfy = fxfy}, 1, 2, 4);
+    return point_precision(sums(1, 0, 0, fxfx, fyfy, fxfy), 2, 4);
   };
   EXPECT_EQ(precision(4, 1, 0).phi, 0);  // E along x, north
   // Degrees of pi = 3.1415926535, as every angle of the program: 90 is 90 + 3e-9.
@@ -231,11 +243,11 @@ TEST(PointPrecisionFromSums, AxisAzimuthAndNegativeCofactors) {
   EXPECT_EQ(p.my, 2);
 
   // [a fx]^2 / [aa] a rounding above [fx fx]: 0. Beyond rounding: the fault names the point.
-  const Brackets rounding{.af_x = 1, .af_y = 0, .fxfx = 1 - 1e-15, .fyfy = 1};
-  EXPECT_EQ(point_precision(rounding, 1, 2, 4).Qxx, 0);
-  const Brackets beyond{.af_x = 1, .af_y = 0, .fxfx = 0.999, .fyfy = 1};
+  const BracketTable rounding = sums(1, 1, 0, 1 - 1e-15, 1, 0);
+  EXPECT_EQ(point_precision(rounding, 2, 4).Qxx, 0);
+  const BracketTable beyond = sums(1, 1, 0, 0.999, 1, 0);
   try {
-    point_precision(beyond, 1, 2, 4);
+    point_precision(beyond, 2, 4);
     FAIL() << "a negative cofactor went through";
   } catch (const Fault& fault) {
     EXPECT_EQ(fault.kind, FaultKind::NegativeWeight);

@@ -6,13 +6,13 @@
 #include <QProcess>
 #include <QStringList>
 
-#include <fstream>
 #include <iostream>
 #include <string>
 
 #include "calculate.h"
 #include "document.h"
 #include "layout.h"
+#include "pdf_text.h"
 #include "print_command.h"
 #include "qt_ports.h"
 #include "qt_printer.h"
@@ -20,26 +20,17 @@
 
 namespace {
 
-std::vector<std::string> answers_in(const char* path) {
-  std::ifstream in(path);
-  std::vector<std::string> answers;
-  for (std::string line; std::getline(in, line);) answers.push_back(line);
-  return answers;
-}
-
 struct PrintedMessage : cp::Message {
   void show(const std::string& text) override { std::cout << "! " << text << '\n'; }
 };
 
-// The PDF's lines without blanks, as the report's rows are compared: Noto CJK glyphs
-// read back as compatibility ideographs or radicals, which NFKC and one mapping undo.
+// The PDF's lines without blanks, as the report's rows are compared.
 QStringList pdf_lines(const QString& pdf) {
   QProcess process;
   process.start("pdftotext", {"-layout", pdf, "-"});
   process.waitForFinished(30000);
-  QString text = QString::fromUtf8(process.readAllStandardOutput());
-  text = text.normalized(QString::NormalizationForm_KC);
-  text.replace(QChar(0x2ED3), QChar(0x957F));
+  const QString text =
+      cp::testing_support::readable_pdf_text(QString::fromUtf8(process.readAllStandardOutput()));
   QStringList lines;
   for (QString line : text.split('\n')) lines << line.remove(' ').remove('\f');
   return lines;
@@ -51,7 +42,7 @@ int main(int argc, char** argv) {
   cp::quiet_qt_notes();  // as the program does
   QGuiApplication application(argc, argv);
   if (argc < 2) return 2;
-  cp::testing_support::ScriptedUser user(answers_in(argv[1]));
+  cp::testing_support::ScriptedUser user(cp::testing_support::answers_in_file(argv[1]));
   cp::Session session;
   cp::calculate(user.ports(), session);
   if (!session.last_complete.complete) return 2;

@@ -1,12 +1,10 @@
 // The report as printed: a golden calculation rendered to PDF by Qt, read back with
 // poppler's pdftotext -bbox, checked for every line, its columns and its margins.
 #include <QCoreApplication>
-#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
-#include <QTextStream>
 
 #include <algorithm>
 #include <cmath>
@@ -15,6 +13,7 @@
 #include "calculate.h"
 #include "document.h"
 #include "layout.h"
+#include "pdf_text.h"
 #include "qt_printer.h"
 #include "scripted_user.h"
 
@@ -28,13 +27,8 @@ struct Word {
   int page;
 };
 
-std::vector<std::string> golden_answers(const QString& name) {
-  QFile file(QStringLiteral(GOLDEN_DIR "/") + name + ".answers");
-  file.open(QIODevice::ReadOnly);
-  std::vector<std::string> answers;
-  QTextStream in(&file);
-  while (!in.atEnd()) answers.push_back(in.readLine().toStdString());
-  return answers;
+std::vector<std::string> golden_answers(const char* name) {
+  return testing_support::answers_in_file(std::string(GOLDEN_DIR "/") + name + ".answers");
 }
 
 // The words of the PDF, or of one page of it (counted from 1).
@@ -53,11 +47,8 @@ std::vector<Word> pdf_words(const QString& pdf, int page = 0) {
   for (int page = 1; page < pages.size(); ++page) {
     for (auto match = word.globalMatch(pages[page]); match.hasNext();) {
       const auto m = match.next();
-      // Noto CJK glyphs read back as compatibility ideographs or radicals; NFKC turns
-      // the former back, the radical of 长 has no decomposition and is mapped by hand.
-      QString text = m.captured(3).normalized(QString::NormalizationForm_KC);
-      text.replace(QChar(0x2ED3), QChar(0x957F));
-      words.push_back({text, m.captured(1).toDouble(), m.captured(2).toDouble(), page});
+      words.push_back({testing_support::readable_pdf_text(m.captured(3)), m.captured(1).toDouble(),
+                       m.captured(2).toDouble(), page});
     }
   }
   return words;

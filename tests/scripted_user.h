@@ -1,5 +1,6 @@
 #pragma once
 
+#include <fstream>
 #include <map>
 #include <string>
 #include <vector>
@@ -32,5 +33,13 @@ struct ScriptedUser : ModalPrompt, FieldText, Message {
 
   UserPorts ports() { return {*this, *this, *this}; }
 };
+
+// The answers of an answers file, a line each.
+inline std::vector<std::string> answers_in_file(const std::string& path) {
+  std::ifstream in(path);
+  std::vector<std::string> answers;
+  for (std::string line; std::getline(in, line);) answers.push_back(line);
+  return answers;
+}
 
 }  // namespace cp::testing_support

@@ -2,7 +2,6 @@
 // dialogs, a cancelled prompt, the layout as rendered, and the print command.
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -104,16 +103,6 @@ QString text_of(MainWindow& window, const char* name) {
 
 void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
-// The answers of a golden transcript, a line each.
-std::vector<std::string> golden_answers(const QString& path) {
-  QFile file(path);
-  file.open(QIODevice::ReadOnly);
-  std::vector<std::string> answers;
-  for (const QByteArray& line : file.readAll().split('\n')) answers.push_back(line.toStdString());
-  if (!answers.empty() && answers.back().empty()) answers.pop_back();
-  return answers;
-}
-
 class WindowTest : public QObject {
   Q_OBJECT
 
@@ -169,7 +158,8 @@ class WindowTest : public QObject {
     }
     std::set<std::string> written;
     for (const QFileInfo& answers : QDir(GOLDEN_DIR).entryInfoList({"*.answers"})) {
-      testing_support::ScriptedUser user(golden_answers(answers.filePath()));
+      testing_support::ScriptedUser user(
+          testing_support::answers_in_file(answers.filePath().toStdString()));
       SessionRecord record;
       try {
         while (user.next < user.answers.size()) calculate(user.ports(), record);
