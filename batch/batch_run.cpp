@@ -51,7 +51,8 @@ std::string report_text(const std::vector<ReportRow>& rows) {
 
 }  // namespace
 
-int run_batch(const CommandLine& line, Printer& pdf, std::ostream& out, std::ostream& err) {
+int run_batch(const CommandLine& line, const PdfWriter& write_pdf, std::ostream& out,
+              std::ostream& err) {
   try {
     // The outputs are tried before the calculation, so that a wrong path costs no run.
     for (const auto& path : {line.report, line.pdf}) {
@@ -85,7 +86,7 @@ int run_batch(const CommandLine& line, Printer& pdf, std::ostream& out, std::ost
       out.flush();
     }
     if (line.pdf) {
-      const PrintOutcome written = pdf.write_pdf(*document, *line.pdf);
+      const PrintOutcome written = write_pdf(*document, *line.pdf);
       if (!written.done) {
         err << output_message({*line.pdf, written.detail}) << '\n';
         return kBatchFileError;

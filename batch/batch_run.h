@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <ostream>
+#include <string>
 
 #include "command_line.h"
 #include "printing.h"
@@ -12,9 +14,13 @@ inline constexpr int kBatchComplete = 0;    // the calculation completed
 inline constexpr int kBatchEndedEarly = 1;  // it ended early, faulted, or the answers ran out
 inline constexpr int kBatchFileError = 2;   // usage, answers file or output file error
 
+// Writes the document as a PDF file, whole or not at all.
+using PdfWriter = std::function<PrintOutcome(const ReportDocument&, const std::string& path)>;
+
 // One calculation answered from an answers file with the dialogue of the window, no
 // window shown: the report text goes to `out` (or to --report), the PDF through the
-// printer's renderer to --pdf; every message goes to `err` with the line of its answer.
-int run_batch(const CommandLine& line, Printer& pdf, std::ostream& out, std::ostream& err);
+// writer to --pdf; every message goes to `err` with the line of its answer.
+int run_batch(const CommandLine& line, const PdfWriter& write_pdf, std::ostream& out,
+              std::ostream& err);
 
 }  // namespace cp

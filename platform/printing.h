@@ -62,6 +62,7 @@ struct DrawnLabel {
 struct Drawing {
   double width = 0;  // millimetres
   double height = 0;
+  double label_height = 0;  // the size (em) of the labels' face, millimetres
   std::vector<DrawnLine> lines;
   std::vector<DrawnEllipse> ellipses;
   std::vector<DrawnMark> marks;
@@ -69,11 +70,13 @@ struct Drawing {
 };
 
 // Everything that is printed: the report's rows, then on a page of its own the
-// appendix: its heading rows, the drawing, and its table rows.
+// appendix: its heading rows, the drawing, and its table, whose column headings stand
+// again at the top of every page the table runs on to.
 struct ReportDocument {
   std::vector<ReportRow> rows;
   std::vector<ReportRow> appendix_heading;
   Drawing drawing;
+  std::vector<ReportRow> appendix_table_heading;
   std::vector<ReportRow> appendix_table;
 };
 

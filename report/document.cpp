@@ -52,13 +52,18 @@ std::vector<ReportRow> heading(const NetworkDrawing& drawing) {
   return std::move(sheet).rows();
 }
 
-std::vector<ReportRow> table(const SessionRecord& r) {
+std::vector<ReportRow> table_heading() {
   Sheet sheet(kReportBodyPoints);
   const std::string mm(t::kMillimetresColumn);
   figures_row(sheet, std::string(t::kPointName),
               {std::string(t::kMxColumn), std::string(t::kMyColumn), std::string(t::kMdColumn),
                std::string(t::kEColumn), std::string(t::kFColumn), std::string(t::kPhiColumn)});
   figures_row(sheet, "", {mm, mm, mm, mm, mm, std::string(t::kDegreesColumn)});
+  return std::move(sheet).rows();
+}
+
+std::vector<ReportRow> table(const SessionRecord& r) {
+  Sheet sheet(kReportBodyPoints);
   for (std::size_t k = 0; k < r.points.size(); ++k) {
     const PointPrecision& p = r.points[k];
     if (p.known) {
@@ -82,6 +87,7 @@ std::optional<ReportDocument> report_document(const SessionRecord& record) {
   return ReportDocument{.rows = std::move(*rows),
                         .appendix_heading = heading(drawing),
                         .drawing = std::move(drawing.drawing),
+                        .appendix_table_heading = table_heading(),
                         .appendix_table = table(record)};
 }
 

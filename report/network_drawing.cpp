@@ -21,6 +21,8 @@ constexpr double kSmallestExtentMetres = 0.001;
 constexpr double kEllipseShare = 0.1;
 // The scale bar stands for about this share of the network's size.
 constexpr double kBarShare = 0.25;
+// Names are set this large (the face's em), so that they read at least 2.5 mm high.
+constexpr double kLabelHeight = 2.8;
 constexpr double kLabelOffset = 1.8;
 constexpr double kArrowLength = 14;
 constexpr double kArrowHead = 2.5;
@@ -107,6 +109,7 @@ NetworkDrawing network_drawing(const SessionRecord& r, double width, double heig
   Drawing& d = out.drawing;
   d.width = width;
   d.height = height;
+  d.label_height = kLabelHeight;
   const auto ring_size = points.ring.size();
   for (std::size_t j = 0; j < ring_size; ++j) {
     const int k = points.ring[j];

@@ -14,7 +14,7 @@
 #include "document.h"
 #include "layout.h"
 #include "pdf_text.h"
-#include "qt_printer.h"
+#include "report_pdf.h"
 #include "scripted_user.h"
 
 namespace cp {

@@ -1,7 +1,6 @@
 #include <QApplication>
 #include <QTimer>
 
-#include <cstdlib>
 #include <iostream>
 
 #include "qt_ports.h"
@@ -9,15 +8,10 @@
 #include "batch_run.h"
 #include "command_line.h"
 #include "main_window.h"
+#include "report_pdf.h"
 #include "texts.h"
 
 namespace {
-
-// A batch run needs no display: without one, Qt draws offscreen.
-void choose_platform_for_batch() {
-  const bool display = std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
-  if (!display && !std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-}
 
 int run_window(int argc, char** argv, const cp::CommandLine& line) {
   QApplication application(argc, argv);
@@ -43,12 +37,9 @@ int main(int argc, char** argv) {
     case cp::CommandLine::Mode::Wrong:
       std::cerr << "central-polygon: " << line.wrong << '\n' << cp::text::kTryHelp << '\n';
       return cp::kBatchFileError;
-    case cp::CommandLine::Mode::Batch: {
-      choose_platform_for_batch();
-      QGuiApplication application(argc, argv);
-      cp::QtPrinter pdf(nullptr);
-      return cp::run_batch(line, pdf, std::cout, std::cerr);
-    }
+    case cp::CommandLine::Mode::Batch:
+      // No Qt at all: a batch run works without a display, whatever the environment says.
+      return cp::run_batch(line, cp::write_report_pdf, std::cout, std::cerr);
     case cp::CommandLine::Mode::Window: break;
   }
   return run_window(argc, argv, line);

@@ -42,13 +42,4 @@ QFont layout_font(Face face, double points, bool bold) {
   return font;
 }
 
-QFont report_font(double points) {
-  static const QString family =
-      first_installed({"SimSun", "NSimSun", "Noto Sans Mono CJK SC"}, family_for(Face::Song));
-  QFont font(family);
-  font.setPointSizeF(points);
-  font.setStyleHint(QFont::Monospace);
-  return font;
-}
-
 }  // namespace cp

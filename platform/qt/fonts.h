@@ -10,8 +10,4 @@ enum class Face { Song, Sans };
 
 QFont layout_font(Face face, double points, bool bold);
 
-// A monospaced CJK face for the report, in which a CJK character is exactly two
-// narrow characters wide, so that tab columns line up.
-QFont report_font(double points);
-
 }  // namespace cp

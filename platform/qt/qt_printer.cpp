@@ -1,14 +1,12 @@
 #include "qt_printer.h"
 
 #include <QFileDialog>
-#include <QPdfWriter>
 #include <QTemporaryDir>
 
 #include <cups/cups.h>
 
-#include "output_file.h"
 #include "qt_ports.h"
-#include "report_painter.h"
+#include "report_pdf.h"
 #include "texts.h"
 
 namespace cp {
@@ -38,23 +36,6 @@ std::optional<std::string> stopped_printer_message(const std::string& printer) {
 }
 
 }  // namespace
-
-PrintOutcome write_report_pdf(const ReportDocument& document, const std::string& path) {
-  try {
-    OutputFile file(path);
-    {
-      QPdfWriter writer(QString::fromStdString(file.temporary_path()));
-      writer.setTitle(program_title());
-      writer.setResolution(1200);
-      writer.setPageSize(QPageSize(QPageSize::A4));
-      if (!render_report(document, writer)) return {.detail = std::string(text::kPdfNotStarted)};
-    }
-    file.commit();
-    return {.done = true};
-  } catch (const OutputError& error) {
-    return {.detail = error.reason};
-  }
-}
 
 std::optional<std::string> QtPrinter::default_printer() {
   cups_dest_t* dests = nullptr;

@@ -9,10 +9,6 @@
 
 namespace cp {
 
-// Writes the report as a PDF file, whole or not at all: a failure leaves any file at the
-// path as it was and says why.
-PrintOutcome write_report_pdf(const ReportDocument& document, const std::string& path);
-
 // The system's default printer through CUPS, and a save dialog for the PDF file.
 class QtPrinter : public Printer {
  public:

@@ -1,0 +1,265 @@
+#include "report_pdf.h"
+
+#include <cairo-pdf.h>
+#include <pango/pangocairo.h>
+
+#include <memory>
+
+#include "output_file.h"
+#include "texts.h"
+
+namespace cp {
+namespace {
+
+constexpr double kMillimetresPerInch = 25.4;
+constexpr double kPointsPerInch = 72;
+constexpr double kTwipsPerInch = 1440;
+constexpr double kPageWidth = 210;  // A4, millimetres
+constexpr double kPageHeight = 297;
+
+// The printer's two page settings, in twips: the left and the top margin.
+constexpr double kLeftMarginTwips = 2000;
+constexpr double kTopMarginTwips = 1000;
+
+// A monospaced CJK face, in which a CJK character is exactly two narrow characters wide,
+// so that tab columns line up; the first one installed is taken.
+constexpr const char* kReportFamilies = "Noto Sans Mono CJK SC, NSimSun, monospace";
+
+// Line widths and marks on paper, millimetres.
+constexpr double kThinLine = 0.15;
+constexpr double kSideLine = 0.3;
+constexpr double kMarkSize = 1.2;
+
+double millimetres(double points) { return points * kMillimetresPerInch / kPointsPerInch; }
+
+struct CairoDeleter {
+  void operator()(cairo_t* cr) const { cairo_destroy(cr); }
+  void operator()(cairo_surface_t* surface) const { cairo_surface_destroy(surface); }
+  void operator()(PangoLayout* layout) const { g_object_unref(layout); }
+  void operator()(PangoFontDescription* font) const { pango_font_description_free(font); }
+};
+template <typename T>
+using Owned = std::unique_ptr<T, CairoDeleter>;
+
+cairo_status_t append_to(void* closure, const unsigned char* data, unsigned int length) {
+  static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
+  return CAIRO_STATUS_SUCCESS;
+}
+
+// Text in the report face at one size, all measures in millimetres.
+class Face {
+ public:
+  Face(cairo_t* cr, double em) : cr_(cr), layout_(pango_cairo_create_layout(cr)) {
+    // Positions and advances exactly as the font has them: the page is drawn in
+    // millimetres, and rounding them to whole units would round them to millimetres.
+    PangoContext* context = pango_layout_get_context(layout_.get());
+    pango_context_set_round_glyph_positions(context, FALSE);
+    cairo_font_options_t* options = cairo_font_options_create();
+    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
+    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
+    pango_cairo_context_set_font_options(context, options);
+    cairo_font_options_destroy(options);
+    pango_layout_context_changed(layout_.get());
+    Owned<PangoFontDescription> font(pango_font_description_from_string(kReportFamilies));
+    pango_font_description_set_absolute_size(font.get(), em * PANGO_SCALE);
+    pango_layout_set_font_description(layout_.get(), font.get());
+    set("0");
+    narrow_ = extent().width;
+    line_ = extent().height;
+  }
+
+  double narrow() const { return narrow_; }     // the width of one narrow character
+  double line_height() const { return line_; }  // from one row to the next
+
+  // Draws the text with its top left corner at (x, y).
+  void draw_top_left(double x, double y, const std::string& text) {
+    set(text);
+    cairo_move_to(cr_, x, y);
+    pango_cairo_show_layout(cr_, layout_.get());
+  }
+
+  // Draws the text with its baseline starting at (x, y).
+  void draw_on_baseline(double x, double y, const std::string& text) {
+    set(text);
+    const double baseline = pango_layout_get_baseline(layout_.get()) / double{PANGO_SCALE};
+    cairo_move_to(cr_, x, y - baseline);
+    pango_cairo_show_layout(cr_, layout_.get());
+  }
+
+ private:
+  void set(const std::string& text) {
+    pango_layout_set_text(layout_.get(), text.data(), static_cast<int>(text.size()));
+  }
+  struct Extent {
+    double width;
+    double height;
+  };
+  Extent extent() const {
+    PangoRectangle logical{};
+    pango_layout_get_extents(layout_.get(), nullptr, &logical);
+    return {logical.width / double{PANGO_SCALE}, logical.height / double{PANGO_SCALE}};
+  }
+
+  cairo_t* cr_;
+  Owned<PangoLayout> layout_;
+  double narrow_ = 0;
+  double line_ = 0;
+};
+
+// Writes rows and places boxes down the pages, starting a new page when one fills.
+class Pages {
+ public:
+  explicit Pages(cairo_t* cr) : cr_(cr) {}
+
+  void rows(const std::vector<ReportRow>& rows, const std::vector<ReportRow>* heading = nullptr) {
+    for (const ReportRow& row : rows) {
+      Face face(cr_, millimetres(row.points));
+      if (!room_for(face.line_height()) && heading) this->rows(*heading);
+      for (const ReportItem& item : row.items)
+        face.draw_top_left(kLeft + (item.column - 1) * face.narrow(), y_, item.text);
+      y_ += face.line_height();
+    }
+  }
+
+  void new_page() {
+    cairo_show_page(cr_);
+    y_ = kTop;
+  }
+
+  // The top left corner of a box of this height at the left margin.
+  std::pair<double, double> box(double height) {
+    room_for(height);
+    const double top = y_;
+    y_ += height;
+    return {kLeft, top};
+  }
+
+ private:
+  static constexpr double kLeft = kLeftMarginTwips / kTwipsPerInch * kMillimetresPerInch;
+  static constexpr double kTop = kTopMarginTwips / kTwipsPerInch * kMillimetresPerInch;
+  static constexpr double kBottom = kPageHeight - kTop;
+
+  // False when a new page had to be started for it.
+  bool room_for(double height) {
+    if (y_ + height <= kBottom || y_ <= kTop) return true;
+    new_page();
+    return false;
+  }
+
+  cairo_t* cr_;
+  double y_ = kTop;
+};
+
+void set_stroke(cairo_t* cr, Stroke stroke) {
+  double grey = 0;
+  double red = 0;
+  double width = kThinLine;
+  switch (stroke) {
+    case Stroke::Perimeter: width = kSideLine; break;
+    case Stroke::Radial: grey = 0.4; break;
+    case Stroke::Ellipse: red = 1; break;
+    case Stroke::Arrow: break;
+  }
+  cairo_set_source_rgb(cr, red > 0 ? red : grey, grey, grey);
+  cairo_set_line_width(cr, width);
+}
+
+void draw_mark(cairo_t* cr, double x, double y, MarkKind kind) {
+  const double s = kMarkSize;
+  cairo_set_source_rgb(cr, 0, 0, 0);
+  cairo_set_line_width(cr, kThinLine);
+  cairo_new_path(cr);
+  switch (kind) {
+    case MarkKind::KnownPoint:
+      cairo_move_to(cr, x, y - s * 1.2);
+      cairo_line_to(cr, x + s, y + s * 0.7);
+      cairo_line_to(cr, x - s, y + s * 0.7);
+      cairo_close_path(cr);
+      break;
+    case MarkKind::Centre:
+      cairo_arc(cr, x, y, s * 1.3, 0, 2 * G_PI);
+      cairo_new_sub_path(cr);
+      cairo_arc(cr, x, y, s * 0.6, 0, 2 * G_PI);
+      break;
+    case MarkKind::NewPoint: cairo_arc(cr, x, y, s * 0.8, 0, 2 * G_PI); break;
+  }
+  cairo_stroke(cr);
+}
+
+void draw(cairo_t* cr, const Drawing& d, double left, double top) {
+  cairo_save(cr);
+  cairo_translate(cr, left, top);
+  set_stroke(cr, Stroke::Arrow);
+  cairo_rectangle(cr, 0, 0, d.width, d.height);
+  cairo_stroke_preserve(cr);
+  cairo_clip(cr);
+  for (const DrawnLine& line : d.lines) {
+    set_stroke(cr, line.stroke);
+    cairo_move_to(cr, line.from.x, line.from.y);
+    cairo_line_to(cr, line.to.x, line.to.y);
+    cairo_stroke(cr);
+  }
+  for (const DrawnEllipse& e : d.ellipses) {
+    cairo_save(cr);
+    cairo_translate(cr, e.centre.x, e.centre.y);
+    cairo_rotate(cr, e.rotation * G_PI / 180);
+    cairo_scale(cr, e.major, e.minor);
+    cairo_new_path(cr);
+    cairo_arc(cr, 0, 0, 1, 0, 2 * G_PI);
+    cairo_restore(cr);  // the line width is not scaled with the ellipse
+    set_stroke(cr, Stroke::Ellipse);
+    cairo_stroke(cr);
+  }
+  for (const DrawnMark& mark : d.marks) draw_mark(cr, mark.at.x, mark.at.y, mark.kind);
+  cairo_set_source_rgb(cr, 0, 0, 0);
+  Face face(cr, d.label_height);
+  for (const DrawnLabel& label : d.labels)
+    face.draw_on_baseline(label.at.x, label.at.y, label.text);
+  cairo_restore(cr);
+}
+
+}  // namespace
+
+PdfBytes render_report_pdf(const ReportDocument& document) {
+  PdfBytes out;
+  constexpr double kToPoints = kPointsPerInch / kMillimetresPerInch;
+  Owned<cairo_surface_t> surface(cairo_pdf_surface_create_for_stream(
+      append_to, &out.bytes, kPageWidth * kToPoints, kPageHeight * kToPoints));
+  const std::string title(text::kProgramTitle);
+  cairo_pdf_surface_set_metadata(surface.get(), CAIRO_PDF_METADATA_TITLE, title.c_str());
+  {
+    Owned<cairo_t> cr(cairo_create(surface.get()));
+    cairo_scale(cr.get(), kToPoints, kToPoints);  // drawn in millimetres
+    Pages pages(cr.get());
+    pages.rows(document.rows);
+    pages.new_page();
+    pages.rows(document.appendix_heading);
+    const auto [left, top] = pages.box(document.drawing.height);
+    draw(cr.get(), document.drawing, left, top);
+    pages.rows(document.appendix_table_heading);
+    pages.rows(document.appendix_table, &document.appendix_table_heading);
+    if (const cairo_status_t status = cairo_status(cr.get()); status != CAIRO_STATUS_SUCCESS)
+      out.failure = cairo_status_to_string(status);
+  }
+  cairo_surface_finish(surface.get());
+  if (const cairo_status_t status = cairo_surface_status(surface.get());
+      out.failure.empty() && status != CAIRO_STATUS_SUCCESS)
+    out.failure = cairo_status_to_string(status);
+  if (!out.failure.empty()) out.bytes.clear();
+  return out;
+}
+
+PrintOutcome write_report_pdf(const ReportDocument& document, const std::string& path) {
+  try {
+    OutputFile file(path);
+    const PdfBytes pdf = render_report_pdf(document);
+    if (!pdf.failure.empty()) return {.detail = pdf.failure};
+    file.write(pdf.bytes);
+    file.commit();
+    return {.done = true};
+  } catch (const OutputError& error) {
+    return {.detail = error.reason};
+  }
+}
+
+}  // namespace cp
