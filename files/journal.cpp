@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <tuple>
 #include <vector>
 
 namespace cp {
@@ -46,18 +47,40 @@ std::optional<std::pair<std::string, long>> order_of(const std::string& name) {
   return std::pair{stamp_part, std::strtol(number.c_str() + 1, nullptr, 10)};
 }
 
-void keep_newest(const std::string& folder) {
-  std::vector<std::pair<std::pair<std::string, long>, fs::path>> journals;
+// Deletes all but the newest journals of the folder, by their files' modification time
+// and then by name. The journals in `keep` (the run in progress and the others of this
+// program run) are never deleted and count among those kept, so a folder of journals
+// named or dated in the future by a wrong clock cannot push out today's work. Files that
+// are not journals are not touched.
+void keep_newest(const std::string& folder, const std::vector<std::string>& keep) {
+  struct Candidate {
+    fs::file_time_type modified;
+    std::pair<std::string, long> order;
+    fs::path path;
+  };
+  std::vector<Candidate> others;
+  std::size_t kept = 0;
   std::error_code error;
   for (const auto& entry : fs::directory_iterator(folder, error)) {
-    if (const auto order = order_of(entry.path().filename().string())) {
-      journals.emplace_back(*order, entry.path());
+    const auto order = order_of(entry.path().filename().string());
+    if (!order || !entry.is_regular_file(error)) continue;
+    const bool ours = std::any_of(keep.begin(), keep.end(), [&](const std::string& path) {
+      return fs::equivalent(entry.path(), path, error);
+    });
+    if (ours) {
+      ++kept;
+      continue;
     }
+    others.push_back({entry.last_write_time(error), *order, entry.path()});
   }
-  if (journals.size() <= static_cast<std::size_t>(kJournalsKept)) return;
-  std::sort(journals.begin(), journals.end());
-  const auto old = journals.size() - static_cast<std::size_t>(kJournalsKept);
-  for (std::size_t i = 0; i < old; ++i) fs::remove(journals[i].second, error);
+  const auto room =
+      static_cast<std::size_t>(kJournalsKept) - std::min(kept, std::size_t{kJournalsKept});
+  if (others.size() <= room) return;
+  std::sort(others.begin(), others.end(), [](const Candidate& a, const Candidate& b) {
+    return std::tie(a.modified, a.order) < std::tie(b.modified, b.order);
+  });
+  const auto old = others.size() - room;
+  for (std::size_t i = 0; i < old; ++i) fs::remove(others[i].path, error);
 }
 
 }  // namespace
@@ -70,7 +93,9 @@ std::optional<std::string> journal_folder() {
   return std::nullopt;
 }
 
-Journal::Journal(const std::string& folder, std::time_t start) : folder_(folder) {
+Journal::Journal(const std::string& folder, std::time_t start,
+                 const std::vector<std::string>& earlier)
+    : folder_(folder) {
   std::error_code error;
   fs::create_directories(folder_, error);
   if (error) throw JournalError{folder_, error.message()};
@@ -86,7 +111,9 @@ Journal::Journal(const std::string& folder, std::time_t start) : folder_(folder)
     ::fsync(directory);
     ::close(directory);
   }
-  keep_newest(folder_);
+  std::vector<std::string> keep = earlier;
+  keep.push_back(path_);
+  keep_newest(folder_, keep);
 }
 
 Journal::~Journal() {

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The journal: every answer of a run in the window, appended to a file of its own the
 // moment its prompt returns and on the disk before the program acts on it, so that a
@@ -27,8 +28,10 @@ class Journal {
  public:
   // Creates the folder where needed and a new file in it named by the start time,
   // YYYYMMDD-HHMMSS.answers (with -2, -3, ... where that name is taken), then deletes
-  // all but the newest kJournalsKept journals. Throws JournalError.
-  Journal(const std::string& folder, std::time_t start);
+  // all but the newest kJournalsKept journals. This one and `earlier`, the journals this
+  // program run wrote before, are never deleted. Throws JournalError.
+  Journal(const std::string& folder, std::time_t start,
+          const std::vector<std::string>& earlier = {});
   ~Journal();
   Journal(const Journal&) = delete;
   Journal& operator=(const Journal&) = delete;

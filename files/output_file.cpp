@@ -47,6 +47,10 @@ void OutputFile::write(const std::string& contents) {
 
 void OutputFile::commit() {
   if (::fsync(fd_) != 0) fail(errno);
+  // A file system may report a failed write only when the file is closed.
+  const int closed = ::close(fd_);
+  fd_ = -1;
+  if (closed != 0) fail(errno);
   if (::rename(temporary_.c_str(), path_.c_str()) != 0) fail(errno);
   committed_ = true;
 }

@@ -25,10 +25,13 @@ class OutputFile {
   // Where the contents are to be written, for writers that take a path.
   const std::string& temporary_path() const { return temporary_; }
 
-  // Writes the contents to the temporary file.
+  // Writes the contents to the temporary file, every byte or an OutputError: a full
+  // disk or a file size limit is the system's reason.
   void write(const std::string& contents);
 
-  // Puts the temporary file's contents on the disk and renames it over the target.
+  // Puts the temporary file's contents on the disk, closes it and renames it over the
+  // target. Done only when every step succeeded; otherwise throws OutputError, and the
+  // destructor removes the temporary file.
   void commit();
 
  private:

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -182,6 +183,36 @@ TEST_F(JournalTest, NamesStayUniqueAndOnlyTheNewestAreKept) {
   EXPECT_EQ(journals, std::size_t(kJournalsKept));
   EXPECT_FALSE(fs::exists(paths[2])) << "the oldest go first, numbered ones in order";
   EXPECT_TRUE(fs::exists(fs::path(runs) / "notes.txt"));
+}
+
+// A wrong clock once named 250 journals in 2099 and dated them there too: the run in
+// progress and the others of this program run stay, the oldest of the rest go, and a file
+// that is not a journal is not touched.
+TEST_F(JournalTest, JournalsFromTheFutureNeverPushOutThisRun) {
+  const fs::path runs = folder / "runs";
+  fs::create_directories(runs);
+  const auto future = fs::file_time_type::clock::now() + std::chrono::hours(24 * 365 * 70);
+  for (int i = 0; i < 250; ++i) {
+    const fs::path path = runs / ("20990101-" + std::to_string(100000 + i) + ".answers");
+    std::ofstream(path) << "6\n";
+    fs::last_write_time(path, future + std::chrono::seconds(i));
+  }
+  std::ofstream(runs / "20990101-000000.answers.bak") << "not a journal";
+  std::ofstream(runs / "notes.txt") << "not a journal";
+
+  const std::string first = Journal(runs.string(), 1765191600).path();
+  Journal second(runs.string(), 1765191601, {first});
+  second.append("6");
+  EXPECT_TRUE(fs::exists(first));
+  EXPECT_EQ(contents_of(second.path()), "6\n");
+  std::size_t journals = 0;
+  for (const auto& entry : fs::directory_iterator(runs))
+    journals += entry.path().extension() == ".answers";
+  EXPECT_EQ(journals, std::size_t(kJournalsKept));
+  EXPECT_FALSE(fs::exists(runs / "20990101-100051.answers")) << "the oldest of the others go";
+  EXPECT_TRUE(fs::exists(runs / "20990101-100052.answers"));
+  EXPECT_TRUE(fs::exists(runs / "20990101-000000.answers.bak"));
+  EXPECT_TRUE(fs::exists(runs / "notes.txt"));
 }
 
 TEST_F(JournalTest, AFolderThatCannotBeWrittenIsNamed) {

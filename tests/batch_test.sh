@@ -44,6 +44,32 @@ run --batch "$complete" --pdf "$scratch"
 check "a folder as pdf exits 2" test $status -eq 2
 check "the old file is untouched" test "$(cat kept.txt)" = old
 
+# A write that does not reach the disk whole is a failure: exit 2, the reason, no file.
+# The runs go through RUNNER: `run`, or `run_limited` under a file size limit of 8 KiB
+# (ulimit counts blocks of 1024 bytes) with its signal ignored, as a full disk answers.
+run_limited() { (ulimit -f 8; trap '' XFSZ; exec timeout 20 "$program" "$@") >out.txt 2>err.txt; status=$?; }
+full_disk() {  # full_disk WHAT RUNNER OPTION PATH
+  local what=$1 runner=$2
+  shift 2
+  "$runner" --batch "$complete" "$@"
+  check "$what exits 2" test $status -eq 2
+  check "$what names the reason" grep -qE 'No space left on device|File too large' err.txt
+  check "$what leaves no file" test -z "$(ls -A small | grep -vx filler)"
+}
+mkdir small
+full_disk "a PDF over the size limit" run_limited --pdf small/o.pdf
+# A real file system that is full, where this machine lets the test mount one.
+if mount -t tmpfs -o size=8k tmpfs small 2>/dev/null; then
+  full_disk "a PDF onto a full disk" run --pdf small/o.pdf
+  head -c 8192 /dev/zero >small/filler 2>/dev/null
+  full_disk "a report onto a full disk" run --report small/o.txt
+  umount small
+else
+  echo "skip a full tmpfs: this machine lets no test mount one"
+fi
+rmdir small
+
+
 run --batch "$golden/refusals.answers"
 check "an ended run exits 1" test $status -eq 1
 check "refusals carry their lines" grep -q 'refusals.answers:7: Xa 的输入不是数值' err.txt

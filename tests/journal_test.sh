@@ -2,7 +2,9 @@
 # The journal of the real window: a calculation replayed from part of an answers file
 # waits at its next prompt; killed there with SIGKILL, it must leave every answer in
 # the journal, and that journal with the rest of the answers must give the golden
-# transcript again.
+# transcript again. The runs folder already holds 250 journals that a wrong clock named
+# and dated in 2099, and two files that are not journals: pruning must not take this
+# run's journal, nor touch the other files.
 set -uo pipefail
 program=$(realpath "$1")
 transcript=$(realpath "$2")
@@ -12,11 +14,17 @@ trap 'kill -9 $(jobs -p) 2>/dev/null; rm -rf "$scratch"' EXIT
 export XDG_DATA_HOME=$scratch/data QT_QPA_PLATFORM=offscreen
 answers=$golden/n6_b_on_ring.answers
 head -n 30 "$answers" >"$scratch/first.answers"
+runs=$XDG_DATA_HOME/central-polygon/runs
+mkdir -p "$runs"
+for i in $(seq 100 349); do echo 6 >"$runs/20990101-100$i.answers"; done
+touch -d '2099-01-02 00:00' "$runs"/2099*.answers
+echo notes >"$runs/notes.txt"
+echo 'not a journal' >"$runs/20990101-000000.answers.bak"
 
 "$program" "$scratch/first.answers" 2>"$scratch/err.txt" &
 journal=
 for _ in $(seq 200); do
-  journal=$(ls "$XDG_DATA_HOME"/central-polygon/runs/*.answers 2>/dev/null | head -n 1)
+  journal=$(ls "$runs"/*.answers 2>/dev/null | grep -v '/2099' | head -n 1)
   [ -n "$journal" ] && [ "$(wc -l <"$journal")" -ge 30 ] && break
   sleep 0.05
 done
@@ -34,6 +42,12 @@ if { cat "$journal"; tail -n +31 "$answers"; } | "$transcript" | cmp -s - "$gold
   echo "ok   the journal and the rest replay the golden transcript"
 else
   echo "FAIL the journal and the rest do not replay the golden transcript"; failures=1
+fi
+if [ "$(ls "$runs"/*.answers | wc -l)" -eq 200 ] && [ "$(cat "$runs/notes.txt")" = notes ] &&
+  [ -f "$runs/20990101-000000.answers.bak" ]; then
+  echo "ok   200 journals kept, the other files untouched"
+else
+  echo "FAIL the runs folder: $(ls "$runs" | wc -l) entries"; failures=1
 fi
 if [ ! -s "$scratch/err.txt" ]; then
   echo "ok   nothing on stderr"

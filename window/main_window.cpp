@@ -169,7 +169,8 @@ void MainWindow::run_calculation(AnswersFile* answers) {
     const auto folder = journal_folder();
     if (!folder)
       throw JournalError{std::string(text::kJournalFolderDefault), std::string(text::kNoHome)};
-    journal = std::make_unique<Journal>(*folder, std::time(nullptr));
+    journal = std::make_unique<Journal>(*folder, std::time(nullptr), journals_);
+    journals_.push_back(journal->path());
   } catch (const JournalError& error) {
     journal_failed(error);
   }

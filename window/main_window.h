@@ -70,6 +70,7 @@ class MainWindow : public QWidget {
   QtPrinter printer_{this};
   bool running_ = false;               // a calculation is asking
   bool journal_failure_told_ = false;  // the journal's failure is said once a program run
+  std::vector<std::string> journals_;  // written by this program run, never pruned
 };
 
 }  // namespace cp
