@@ -1,5 +1,6 @@
 #include "batch_run.h"
 
+#include <optional>
 #include <string>
 
 #include "answers_file.h"
@@ -10,6 +11,7 @@
 #include "layout.h"
 #include "output_file.h"
 #include "replay_prompt.h"
+#include "same_file.h"
 #include "texts.h"
 
 namespace cp {
@@ -49,15 +51,39 @@ std::string report_text(const std::vector<ReportRow>& rows) {
   return out;
 }
 
+// An output that is the answers file, or another output, would destroy it: said before
+// anything is written.
+std::optional<std::string> clashing_output(const CommandLine& line) {
+  const auto outputs = line.outputs();
+  for (std::size_t i = 0; i < outputs.size(); ++i) {
+    const auto& [option, path] = outputs[i];
+    if (same_file(path, *line.answers)) {
+      return text::fill_in(text::kOutputIsInput,
+                           {{"{option}", option}, {"{path}", path}, {"{input}", *line.answers}});
+    }
+    for (std::size_t j = 0; j < i; ++j) {
+      if (same_file(path, outputs[j].path)) {
+        return text::fill_in(text::kOutputsClash, {{"{option}", outputs[j].option},
+                                                   {"{path}", outputs[j].path},
+                                                   {"{other_option}", option},
+                                                   {"{other}", path}});
+      }
+    }
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 int run_batch(const CommandLine& line, const PdfWriter& write_pdf, std::ostream& out,
               std::ostream& err) {
+  if (const auto clash = clashing_output(line)) {
+    err << *clash << '\n';
+    return kBatchFileError;
+  }
   try {
     // The outputs are tried before the calculation, so that a wrong path costs no run.
-    for (const auto& path : {line.report, line.pdf}) {
-      if (path) OutputFile probe(*path);
-    }
+    for (const auto& output : line.outputs()) OutputFile probe(output.path);
     AnswersFile file(*line.answers);
     ReplayPrompt prompt(file, nullptr, nullptr);
     LineMessage message(file, err);

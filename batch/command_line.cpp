@@ -13,6 +13,13 @@ CommandLine wrong(std::string_view pattern, const std::string& argument) {
 
 }  // namespace
 
+std::vector<CommandLine::Output> CommandLine::outputs() const {
+  std::vector<Output> out;
+  if (report) out.push_back({"--report", *report});
+  if (pdf) out.push_back({"--pdf", *pdf});
+  return out;
+}
+
 CommandLine read_command_line(const std::vector<std::string>& arguments) {
   CommandLine line;
   for (std::size_t i = 0; i < arguments.size(); ++i) {

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // What the program is asked to do by its command line:
@@ -18,6 +19,13 @@ struct CommandLine {
   std::optional<std::string> pdf = {};
   std::optional<std::string> report = {};
   std::string wrong = {};  // what was wrong, for Mode::Wrong
+
+  // The files a batch run writes, each with the option that names it.
+  struct Output {
+    std::string_view option;
+    std::string path;
+  };
+  std::vector<Output> outputs() const;
 };
 
 CommandLine read_command_line(const std::vector<std::string>& arguments);

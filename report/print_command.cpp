@@ -7,7 +7,8 @@
 
 namespace cp {
 
-void print_report(const SessionRecord& record, Printer& printer, Message& message) {
+void print_report(const SessionRecord& record, Printer& printer, Message& message,
+                  const MayReplace& may_replace) {
   const auto document = report_document(record);
   if (!document) {
     message.show(report_refusal());
@@ -22,7 +23,7 @@ void print_report(const SessionRecord& record, Printer& printer, Message& messag
     return;
   }
   const auto path = printer.choose_pdf_path(text::kPdfFileName);
-  if (!path) return;
+  if (!path || (may_replace && !may_replace(*path))) return;
   const PrintOutcome written = printer.write_pdf(*document, *path);
   if (!written.done) {
     message.show(

@@ -70,6 +70,30 @@ fi
 rmdir small
 
 
+# No output may destroy the answers file or another output: compared as files, refused
+# with exit 2 before anything is written.
+cp "$complete" own.answers
+ln -s own.answers linked.answers
+ln own.answers hard.answers
+refused_clash() {  # refused_clash WHAT ARGS...
+  local what=$1; shift
+  local before; before=$(sha256sum own.answers)
+  run --batch "$@"
+  check "$what exits 2" test $status -eq 2
+  check "$what names the clash in one line" test "$(wc -l <err.txt)" -eq 1
+  check "$what leaves the answers as they were" test "$(sha256sum own.answers)" = "$before"
+  check "$what writes nothing" test ! -e both.txt
+}
+refused_clash "--report onto the answers" own.answers --report own.answers
+refused_clash "--pdf onto the answers" own.answers --pdf own.answers
+refused_clash "--report through ./" own.answers --report ./own.answers
+refused_clash "--pdf through a symlink" own.answers --pdf linked.answers
+refused_clash "--report through a hard link" own.answers --report hard.answers
+refused_clash "answers read through a symlink" linked.answers --report "$scratch/own.answers"
+refused_clash "two outputs naming one path" own.answers --report both.txt --pdf ./both.txt
+check "the clash names both paths" grep -q -- '--report both.txt 与 --pdf ./both.txt 是同一个文件' err.txt
+rm linked.answers hard.answers
+
 run --batch "$golden/refusals.answers"
 check "an ended run exits 1" test $status -eq 1
 check "refusals carry their lines" grep -q 'refusals.answers:7: Xa 的输入不是数值' err.txt

@@ -97,6 +97,22 @@ TEST_F(PrintCommand, ADeclinedSaveDialogWritesNothingAndSaysNothing) {
   EXPECT_TRUE(user.messages.empty());
 }
 
+TEST_F(PrintCommand, AFileNotToLoseIsWrittenOverOnlyWhenTheUserSaysSo) {
+  printer.chosen_path = "/home/surveyor/polygon.answers";
+  std::vector<std::string> asked;
+  bool yes = false;
+  const MayReplace may_replace = [&](const std::string& path) {
+    asked.push_back(path);
+    return yes;
+  };
+  print_report(complete_record(), printer, user, may_replace);
+  EXPECT_EQ(asked, std::vector<std::string>{"/home/surveyor/polygon.answers"});
+  EXPECT_TRUE(printer.written_paths.empty()) << "the user said no";
+  yes = true;
+  print_report(complete_record(), printer, user, may_replace);
+  EXPECT_EQ(printer.written_paths, std::vector<std::string>{"/home/surveyor/polygon.answers"});
+}
+
 TEST_F(PrintCommand, AFailedPdfWriteIsSaid) {
   printer.chosen_path = "/nowhere/report.pdf";
   printer.outcome = {.done = false, .detail = "No such file or directory"};

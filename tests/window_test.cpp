@@ -142,6 +142,35 @@ class WindowTest : public QObject {
     QVERIFY(window.record().complete);
   }
 
+  // A save dialog pointed at the answers file being replayed, or at the journal, asks
+  // before the file is written over; any other file is not asked about.
+  void saveOverTheReplayedFileOrTheJournalAsks() {
+    const QString folder = QDir::tempPath() + "/window-test-replace";
+    QDir(folder).removeRecursively();
+    QVERIFY(QDir().mkpath(folder));
+    qputenv("XDG_DATA_HOME", folder.toUtf8());
+    const QString answers = folder + "/regular.answers";
+    {
+      QFile file(answers);
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write((regular_figure().join('\n') + '\n').toUtf8());
+    }
+    MainWindow window;
+    window.show();
+    DialogAnswerer answerer({});
+    window.replay(answers);
+    QVERIFY(window.last_complete().complete);
+    QCOMPARE(window.journals().size(), std::size_t{1});
+    QVERIFY(window.may_replace((folder + "/other.pdf").toStdString()));
+    QVERIFY(answerer.messages.isEmpty());
+    QVERIFY(!window.may_replace((folder + "/./regular.answers").toStdString()));
+    QVERIFY(!window.may_replace(window.journals().front()));
+    QCOMPARE(answerer.messages.size(), 2);
+    QVERIFY(answerer.messages[0].startsWith(folder + "/./regular.answers 是本次重放的答案文件"));
+    QVERIFY(answerer.messages[1].contains(QStringLiteral("本次计算记录答案的文件")));
+    QDir(folder).removeRecursively();
+  }
+
   void printBeforeAnyCalculationRefuses() {
     MainWindow window;
     window.show();

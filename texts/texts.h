@@ -152,7 +152,10 @@ inline constexpr std::string_view kPdfFilter = "PDF (*.pdf)";
 inline constexpr std::string_view kPrinterFailed = "打印机 {printer} 未能打印报告：{reason}";
 inline constexpr std::string_view kPrinterStopped = "打印机已停止，打印任务在队列中等待";
 inline constexpr std::string_view kPdfFailed = "报告无法写入 PDF 文件 {path}：{reason}";
-inline constexpr std::string_view kPdfNotStarted = "PDF 文件无法开始绘制";
+inline constexpr std::string_view kReplaceInput =
+    "{path} 是{what}，用报告覆盖它会失去其中的答案。确定要覆盖吗？";
+inline constexpr std::string_view kReplayedFile = "本次重放的答案文件";
+inline constexpr std::string_view kJournalFile = "本次计算记录答案的文件";
 
 // Answers files and the journal. "{path}" is a file, "{line}" a line number of it,
 // "{reason}" the system's own reason.
@@ -175,6 +178,10 @@ inline constexpr std::string_view kJournalFailed =
 inline constexpr std::string_view kAnswersRanOut = "答案已用完，程序仍在等待回答：{prompt}";
 inline constexpr std::string_view kLinesLeft = "计算已完成，其后的答案没有用到";
 inline constexpr std::string_view kOutputCannotWrite = "无法写入 {path}：{reason}";
+inline constexpr std::string_view kOutputIsInput =
+    "{option} {path} 就是答案文件 {input}，写入会毁掉它；没有写入任何文件";
+inline constexpr std::string_view kOutputsClash =
+    "{option} {path} 与 {other_option} {other} 是同一个文件；没有写入任何文件";
 inline constexpr std::string_view kUnknownOption = "不认识的选项 {argument}";
 inline constexpr std::string_view kExtraArgument = "多余的参数 {argument}：只能给出一个答案文件";
 inline constexpr std::string_view kOptionWithoutValue = "选项 {argument} 后面缺少文件名";

@@ -20,12 +20,14 @@
 #include "answers_file.h"
 #include "calculate.h"
 #include "file_messages.h"
+#include "fill.h"
 #include "flat_button.h"
 #include "journaling_prompt.h"
 #include "layout_table.h"
 #include "print_command.h"
 #include "prompt_placement.h"
 #include "replay_prompt.h"
+#include "same_file.h"
 
 namespace cp {
 namespace {
@@ -147,11 +149,27 @@ void MainWindow::paintEvent(QPaintEvent* event) {
 
 void MainWindow::calculate_clicked() { run_calculation(nullptr); }
 
-void MainWindow::print_clicked() { print_report(session_.last_complete, printer_, message_); }
+void MainWindow::print_clicked() {
+  print_report(session_.last_complete, printer_, message_,
+               [this](const std::string& path) { return may_replace(path); });
+}
+
+bool MainWindow::may_replace(const std::string& path) {
+  for (const auto& [kept, what] :
+       {std::pair{&replayed_, text::kReplayedFile}, std::pair{&journals_, text::kJournalFile}}) {
+    for (const std::string& input : *kept) {
+      if (!same_file(path, input)) continue;
+      return question_.ask(
+          text::fill_in(text::kReplaceInput, {{"{path}", path}, {"{what}", what}}));
+    }
+  }
+  return true;
+}
 
 void MainWindow::replay(const QString& path) {
   try {
     AnswersFile answers(path.toStdString());
+    replayed_.push_back(answers.path());
     run_calculation(&answers);
   } catch (const AnswersFileError& error) {
     message_.show(answers_file_message(error));

@@ -47,6 +47,13 @@ class MainWindow : public QWidget {
   // Where a prompt's frame of this size goes.
   QPoint prompt_place(QSize frame) const;
 
+  // Whether a file chosen in a save dialog may be written over: the user is asked where
+  // it is an answers file replayed or a journal written in this program run.
+  bool may_replace(const std::string& path);
+
+  // The journals this program run has written, the newest last.
+  const std::vector<std::string>& journals() const { return journals_; }
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
@@ -67,10 +74,12 @@ class MainWindow : public QWidget {
   QtFieldText fields_;
   QtPrompt prompt_{this, [this](QSize frame) { return prompt_place(frame); }};
   QtMessage message_{this};
+  QtQuestion question_{this};
   QtPrinter printer_{this};
   bool running_ = false;               // a calculation is asking
   bool journal_failure_told_ = false;  // the journal's failure is said once a program run
   std::vector<std::string> journals_;  // written by this program run, never pruned
+  std::vector<std::string> replayed_;  // answers files replayed in this program run
 };
 
 }  // namespace cp

@@ -88,4 +88,14 @@ void QtMessage::show(const std::string& text) {
   box.exec();
 }
 
+bool QtQuestion::ask(const std::string& text) {
+  QMessageBox box(QMessageBox::Question, program_title(), QString::fromStdString(text),
+                  QMessageBox::Ok | QMessageBox::Cancel, owner_);
+  box.setObjectName("question");
+  box.button(QMessageBox::Ok)->setText(qstring(text::kOk));
+  box.button(QMessageBox::Cancel)->setText(qstring(text::kCancel));
+  box.setDefaultButton(QMessageBox::Cancel);
+  return box.exec() == QMessageBox::Ok;
+}
+
 }  // namespace cp

@@ -77,4 +77,14 @@ class QtMessage : public Message {
   QWidget* owner_;
 };
 
+// A modal question in one line with 确定 (yes) and 取消 (no), the answer no by default.
+class QtQuestion {
+ public:
+  explicit QtQuestion(QWidget* owner) : owner_(owner) {}
+  bool ask(const std::string& text);
+
+ private:
+  QWidget* owner_;
+};
+
 }  // namespace cp
