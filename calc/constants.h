@@ -13,7 +13,7 @@ inline constexpr double kQuarterTurn = 90;        // degrees
 inline constexpr double kHalfTurn = 180;          // degrees
 inline constexpr double kThreeQuarterTurn = 270;  // degrees
 inline constexpr double kFullTurn = 360;          // degrees
-inline constexpr double kMinutesPerDegree = 60;
+inline constexpr double kMinutesPerDegree = 60;   // and seconds per minute
 inline constexpr double kSecondsPerDegree = 3600;
 inline constexpr double kMillimetresPerMetre = 1000;
 

@@ -1,5 +1,6 @@
 #include "number_input.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -91,14 +92,36 @@ std::optional<Real> read_real(std::string_view answer) {
   return value;
 }
 
+bool reads_as_zero(std::string_view answer) {
+  const auto value = read_double(answer);
+  return value && *value == 0;
+}
+
 }  // namespace
 
 std::optional<double> read_double(std::string_view answer) { return read_real<double>(answer); }
 std::optional<float> read_float(std::string_view answer) { return read_real<float>(answer); }
 
-bool reads_as_zero(std::string_view answer) {
-  const auto value = read_double(answer);
-  return value && *value == 0;
+bool means_wrong(std::string_view answer) {
+  static constexpr std::string_view kNo[] = {"否", "不", "不对", "错", "错误", "不正确", "n", "no"};
+  std::string plain;
+  for (std::size_t at = 0; at < answer.size();) {
+    const std::size_t start = at;
+    char32_t code = next_code_point(answer, at);
+    if (code == kIdeographicSpace) code = ' ';
+    if (code >= kFullWidthFirst && code <= kFullWidthLast) code = code - kFullWidthOffset;
+    if (code >= 'A' && code <= 'Z') code = code - 'A' + 'a';
+    if (code < 0x80)
+      plain.push_back(static_cast<char>(code));
+    else
+      plain.append(answer.substr(start, at - start));
+  }
+  const auto first = plain.find_first_not_of(" \t");
+  const auto last = plain.find_last_not_of(" \t");
+  const std::string_view word = first == std::string::npos
+                                    ? std::string_view{}
+                                    : std::string_view(plain).substr(first, last - first + 1);
+  return reads_as_zero(answer) || std::find(std::begin(kNo), std::end(kNo), word) != std::end(kNo);
 }
 
 }  // namespace cp

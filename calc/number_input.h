@@ -16,7 +16,9 @@ namespace cp {
 std::optional<double> read_double(std::string_view answer);
 std::optional<float> read_float(std::string_view answer);
 
-// A confirmation answer means "wrong" exactly when it reads as the number 0.
-bool reads_as_zero(std::string_view answer);
+// A confirmation answer means "wrong" when it reads as the number 0 or plainly says no:
+// 否, 不, 不对, 错, 错误, 不正确, n or no, with blanks around it, in full-width forms or
+// any letter case. Anything else, an empty answer included, accepts the value.
+bool means_wrong(std::string_view answer);
 
 }  // namespace cp

@@ -52,7 +52,7 @@ void Asking::confirmed(const ConfirmedEntry& entry, double& target) {
     write(write_after.control, write_after.text);
   write(entry.echo_field, entry.echo(target));
   std::string answer = text(entry.confirm_first);
-  while (reads_as_zero(answer)) {
+  while (means_wrong(answer)) {
     if (entry.cleared_before_correction) write(entry.cleared_before_correction, "");
     target = number(entry.correction_prompt, entry.name, entry.refuse);
     write(entry.echo_field, entry.echo(target));

@@ -2,9 +2,11 @@
 
 #include <cmath>
 
+#include "constants.h"
 #include "display_decimals.h"
 #include "dms.h"
 #include "fields.h"
+#include "fill.h"
 #include "known_side.h"
 #include "number_text.h"
 #include "texts.h"
@@ -38,9 +40,24 @@ ConfirmedEntry coordinate_entry(std::string name, std::string_view ask, std::str
   return known_entry(std::move(name), ask, correct, field, text::kConfirm1, decimals::kCoordinate);
 }
 
+// Minutes and seconds of 60 or more are no angle: most likely a decimal angle typed
+// where a DMS number is wanted, which would turn the whole chain.
+std::optional<std::string> refuse_non_angle(double dms, const std::string& name) {
+  const DmsParts parts = dms_parts(dms);
+  if (is_dms_angle(parts)) return std::nullopt;
+  const bool minutes = parts.minutes >= kMinutesPerDegree;
+  return text::fill_in(text::kNotDms,
+                       {{"{name}", name},
+                        {"{value}", shortest_text(dms)},
+                        {"{unit}", minutes ? text::kMinutesUnit : text::kSecondsUnit},
+                        {"{part}", shortest_text(minutes ? parts.minutes : parts.seconds)}});
+}
+
 ConfirmedEntry angle_entry(std::string name, std::string_view ask, std::string_view correct,
                            const char* field) {
-  return known_entry(std::move(name), ask, correct, field, text::kConfirm2, decimals::kAngle);
+  ConfirmedEntry entry = known_entry(name, ask, correct, field, text::kConfirm2, decimals::kAngle);
+  entry.refuse = [name](double dms) { return refuse_non_angle(dms, name); };
+  return entry;
 }
 
 std::optional<std::string> refuse_triangle_count(double N) {

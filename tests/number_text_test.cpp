@@ -92,8 +92,19 @@ INSTANTIATE_TEST_SUITE_P(
                     DmsRow{"binary_trap_4_35", 4.35, 4 + 35 / 60.0},
                     DmsRow{"binary_trap_35_05", 35.05, 35 + 5 / 60.0},
                     DmsRow{"negative", -30.3, -30.5}, DmsRow{"whole", 90, 90}, DmsRow{"zero", 0, 0},
-                    DmsRow{"unchecked_minutes", 10.75, 10 + 75 / 60.0}),
+                    DmsRow{"fifty_nine_seconds", 10.5959, 10 + 59 / 60.0 + 59 / 3600.0}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Dms, MinutesAndSecondsOfSixtyAreNoAngle) {
+  for (const double angle : {123.4530, 10.5959, 10.59599999, 0.0, -30.3, 359.5959})
+    EXPECT_TRUE(is_dms_angle(dms_parts(angle))) << angle;
+  for (const double typo : {48.2564, 48.7, 10.6, 10.0060, 10.5960, -48.7})
+    EXPECT_FALSE(is_dms_angle(dms_parts(typo))) << typo;
+  const DmsParts parts = dms_parts(48.2564);
+  EXPECT_EQ(parts.degrees, 48);
+  EXPECT_EQ(parts.minutes, 25);
+  EXPECT_EQ(parts.seconds, 64);
+}
 
 TEST(NumberInput, WhatReadsAsANumber) {
   EXPECT_EQ(read_double("12"), 12);
@@ -116,11 +127,14 @@ TEST(NumberInput, WhatDoesNot) {
   }
 }
 
-TEST(NumberInput, ConfirmationMeansWrongOnlyForZero) {
-  for (const char* wrong : {"0", "0.0", " 0 ", "-0", "０", "0e5"})
-    EXPECT_TRUE(reads_as_zero(wrong)) << wrong;
-  for (const char* right : {"", "1", "a", "0a", "00.1", " "})
-    EXPECT_FALSE(reads_as_zero(right)) << right;
+TEST(NumberInput, ConfirmationMeansWrongForZeroAndForAPlainNo) {
+  for (const char* wrong :
+       {"0",    "0.0",    " 0 ", "-0", "０", "0e5", "否", " 不 ",     "不对", "错",
+        "错误", "不正确", "n",   "N",  "no", "No",  "NO", "　ｎｏ　", "ＮＯ", "\t否\t"})
+    EXPECT_TRUE(means_wrong(wrong)) << wrong;
+  for (const char* right : {"", "1", "a", "0a", "00.1", " ", "y", "yes", "是", "对", "正确", "none",
+                            "not", "否否", "n o", "不是", "错了吗"})
+    EXPECT_FALSE(means_wrong(right)) << right;
 }
 
 TEST(NumberInput, SinglePrecisionCount) {

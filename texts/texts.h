@@ -114,6 +114,10 @@ inline constexpr std::string_view kIncompleteB =
     "Xb 与 Yb 只有一个为零，闭合点 B 的座标不完整，请重新输入 Xb 和 Yb";
 inline constexpr std::string_view kBEqualsA = "闭合点 B 与起始点 A 的座标相同，请重新输入 Xb 和 Yb";
 inline constexpr std::string_view kSideNotPositive = "边长 {name} 必须大于零，请重新输入";
+inline constexpr std::string_view kNotDms =
+    "{name} 的输入 {value} 不是度分秒 (ddd.mmss)：{unit}数为 {part}，应小于 60，请重新输入";
+inline constexpr std::string_view kMinutesUnit = "分";
+inline constexpr std::string_view kSecondsUnit = "秒";
 
 // Faults of the computation: the value or triangle concerned, then why the run ends.
 inline constexpr std::string_view kTriangleSides = "第 {k} 个三角形的边长 ";
