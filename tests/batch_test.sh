@@ -35,6 +35,19 @@ check "report file holds the report" cmp -s report.txt expected.txt
 check "stdout stays empty with --report" test ! -s out.txt
 check "pdf holds the title" sh -c 'pdftotext report.pdf - | grep -q "多边形三边平差"'
 
+# No environment makes a batch run abort: it needs no display and no Qt platform, and
+# its PDF is drawn without either.
+for environment in "QT_QPA_PLATFORM=" "DISPLAY=:97" "QT_QPA_PLATFORM=xcb DISPLAY=:97" \
+  "QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=nowhere"; do
+  env $environment timeout 20 "$program" --batch "$complete" --pdf env.pdf >out.txt 2>err.txt
+  status=$?
+  check "batch with $environment exits 0" test $status -eq 0
+  check "batch with $environment says nothing on stderr" test ! -s err.txt
+  check "batch with $environment writes the report" cmp -s out.txt expected.txt
+  check "batch with $environment writes the PDF" sh -c 'pdftotext env.pdf - | grep -q 点位精度与误差椭圆'
+done
+rm env.pdf
+
 printf 'old' >kept.txt
 run --batch "$complete" --report /nonexistent/report.txt
 check "unwritable output exits 2" test $status -eq 2

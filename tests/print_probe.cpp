@@ -12,7 +12,6 @@
 #include "calculate.h"
 #include "document.h"
 #include "layout.h"
-#include "pdf_text.h"
 #include "print_command.h"
 #include "qt_ports.h"
 #include "qt_printer.h"
@@ -29,8 +28,7 @@ QStringList pdf_lines(const QString& pdf) {
   QProcess process;
   process.start("pdftotext", {"-layout", pdf, "-"});
   process.waitForFinished(30000);
-  const QString text =
-      cp::testing_support::readable_pdf_text(QString::fromUtf8(process.readAllStandardOutput()));
+  const QString text = QString::fromUtf8(process.readAllStandardOutput());
   QStringList lines;
   for (QString line : text.split('\n')) lines << line.remove(' ').remove('\f');
   return lines;

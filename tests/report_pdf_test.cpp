@@ -13,7 +13,6 @@
 #include "calculate.h"
 #include "document.h"
 #include "layout.h"
-#include "pdf_text.h"
 #include "report_pdf.h"
 #include "scripted_user.h"
 
@@ -47,8 +46,7 @@ std::vector<Word> pdf_words(const QString& pdf, int page = 0) {
   for (int page = 1; page < pages.size(); ++page) {
     for (auto match = word.globalMatch(pages[page]); match.hasNext();) {
       const auto m = match.next();
-      words.push_back({testing_support::readable_pdf_text(m.captured(3)), m.captured(1).toDouble(),
-                       m.captured(2).toDouble(), page});
+      words.push_back({m.captured(3), m.captured(1).toDouble(), m.captured(2).toDouble(), page});
     }
   }
   return words;
@@ -117,6 +115,32 @@ class ReportPdfTest : public QObject {
     }
     QVERIFY2(std::fabs(left - (100 + 21 * 5)) < 1, qPrintable(QString::number(left)));
     QVERIFY2(top > 49.5 && top < 50 + 12, qPrintable(QString::number(top)));
+  }
+
+  // The text layer is the text drawn: the report's own words and the names typed are
+  // found verbatim, and a radical typed stays a radical beside the ideograph it looks like.
+  void textLayerIsTheTextDrawn() {
+    const QStringList names{"马家湾", "青龙山", "三角点", QString::fromUtf8("\u2F3C站"), "马家湾"};
+    std::vector<std::string> answers{"3", "0", "", "0", "", "0",  "", "0",
+                                     "",  "0", "", "0", "", "30", ""};
+    for (const QString& name : names) answers.push_back(name.toStdString());
+    for (int i = 0; i < 3; ++i)
+      for (const char* answer : {"57.73502691896258", "", "100", ""}) answers.push_back(answer);
+    for (int k = 0; k < 5; ++k) answers.push_back("");
+    testing_support::ScriptedUser user(answers);
+    SessionRecord record;
+    calculate(user.ports(), record);
+    QVERIFY(record.complete);
+    const QString pdf = QCoreApplication::applicationDirPath() + "/report-names.pdf";
+    QVERIFY(write_report_pdf(*report_document(record), pdf.toStdString()).done);
+    QProcess process;
+    process.start("pdftotext", {pdf, "-"});
+    QVERIFY(process.waitForFinished(30000));
+    const QString text = QString::fromUtf8(process.readAllStandardOutput());
+    for (const QString& word : names + QStringList{"中心多边形三边平差", "边长", "毫米", "中心",
+                                                   "点位精度与误差椭圆", "已知点"})
+      QVERIFY2(text.contains(word), qPrintable(word));
+    QVERIFY2(!text.contains(QChar(0x2F3C) + QStringLiteral("多边形")), "心 read back as a radical");
   }
 
   // The appendix on a page of its own: its title, every point's name in the table and
