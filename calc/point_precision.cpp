@@ -66,8 +66,10 @@ std::vector<PointPrecision> every_point_precision(const CoordinateRows& rows,
   std::vector<PointPrecision> points(static_cast<std::size_t>(last) + 1);
   points.front().known = true;
   points.back().known = true;
+  const std::vector<BracketTable> tables = rows.every_bracket_table(a, last);
   for (int k = 1; k < last; ++k)
-    points[static_cast<std::size_t>(k)] = point_precision(bracket_table(a, rows.of(k)), ms, k);
+    points[static_cast<std::size_t>(k)] =
+        point_precision(tables[static_cast<std::size_t>(k)], ms, k);
   return points;
 }
 

@@ -115,6 +115,91 @@ CoordinateCoefficients CoordinateRows::of(int point) const {
   return f;
 }
 
+std::vector<BracketTable> CoordinateRows::every_bracket_table(const std::vector<double>& a,
+                                                              int last) const {
+  // Point e's row entry of side s gathers, over the legs k <= e, cos Az(k) / sin Az(k)
+  // where the leg runs along s, and a turn rate r times the swing of P(e) about the
+  // leg's start P(k-1):
+  //   fx(s) = P(s) - Y(e) R(s),  fy(s) = Q(s) + X(e) R(s),
+  //   P = sum (cos Az + Y(k-1) r),  Q = sum (sin Az - X(k-1) r),  R = sum r.
+  // So every bracket of point e follows from nine running sums over the sides and
+  // P(e)'s coordinates, and walking e along the chain adds each leg's few terms once.
+  // Coordinates are taken from the network's centroid, so the sums hold lengths of the
+  // network's size, not of the grid's; and the sums are kept in extended precision,
+  // since the brackets of a far point are small differences of them.
+  const int n = n_;
+  const int known = known_side_number(m_, n);
+  double X0 = 0;
+  double Y0 = 0;
+  for (int k = 0; k <= last; ++k) {
+    X0 = X0 + X_[k];
+    Y0 = Y0 + Y_[k];
+  }
+  X0 = X0 / (last + 1);
+  Y0 = Y0 / (last + 1);
+
+  struct SideSums {
+    double P = 0, Q = 0, R = 0;
+  };
+  std::vector<SideSums> side(static_cast<std::size_t>(2 * n + 1));
+  struct Totals {
+    long double aP = 0, aQ = 0, aR = 0, PP = 0, QQ = 0, RR = 0, PQ = 0, PR = 0, QR = 0;
+    void add(long double sign, long double as, const SideSums& t) {
+      aP = aP + sign * as * t.P;
+      aQ = aQ + sign * as * t.Q;
+      aR = aR + sign * as * t.R;
+      PP = PP + sign * t.P * t.P;
+      QQ = QQ + sign * t.Q * t.Q;
+      RR = RR + sign * t.R * t.R;
+      PQ = PQ + sign * t.P * t.Q;
+      PR = PR + sign * t.P * t.R;
+      QR = QR + sign * t.Q * t.R;
+    }
+  } total;
+  const auto add_to_side = [&](int s, double p, double q, double r) {
+    if (s == 2 * n + 1) s = 1;  // S(2N+1) is S(1)
+    if (s == known) return;     // the known side A-B is error-free
+    SideSums& t = side[static_cast<std::size_t>(s)];
+    total.add(-1, a[s], t);
+    t.P = t.P + p;
+    t.Q = t.Q + q;
+    t.R = t.R + r;
+    total.add(+1, a[s], t);
+  };
+
+  double aa = 0;
+  for (const double as : a) aa = aa + as * as;
+  std::vector<BracketTable> tables(static_cast<std::size_t>(last) + 1);
+  for (int e = 1; e < last; ++e) {
+    const LegRates& leg = legs_[static_cast<std::size_t>(e - 1)];
+    add_to_side(leg.side, leg.cos_azimuth, leg.sin_azimuth, 0);
+    const double x_start = X_[e - 1] - X0;
+    const double y_start = Y_[e - 1] - Y0;
+    for (const TurnRates& turn : leg.turns) {
+      for (int j = 0; j < 3; ++j) {
+        const double r = turn.rate[j];
+        add_to_side(turn.first_side + j, y_start * r, -x_start * r, r);
+      }
+    }
+    const long double x = X_[e] - X0;
+    const long double y = Y_[e] - Y0;
+    // Entry 0 (outside azimuth): an error of the orientation swings P(e) about A.
+    const double fx0 = known ? 0 : -(Y_[e] - Y_[0]) / kRho;
+    const double fy0 = known ? 0 : (X_[e] - X_[0]) / kRho;
+    BracketTable& Q = tables[static_cast<std::size_t>(e)];
+    Q[1][1] = aa;
+    Q[1][2] = Q[2][1] = static_cast<double>(total.aP - y * total.aR);
+    Q[1][3] = Q[3][1] = static_cast<double>(total.aQ + x * total.aR);
+    Q[2][2] = static_cast<double>((total.PP - 2 * y * total.PR + y * y * total.RR) + fx0 * fx0);
+    Q[3][3] = static_cast<double>((total.QQ + 2 * x * total.QR + x * x * total.RR) + fy0 * fy0);
+    Q[2][3] = Q[3][2] = static_cast<double>(
+        (total.PQ + x * total.PR - y * total.QR - x * y * total.RR) + fx0 * fy0);
+    for (int i = 1; i <= 3; ++i)
+      for (int j = 1; j <= 3; ++j) require_finite(Q[i][j], Quantity::PointPrecision, e);
+  }
+  return tables;
+}
+
 CoordinateCoefficients coordinate_coefficients(const std::vector<Leg>& legs, int point,
                                                const TriangleAngles& angles,
                                                const Traverse& traverse,

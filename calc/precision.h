@@ -29,6 +29,10 @@ struct CoordinateCoefficients {
   std::vector<double> fy;
 };
 
+// Q(i, j) = sum over s = 0..2N of A(i, s) * A(j, s), rows 1 to 3 of the coefficient
+// table: the condition coefficients, then fx and fy. Index 0 is not used.
+using BracketTable = std::array<std::array<double, 4>, 4>;
+
 // The rows of any point of one run. The rates of every turn of the chain are found once,
 // so the rows of all points together cost one pass along the chain per point.
 class CoordinateRows {
@@ -37,6 +41,11 @@ class CoordinateRows {
                  const Traverse& traverse, const std::vector<double>& S, Configuration m);
 
   CoordinateCoefficients of(int point) const;
+
+  // The bracket tables (rows a, fx, fy) of points 1 .. last - 1, entry k for point k,
+  // from one pass along the chain: linear in N for all points together. Entries 0 and
+  // last, the known points, stay empty.
+  std::vector<BracketTable> every_bracket_table(const std::vector<double>& a, int last) const;
 
  private:
   // A turn of the chain: how the azimuth moves per metre of the three sides of its
@@ -65,9 +74,6 @@ CoordinateCoefficients coordinate_coefficients(const std::vector<Leg>& legs, int
                                                const Traverse& traverse,
                                                const std::vector<double>& S, Configuration m);
 
-// Q(i, j) = sum over s = 0..2N of A(i, s) * A(j, s), rows 1 to 3 of the coefficient
-// table: the condition coefficients, then fx and fy. Index 0 is not used.
-using BracketTable = std::array<std::array<double, 4>, 4>;
 BracketTable bracket_table(const std::vector<double>& a, const CoordinateCoefficients& f);
 
 // Weight reciprocal of the function in row 2 (X) or 3 (Y) under the central condition,
