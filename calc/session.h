@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,7 @@ struct SessionRecord {
   Configuration m = Configuration::BOnRing;
   std::vector<PointPrecision> points;  // 0..L: every point's precision
   bool complete = false;               // the last calculation ran to its end
+  std::int64_t calculated_at = 0;      // when it completed, seconds since 1970 (UTC)
 };
 
 // What the window keeps for as long as the program runs: the record of the last run, as

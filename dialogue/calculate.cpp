@@ -1,5 +1,7 @@
 #include "calculate.h"
 
+#include <ctime>
+
 #include "asking.h"
 #include "compute_results.h"
 #include "fault_message.h"
@@ -19,6 +21,7 @@ RunEnd calculate(UserPorts ports, SessionRecord& record) {
     compute_results(ports.fields, record, orientation);
     show_points(asking, record);
     record.complete = true;
+    record.calculated_at = static_cast<std::int64_t>(std::time(nullptr));
     return RunEnd::Complete;
   } catch (const RunEnded&) {
     return RunEnd::Ended;

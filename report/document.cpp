@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <ctime>
 
 #include "display_decimals.h"
 #include "display_width.h"
@@ -38,10 +39,23 @@ void figures_row(Sheet& sheet, std::string name, const std::array<std::string, 6
   sheet.end_line();
 }
 
-std::vector<ReportRow> heading(const NetworkDrawing& drawing) {
+// The local date and time of the calculation.
+std::string local_time(std::int64_t seconds) {
+  const auto time = static_cast<std::time_t>(seconds);
+  const std::tm* local = std::localtime(&time);
+  char text[32] = "";
+  if (local) std::strftime(text, sizeof text, std::string(t::kTimeFormat).c_str(), local);
+  return text;
+}
+
+std::vector<ReportRow> heading(const SessionRecord& r, const NetworkDrawing& drawing) {
   Sheet sheet(kReportTitlePoints);
   sheet.at(28, std::string(t::kAppendixTitle)).end_line();
   sheet.font_size(kReportBodyPoints);
+  sheet.blank();
+  sheet.at(kNameColumn, text::fill_in(t::kCalculatedAt, "{time}", local_time(r.calculated_at)))
+      .end_line();
+  sheet.at(kNameColumn, std::string(t::kSignatures)).end_line();
   sheet.blank();
   sheet
       .at(kNameColumn, text::fill_in(t::kDrawingScale,
@@ -85,7 +99,7 @@ std::optional<ReportDocument> report_document(const SessionRecord& record) {
   if (!rows) return std::nullopt;
   NetworkDrawing drawing = network_drawing(record, kDrawingWidth, kDrawingHeight);
   return ReportDocument{.rows = std::move(*rows),
-                        .appendix_heading = heading(drawing),
+                        .appendix_heading = heading(record, drawing),
                         .drawing = std::move(drawing.drawing),
                         .appendix_table_heading = table_heading(),
                         .appendix_table = table(record)};

@@ -1,10 +1,13 @@
 #include "network_drawing.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <string>
 
+#include "display_width.h"
 #include "fill.h"
+#include "label_placement.h"
 #include "number_text.h"
 #include "report_texts.h"
 
@@ -23,11 +26,45 @@ constexpr double kEllipseShare = 0.1;
 constexpr double kBarShare = 0.25;
 // Names are set this large (the face's em), so that they read at least 2.5 mm high.
 constexpr double kLabelHeight = 2.8;
-constexpr double kLabelOffset = 1.8;
 constexpr double kArrowLength = 14;
 constexpr double kArrowHead = 2.5;
 
-constexpr double kSteps[] = {1, 2, 5};
+constexpr std::string_view kRoundSteps[] = {"1", "2", "5"};
+constexpr std::string_view kScaleSteps[] = {"1", "1.5", "2", "2.5", "3", "4", "5", "6", "8"};
+
+// The power of ten of x > 0's first digit, from its shortest decimal text.
+int decimal_exponent(double x) {
+  const std::string text = shortest_text(x);
+  const auto e = text.find('e');
+  if (e != std::string::npos) return std::stoi(text.substr(e + 1));
+  const auto first = text.find_first_not_of("0.");
+  const auto point = std::min(text.find('.'), text.size());
+  return first < point ? static_cast<int>(point - first) - 1 : static_cast<int>(point - first);
+}
+
+// step times ten to the exponent, read from its decimal text: exact on every platform.
+double series_value(std::string_view step, int exponent) {
+  const std::string text = std::string(step) + "e" + std::to_string(exponent);
+  double value = 0;
+  std::from_chars(text.data(), text.data() + text.size(), value);
+  return value;
+}
+
+template <std::size_t Size>
+double series_at_least(double x, const std::string_view (&steps)[Size]) {
+  for (int exponent = decimal_exponent(x);; ++exponent) {
+    for (const std::string_view step : steps)
+      if (const double value = series_value(step, exponent); value >= x) return value;
+  }
+}
+
+template <std::size_t Size>
+double series_at_most(double x, const std::string_view (&steps)[Size]) {
+  for (int exponent = decimal_exponent(x);; --exponent) {
+    for (auto step = std::rbegin(steps); step != std::rend(steps); ++step)
+      if (const double value = series_value(*step, exponent); value <= x) return value;
+  }
+}
 
 // Paper position of ground coordinates: x (north) up, y (east) to the right.
 struct Placement {
@@ -58,22 +95,38 @@ NetworkPoints network_points(Configuration m, int n) {
   return points;
 }
 
-double round_at_least(double x) {
-  double power = std::pow(10.0, std::floor(std::log10(x)));
-  for (;;) {
-    for (const double step : kSteps)
-      if (step * power >= x) return step * power;
-    power = power * 10;
-  }
+double round_at_least(double x) { return series_at_least(x, kRoundSteps); }
+double round_at_most(double x) { return series_at_most(x, kRoundSteps); }
+double scale_at_least(double x) { return series_at_least(x, kScaleSteps); }
+
+PaperBox label_box(const DrawnLabel& label, double height) {
+  const double width = display_width(label.text) * height / 2;
+  return {label.at.x, label.at.y - kLabelAscent * height, label.at.x + width,
+          label.at.y + (1 - kLabelAscent) * height};
 }
 
-double round_at_most(double x) {
-  double power = std::pow(10.0, std::ceil(std::log10(x)));
-  for (;;) {
-    for (auto step = std::rbegin(kSteps); step != std::rend(kSteps); ++step)
-      if (*step * power <= x) return *step * power;
-    power = power / 10;
+bool crosses(const DrawnLine& line, const PaperBox& box) {
+  // Liang-Barsky: clip the segment's parameter range by each side of the box.
+  const double dx = line.to.x - line.from.x;
+  const double dy = line.to.y - line.from.y;
+  double low = 0;
+  double high = 1;
+  const double p[] = {-dx, dx, -dy, dy};
+  const double q[] = {line.from.x - box.left, box.right - line.from.x, line.from.y - box.top,
+                      box.bottom - line.from.y};
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0) {
+      if (q[i] < 0) return false;
+      continue;
+    }
+    const double t = q[i] / p[i];
+    if (p[i] < 0)
+      low = std::max(low, t);
+    else
+      high = std::min(high, t);
+    if (low > high) return false;
   }
+  return true;
 }
 
 NetworkDrawing network_drawing(const SessionRecord& r, double width, double height) {
@@ -91,9 +144,12 @@ NetworkDrawing network_drawing(const SessionRecord& r, double width, double heig
   const double west = r.Y[*low_y];
   const double extent = std::max({north - south, east - west, kSmallestExtentMetres});
 
+  // The largest round scale at which the network, with room for names around it, fits
+  // the box across and down.
   NetworkDrawing out;
-  const double room = std::min(width, height) - 2 * kBorder;
-  out.scale_denominator = round_at_least(extent * kMillimetresPerMetre / room);
+  const double across = std::max(east - west, kSmallestExtentMetres) / (width - 2 * kBorder);
+  const double down = std::max(north - south, kSmallestExtentMetres) / (height - 2 * kBorder);
+  out.scale_denominator = scale_at_least(std::max(across, down) * kMillimetresPerMetre);
   const double scale = kMillimetresPerMetre / out.scale_denominator;
   // Centred in the box.
   const Placement at{scale, (north + south) / 2 + height / 2 / scale,
@@ -118,26 +174,6 @@ NetworkDrawing network_drawing(const SessionRecord& r, double width, double heig
     d.lines.push_back(
         {at(r.X[points.centre], r.Y[points.centre]), at(r.X[k], r.Y[k]), Stroke::Radial});
   }
-  const bool b_known = r.m != Configuration::OutsideAzimuth;
-  const int b = b_known ? static_cast<int>(r.L) : -1;
-  for (const int k : all) {
-    const PaperPoint p = at(r.X[k], r.Y[k]);
-    const PointPrecision q = precision_of(r, k);
-    // E along azimuth phi from north toward east points up and to the right on paper.
-    if (ellipses && q.E > 0) {
-      const double magnified = out.ellipse_factor / kMillimetresPerMetre * scale;
-      d.ellipses.push_back({p, q.E * magnified, q.F * magnified, q.phi - 90});
-    }
-    const bool known = k == 0 || k == b;
-    if (known) d.marks.push_back({p, MarkKind::KnownPoint});
-    if (k == points.centre) d.marks.push_back({p, MarkKind::Centre});
-    if (!known && k != points.centre) d.marks.push_back({p, MarkKind::NewPoint});
-    std::string name = r.names[k];
-    if (k == 0) name += std::string(report_text::kRoleA);
-    if (k == b) name += std::string(report_text::kRoleB);
-    if (k == points.centre) name += std::string(report_text::kRoleCentre);
-    d.labels.push_back({{p.x + kLabelOffset, p.y - kLabelOffset}, std::move(name)});
-  }
 
   // North arrow in the top right corner, along +x.
   const PaperPoint tip{width - kBorder / 2, kBorder / 2 + 4};
@@ -158,6 +194,44 @@ NetworkDrawing network_drawing(const SessionRecord& r, double width, double heig
   d.labels.push_back(
       {{start.x, start.y - 2.5},
        text::fill_in(report_text::kBarLength, "{length}", shortest_fixed_text(out.bar_metres))});
+
+  const bool b_known = r.m != Configuration::OutsideAzimuth;
+  const int b = b_known ? static_cast<int>(r.L) : -1;
+  for (const int k : all) {
+    const PaperPoint p = at(r.X[k], r.Y[k]);
+    const PointPrecision q = precision_of(r, k);
+    // E along azimuth phi from north toward east points up and to the right on paper.
+    if (ellipses && q.E > 0) {
+      const double magnified = out.ellipse_factor / kMillimetresPerMetre * scale;
+      d.ellipses.push_back({p, q.E * magnified, q.F * magnified, q.phi - 90});
+    }
+    const bool known = k == 0 || k == b;
+    if (known) d.marks.push_back({p, MarkKind::KnownPoint});
+    if (k == points.centre) d.marks.push_back({p, MarkKind::Centre});
+    if (!known && k != points.centre) d.marks.push_back({p, MarkKind::NewPoint});
+  }
+
+  // The names last, once everything they must keep off is drawn: the centre's first,
+  // among its radial sides, then the ring's, each tried outward from the centre first.
+  // A name that finds no place clear of the others is left to the table.
+  LabelPlacer placer(d);
+  const PaperPoint centre = at(r.X[points.centre], r.Y[points.centre]);
+  std::vector<int> order{points.centre};
+  order.insert(order.end(), points.ring.begin(), points.ring.end());
+  for (const int k : order) {
+    std::string name = r.names[k];
+    if (k == 0) name += std::string(report_text::kRoleA);
+    if (k == b) name += std::string(report_text::kRoleB);
+    if (k == points.centre) name += std::string(report_text::kRoleCentre);
+    const PaperPoint p = at(r.X[k], r.Y[k]);
+    const double dx = p.x - centre.x;
+    const double dy = p.y - centre.y;
+    const double length = std::hypot(dx, dy);
+    const PaperPoint outward =
+        length > 0 ? PaperPoint{dx / length, dy / length} : PaperPoint{1, -1};
+    if (const auto place = placer.place(name, p, outward))
+      d.labels.push_back({*place, std::move(name)});
+  }
   return out;
 }
 

@@ -30,7 +30,27 @@ struct NetworkDrawing {
 NetworkDrawing network_drawing(const SessionRecord& record, double width, double height);
 
 // The smallest and the largest of 1, 2, 5 times a power of ten at least / at most x > 0.
+// Exact: the candidates are read from their decimal text, never formed by pow or
+// log10, so every platform chooses the same number.
 double round_at_least(double x);
 double round_at_most(double x);
+
+// The smallest scale denominator at least x > 0 of the map series 1, 1.5, 2, 2.5, 3, 4,
+// 5, 6, 8 times a power of ten: a network fills at least two thirds of its box.
+double scale_at_least(double x);
+
+// The CJK face's ideographs stand this share of the em above the baseline.
+inline constexpr double kLabelAscent = 0.88;
+
+// The paper a label's text covers, millimetres, y downward: its baseline starts at
+// `at`, in a face whose em is `height`, a narrow character half an em wide and a wide
+// one a whole em.
+struct PaperBox {
+  double left, top, right, bottom;
+};
+PaperBox label_box(const DrawnLabel& label, double height);
+
+// Whether a straight line crosses or touches the box.
+bool crosses(const DrawnLine& line, const PaperBox& box);
 
 }  // namespace cp

@@ -46,6 +46,66 @@ TEST(RoundNumbers, AreOneTwoOrFiveTimesAPowerOfTen) {
   }
 }
 
+TEST(RoundNumbers, ScalesOfTheMapSeries) {
+  const struct {
+    double x, scale;
+  } cases[] = {{1, 1},       {1.1, 1.5},    {2100, 2500},     {2600, 3000},  {4001, 5000},
+               {6100, 8000}, {8001, 10000}, {0.0007, 0.0008}, {12000, 15000}};
+  for (const auto& c : cases) EXPECT_EQ(scale_at_least(c.x), c.scale) << c.x;
+}
+
+// Names are found beside their points, clear of one another, of every side and of
+// every mark, even with forty triangles crowding the centre; the network is drawn at
+// the largest scale of the series at which it fits.
+TEST(NetworkDrawing, NamesStandClearAndTheScaleIsTheLargestThatFits) {
+  unsigned seed = 40;
+  for (Case c : {Case::BOnRing, Case::BAtCentre, Case::Q1, Case::Q2, Case::Q3}) {
+    for (int N : {6, 12, 40}) {
+      SCOPED_TRACE(std::string(case_name(c)) + " N=" + std::to_string(N));
+      const SessionRecord r = calculated(c, N, ++seed, 1000, 1300);
+      ASSERT_TRUE(r.complete);
+      const NetworkDrawing nd = network_drawing(r, 150, 150);
+      const Drawing& d = nd.drawing;
+      // Every point's name, the north and the bar's length.
+      EXPECT_EQ(d.labels.size(), static_cast<std::size_t>(N + 1 + 2));
+      EXPECT_GE(d.label_height * 0.88, 2.4);
+      std::vector<PaperBox> boxes;
+      for (const DrawnLabel& label : d.labels) boxes.push_back(label_box(label, d.label_height));
+      for (std::size_t i = 0; i < boxes.size(); ++i) {
+        const PaperBox& a = boxes[i];
+        EXPECT_TRUE(a.left >= 0 && a.top >= 0 && a.right <= d.width && a.bottom <= d.height)
+            << d.labels[i].text;
+        for (std::size_t j = 0; j < i; ++j) {
+          const PaperBox& b = boxes[j];
+          EXPECT_FALSE(a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom)
+              << d.labels[i].text << " over " << d.labels[j].text;
+        }
+        for (const DrawnLine& line : d.lines)
+          EXPECT_FALSE(crosses(line, a)) << d.labels[i].text << " crosses a line";
+        for (const DrawnMark& mark : d.marks) {
+          EXPECT_FALSE(mark.at.x > a.left - 1 && mark.at.x < a.right + 1 && mark.at.y > a.top - 1 &&
+                       mark.at.y < a.bottom + 1)
+              << d.labels[i].text << " covers a mark";
+        }
+      }
+      // The largest round scale: the next one of the series would not fit.
+      double extent = 0;
+      const NetworkPoints points = network_points(r.m, N);
+      std::vector<int> all = points.ring;
+      all.push_back(points.centre);
+      for (const int a : all)
+        for (const int b : all)
+          extent = std::max({extent, std::abs(r.X[a] - r.X[b]), std::abs(r.Y[a] - r.Y[b])});
+      const double fits = extent * 1000 / nd.scale_denominator;
+      EXPECT_LE(fits, 150);
+      double larger = 0;
+      for (double x = nd.scale_denominator * 0.5; x < nd.scale_denominator; x *= 1.01)
+        if (scale_at_least(x) < nd.scale_denominator) larger = scale_at_least(x);
+      EXPECT_GT(extent * 1000 / larger, 150 - 2 * 14) << "the next larger scale would fit too";
+    }
+  }
+}
+
 // To scale: ground distances and paper distances agree in every direction, x is up the
 // paper, every point and label lies in the box, and the largest ellipse is drawn at
 // about a tenth of the network's size.

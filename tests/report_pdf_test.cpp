@@ -9,10 +9,12 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <random>
 
 #include "calculate.h"
 #include "document.h"
 #include "layout.h"
+#include "network.h"
 #include "report_pdf.h"
 #include "scripted_user.h"
 
@@ -141,6 +143,45 @@ class ReportPdfTest : public QObject {
                                                    "点位精度与误差椭圆", "已知点"})
       QVERIFY2(text.contains(word), qPrintable(word));
     QVERIFY2(!text.contains(QChar(0x2F3C) + QStringLiteral("多边形")), "心 read back as a radical");
+  }
+
+  // A table of two hundred points runs over several pages: each of them starts with
+  // the column headings, and the appendix page says when the calculation was made and
+  // where the calculator and the checker sign.
+  void everyTablePageHasItsHeadings() {
+    std::mt19937 random(200);
+    const auto net =
+        testing_support::make_network(200, testing_support::Case::BOnRing, random, 1000, 1200);
+    testing_support::ScriptedUser user(
+        testing_support::answers_for(net, testing_support::Case::BOnRing));
+    SessionRecord record;
+    calculate(user.ports(), record);
+    QVERIFY(record.complete);
+    const QString pdf = QCoreApplication::applicationDirPath() + "/report-n200.pdf";
+    QVERIFY(write_report_pdf(*report_document(record), pdf.toStdString()).done);
+    int appendix_page = 0;
+    int table_pages = 0;
+    for (int page = 1; page < 40; ++page) {
+      const auto words = pdf_words(pdf, page);
+      if (words.empty()) break;
+      const auto has = [&](const QString& text) {
+        return std::any_of(words.begin(), words.end(),
+                           [&](const Word& w) { return w.text == text; });
+      };
+      if (has(QStringLiteral("点位精度与误差椭圆"))) {
+        appendix_page = page;
+        QVERIFY(std::any_of(words.begin(), words.end(), [](const Word& w) {
+          return w.text.startsWith(QStringLiteral("计算者"));
+        }));
+        QVERIFY(has(QStringLiteral("计算时间")));
+      }
+      if (appendix_page == 0 || page == appendix_page) continue;
+      ++table_pages;
+      QVERIFY2(has(QStringLiteral("点名")) && has(QStringLiteral("mx")) && has(QStringLiteral("φ")),
+               qPrintable(QString::number(page)));
+    }
+    QVERIFY(appendix_page > 0);
+    QVERIFY2(table_pages >= 3, qPrintable(QString::number(table_pages)));
   }
 
   // The appendix on a page of its own: its title, every point's name in the table and

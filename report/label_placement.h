@@ -1,0 +1,49 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "network_drawing.h"
+#include "printing.h"
+
+// Where a point's name goes in the drawing: beside its point, outward from the centre
+// where that is free, never over another name, and away from the sides, the marks and
+// the ellipses wherever the drawing leaves room.
+namespace cp {
+
+class LabelPlacer {
+ public:
+  // Everything already drawn stands in the way: lines, ellipses, marks and labels.
+  explicit LabelPlacer(const Drawing& drawing);
+
+  // The baseline start of the name of the point at `point`, tried first in the direction
+  // `outward` (a unit vector on paper); nothing where every place inside the box would
+  // cover another name. A place found is taken: later names keep off it.
+  std::optional<PaperPoint> place(const std::string& text, PaperPoint point, PaperPoint outward);
+
+ private:
+  enum class Kind { Line, EllipseOutline, Mark, Label };
+  struct Item {
+    Kind kind;
+    DrawnLine line;  // Line and EllipseOutline
+    PaperBox box;    // Mark and Label
+  };
+
+  void add(Item item);
+  std::vector<int> cells_of(const PaperBox& box) const;
+  double cost(const PaperBox& box);                          // negative where the box may not stand
+  std::vector<double> angles_of_lines_at(PaperPoint point);  // of the lines that end there
+
+  double width_;
+  double height_;
+  double label_height_;
+  int columns_;
+  int rows_;
+  std::vector<Item> items_;
+  std::vector<std::vector<int>> grid_;  // items by cell
+  std::vector<int> seen_;               // the last query that met each item
+  int query_ = 0;
+};
+
+}  // namespace cp
