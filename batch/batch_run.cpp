@@ -6,6 +6,8 @@
 #include "answers_file.h"
 #include "calculate.h"
 #include "document.h"
+#include "exchange_error.h"
+#include "exports.h"
 #include "file_messages.h"
 #include "fill.h"
 #include "layout.h"
@@ -17,22 +19,26 @@
 namespace cp {
 namespace {
 
-// "FILE:LINE: text", as compilers and other tools of the command line say where.
-std::string at_line(const std::string& path, long line, std::string_view text) {
-  return path + ":" + std::to_string(line) + ": " + std::string(text);
-}
-
-// Messages go to the error stream with the line of the answer they concern.
+// Messages go to the error stream with the line of the answer they concern. A sheet
+// holds each value once: a value refused has no correction after it, so its answers
+// end there, and the run with them.
 class LineMessage : public Message {
  public:
-  LineMessage(const AnswersFile& file, std::ostream& err) : file_(file), err_(err) {}
+  LineMessage(AnswerSource& source, std::ostream& err) : source_(source), err_(err) {}
   void show(const std::string& text) override {
-    err_ << at_line(file_.path(), file_.line(), text) << '\n';
+    err_ << source_.where() << ": " << text << '\n';
+    if (source_.holds_each_value_once()) {
+      source_.stop();
+      stopped_ = true;
+    }
   }
+  // The answers ended on a refused value of a sheet, which its message has said.
+  bool stopped() const { return stopped_; }
 
  private:
-  const AnswersFile& file_;
+  AnswerSource& source_;
   std::ostream& err_;
+  bool stopped_ = false;
 };
 
 class NoWindow : public FieldText {
@@ -73,6 +79,28 @@ std::optional<std::string> clashing_output(const CommandLine& line) {
   return std::nullopt;
 }
 
+// Writes a file whole or not at all.
+void write_file(const std::string& path, const std::string& bytes) {
+  OutputFile file(path);
+  file.write(bytes);
+  file.commit();
+}
+
+// The exports of the command line that the record can give: the sheet from any run,
+// the others from a complete calculation.
+void write_exports(const CommandLine& line, const SessionRecord& run,
+                   const SessionRecord& complete) {
+  for (const auto& [kind, path] : line.exports) {
+    const bool from_complete = export_format(kind).needs_complete;
+    if (from_complete && !complete.complete) continue;
+    try {
+      write_file(path, export_bytes(kind, from_complete ? complete : run));
+    } catch (const ExchangeError& error) {
+      throw OutputError{path, error.message};
+    }
+  }
+}
+
 }  // namespace
 
 int run_batch(const CommandLine& line, const PdfWriter& write_pdf, std::ostream& out,
@@ -84,29 +112,29 @@ int run_batch(const CommandLine& line, const PdfWriter& write_pdf, std::ostream&
   try {
     // The outputs are tried before the calculation, so that a wrong path costs no run.
     for (const auto& output : line.outputs()) OutputFile probe(output.path);
-    AnswersFile file(*line.answers);
-    ReplayPrompt prompt(file, nullptr, nullptr);
-    LineMessage message(file, err);
+    const std::unique_ptr<AnswerSource> source = open_answers(*line.answers);
+    ReplayPrompt prompt(*source, nullptr, nullptr);
+    LineMessage message(*source, err);
     NoWindow fields;
     Session session;
+    RunEnd end = RunEnd::Ended;
     try {
-      if (calculate({prompt, fields, message}, session) != RunEnd::Complete) {
-        return kBatchEndedEarly;
-      }
+      end = calculate({prompt, fields, message}, session);
     } catch (const AnswersRanOut& ran_out) {
-      err << at_line(file.path(), file.line() + 1,
-                     text::fill_in(text::kAnswersRanOut, "{prompt}", ran_out.prompt))
-          << '\n';
-      return kBatchEndedEarly;
+      if (!message.stopped()) {
+        err << source->where_next() << ": "
+            << text::fill_in(text::kAnswersRanOut, "{prompt}", ran_out.prompt) << '\n';
+      }
     }
-    if (file.more_at_once()) err << at_line(file.path(), file.line() + 1, text::kLinesLeft) << '\n';
+    // The sheet keeps what was entered, whether or not the run completed.
+    write_exports(line, session.record, session.last_complete);
+    if (end != RunEnd::Complete) return kBatchEndedEarly;
+    if (source->more_at_once()) err << source->where_next() << ": " << text::kLinesLeft << '\n';
 
     const auto document = report_document(session.last_complete);
     const auto& rows = document->rows;
     if (line.report) {
-      OutputFile report(*line.report);
-      report.write(report_text(rows));
-      report.commit();
+      write_file(*line.report, report_text(rows));
     } else {
       out << report_text(rows);
       out.flush();

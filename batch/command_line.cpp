@@ -11,12 +11,19 @@ CommandLine wrong(std::string_view pattern, const std::string& argument) {
           .wrong = text::fill_in(pattern, "{argument}", argument)};
 }
 
+std::optional<ExportKind> export_named(const std::string& option) {
+  for (const ExportFormat& format : export_formats())
+    if (format.option == option) return format.kind;
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::vector<CommandLine::Output> CommandLine::outputs() const {
   std::vector<Output> out;
   if (report) out.push_back({"--report", *report});
   if (pdf) out.push_back({"--pdf", *pdf});
+  for (const auto& [kind, path] : exports) out.push_back({export_format(kind).option, path});
   return out;
 }
 
@@ -34,6 +41,11 @@ CommandLine read_command_line(const std::vector<std::string>& arguments) {
       value = &line.pdf;
     } else if (argument == "--report") {
       value = &line.report;
+    } else if (const auto kind = export_named(argument)) {
+      if (line.exports.contains(*kind)) return wrong(text::kOptionTwice, argument);
+      if (i + 1 == arguments.size()) return wrong(text::kOptionWithoutValue, argument);
+      line.exports[*kind] = arguments[++i];
+      continue;
     } else if (argument.starts_with("-") && argument != "-") {
       return wrong(text::kUnknownOption, argument);
     } else if (!line.answers) {
@@ -46,9 +58,9 @@ CommandLine read_command_line(const std::vector<std::string>& arguments) {
     if (*value) return wrong(text::kOptionTwice, argument);
     *value = arguments[++i];
   }
-  if ((line.pdf || line.report) && line.mode != CommandLine::Mode::Batch) {
-    return wrong(text::kOutputWithoutBatch, line.pdf ? "--pdf" : "--report");
-  }
+  const auto outputs = line.outputs();
+  if (!outputs.empty() && line.mode != CommandLine::Mode::Batch)
+    return wrong(text::kOutputWithoutBatch, std::string(outputs.front().option));
   return line;
 }
 

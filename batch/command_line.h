@@ -1,14 +1,18 @@
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "exports.h"
+
 // What the program is asked to do by its command line:
 //   central-polygon                      the window
-//   central-polygon FILE                 the window, replaying an answers file
-//   central-polygon --batch FILE [--pdf OUT.pdf] [--report OUT.txt]
+//   central-polygon FILE                 the window, replaying an answers file or sheet
+//   central-polygon --batch FILE [--pdf OUT.pdf] [--report OUT.txt] [--sheet OUT.csv]
+//                   [--coordinates OUT.csv] [--dat OUT.dat] [--dxf OUT.dxf] [--gama OUT.xml]
 //   central-polygon --help | --version
 namespace cp {
 
@@ -18,6 +22,7 @@ struct CommandLine {
   std::optional<std::string> answers = {};  // FILE
   std::optional<std::string> pdf = {};
   std::optional<std::string> report = {};
+  std::map<ExportKind, std::string> exports = {};
   std::string wrong = {};  // what was wrong, for Mode::Wrong
 
   // The files a batch run writes, each with the option that names it.

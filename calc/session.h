@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,13 @@ struct PointPrecision {
   double E = 0;
   double F = 0;
   double phi = 0;
+};
+
+// The known data as typed, each once accepted: what the polygon sheet writes back. The
+// angles are DMS numbers; Q2 and Q3 are asked only where the angles before were 0.
+struct TypedInputs {
+  std::optional<double> Xa, Ya, Xb, Yb, m, T0, Q1, Q2, Q3;
+  int names = 0;  // how many point names were answered
 };
 
 struct SessionRecord {
@@ -59,6 +67,7 @@ struct SessionRecord {
   std::vector<PointPrecision> points;  // 0..L: every point's precision
   bool complete = false;               // the last calculation ran to its end
   std::int64_t calculated_at = 0;      // when it completed, seconds since 1970 (UTC)
+  TypedInputs typed;                   // the known data and names as entered
 };
 
 // What the window keeps for as long as the program runs: the record of the last run, as

@@ -82,12 +82,16 @@ float ask_triangle_count(Asking& asking, SessionRecord& record) {
 // Xb and Yb both zero, or both non-zero and B apart from A; asked again otherwise.
 void ask_known_points(Asking& asking, SessionRecord& record) {
   asking.confirmed(coordinate_entry("Xa", text::kAskXa, text::kCorrectXa, field::Text2), record.Xa);
+  record.typed.Xa = record.Xa;
   asking.confirmed(coordinate_entry("Ya", text::kAskYa, text::kCorrectYa, field::Text3), record.Ya);
+  record.typed.Ya = record.Ya;
   for (;;) {
     asking.confirmed(coordinate_entry("Xb", text::kAskXb, text::kCorrectXb, field::Text4),
                      record.Xb);
+    record.typed.Xb = record.Xb;
     asking.confirmed(coordinate_entry("Yb", text::kAskYb, text::kCorrectYb, field::Text5),
                      record.Yb);
+    record.typed.Yb = record.Yb;
     if ((record.Xb == 0) != (record.Yb == 0)) {
       asking.tell(std::string(text::kIncompleteB));
     } else if (has_point_b(record) && record.Xb == record.Xa && record.Yb == record.Ya) {
@@ -106,6 +110,7 @@ Orientation orient_by_known_side(Asking& asking, SessionRecord& record) {
   Orientation orientation;
   asking.write(field::Text1, std::string(text::kByKnownSide));
   const double m = asking.number(text::kAskM, "m", refuse_m);
+  record.typed.m = m;
   orientation.m = m == 1 ? Configuration::BOnRing : Configuration::BAtCentre;
 
   const KnownSide ab = known_side(record.Xb - record.Xa, record.Yb - record.Ya);
@@ -127,9 +132,11 @@ Orientation orient_by_outside_azimuth(Asking& asking, SessionRecord& record) {
   double typed = 0;
   asking.confirmed(t0, typed);
   record.Ta = typed;
+  record.typed.T0 = typed;
   orientation.T0 = dms_to_degrees(typed);
 
   asking.confirmed(angle_entry("Q1", text::kAskQ1, text::kCorrectQ1, field::Text7), typed);
+  record.typed.Q1 = typed;
   orientation.Q1 = dms_to_degrees(typed);
   if (orientation.Q1 != 0) {
     orientation.angle = OrientationAngle::Q1;
@@ -141,6 +148,7 @@ Orientation orient_by_outside_azimuth(Asking& asking, SessionRecord& record) {
   asking.write(field::Text7, std::string(text::kNotOnS2));
 
   asking.confirmed(angle_entry("Q2", text::kAskQ2, text::kCorrectQ2, field::Text22), typed);
+  record.typed.Q2 = typed;
   orientation.Q2 = dms_to_degrees(typed);
   if (orientation.Q2 != 0) {
     orientation.angle = OrientationAngle::Q2;
@@ -156,6 +164,7 @@ Orientation orient_by_outside_azimuth(Asking& asking, SessionRecord& record) {
   asking.confirmed(angle_entry("Q3", text::kAskQ3, text::kCorrectQ3, field::Text23), typed);
   orientation.angle = OrientationAngle::Q3;
   record.Qa = typed;
+  record.typed.Q3 = typed;
   orientation.Q3 = dms_to_degrees(typed);
   return orientation;
 }

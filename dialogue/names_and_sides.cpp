@@ -12,6 +12,7 @@ void ask_name(Asking& asking, SessionRecord& record, int index, const std::strin
               const std::string& prompt, bool blank_before) {
   asking.write(field::Text21, hint);
   record.names[index] = asking.text(prompt);
+  record.typed.names = index + 1;
   asking.write(field::Text9, (blank_before ? " " : "") + record.names[index]);
 }
 

@@ -85,6 +85,9 @@ std::optional<std::string> AnswersFile::next() {
   return answer;
 }
 
+std::string AnswersFile::where() const { return path_ + ":" + std::to_string(line_); }
+std::string AnswersFile::where_next() const { return path_ + ":" + std::to_string(line_ + 1); }
+
 bool AnswersFile::more_at_once() {
   if (start_ < buffer_.size()) return true;
   return fill(false);

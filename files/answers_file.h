@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "answer_source.h"
+
 // An answers file: plain UTF-8 text, one answer a line exactly as it would be typed at
 // its prompt, in prompt order; an empty line is a bare Enter. LF and CRLF line ends are
 // both read, and a byte-order mark at the start is passed over. The file is read a line
@@ -13,14 +15,24 @@ namespace cp {
 // Why an answers file cannot be read, with the line where that was found (0 when the
 // file could not be opened at all).
 struct AnswersFileError {
-  enum class Kind { CannotOpen, NotAFile, ReadFailed, InvalidUtf8, NulByte, LineTooLong };
+  enum class Kind {
+    CannotOpen,
+    NotAFile,
+    ReadFailed,
+    InvalidUtf8,
+    NulByte,
+    LineTooLong,
+    TooLarge,     // a sheet beyond any polygon's size
+    InvalidSheet  // a sheet whose rows cannot be read: `reason` says which and why
+  };
   Kind kind;
   std::string path;
   long line = 0;
   std::string reason = {};  // the system's reason, for CannotOpen and ReadFailed
+  bool sheet = false;       // the file is a polygon sheet
 };
 
-class AnswersFile {
+class AnswersFile : public AnswerSource {
  public:
   // No answer is that long: a line beyond it is not an answers file's.
   static constexpr std::size_t kLongestLine = 1 << 20;
@@ -33,13 +45,15 @@ class AnswersFile {
 
   // The next answer, or nothing at the end of the file. Throws AnswersFileError for a
   // line that is not text.
-  std::optional<std::string> next();
+  std::optional<std::string> next() override;
+  std::string where() const override;
+  std::string where_next() const override;
 
   // The number of the line that the last answer came from, 1 for the first.
   long line() const { return line_; }
 
   // Whether another line can be read at once, without waiting for a pipe's writer.
-  bool more_at_once();
+  bool more_at_once() override;
 
   const std::string& path() const { return path_; }
 

@@ -1,22 +1,32 @@
 #include "replay_prompt.h"
 
+#include "answers_file.h"
 #include "file_messages.h"
 
 namespace cp {
 
 std::string ReplayPrompt::ask(const std::string& text) {
-  if (file_) {
+  if (source_) {
     try {
-      if (auto answer = file_->next()) return std::move(*answer);
+      if (auto answer = source_->next()) return std::move(*answer);
     } catch (const AnswersFileError& error) {
-      file_ = nullptr;
+      source_ = nullptr;
       if (!by_hand_) throw;
       message_->show(answers_file_message(error));
     }
-    file_ = nullptr;  // run out, or not text: the rest is typed
+    source_ = nullptr;  // run out, or not text: the rest is typed
   }
   if (!by_hand_) throw AnswersRanOut{text};
   return by_hand_->ask(text);
+}
+
+void ReplayMessage::show(const std::string& text) {
+  if (!source_.holds_each_value_once()) {
+    inner_.show(text);
+    return;
+  }
+  inner_.show(source_.row_and_label() + text);
+  source_.stop();
 }
 
 }  // namespace cp

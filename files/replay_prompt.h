@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "answers_file.h"
+#include "answer_source.h"
 #include "ports.h"
 
 namespace cp {
@@ -12,22 +12,35 @@ struct AnswersRanOut {
   std::string prompt;
 };
 
-// Answers each prompt from an answers file, as if the line had been typed, without
-// showing it. When the file runs out, the prompts are shown to the user by hand; with
-// nobody there (a batch run) AnswersRanOut is thrown. A line that is not text ends the
-// replay too: by hand, its message is shown first; without, the AnswersFileError is
-// thrown.
+// Answers each prompt from an answers file or a polygon sheet, as if the line had been
+// typed, without showing it. When the answers run out, the prompts are shown to the
+// user by hand; with nobody there (a batch run) AnswersRanOut is thrown. A line that is
+// not text ends the replay too: by hand, its message is shown first; without, the
+// AnswersFileError is thrown.
 class ReplayPrompt : public ModalPrompt {
  public:
-  ReplayPrompt(AnswersFile& file, ModalPrompt* by_hand, Message* message)
-      : file_(&file), by_hand_(by_hand), message_(message) {}
+  ReplayPrompt(AnswerSource& source, ModalPrompt* by_hand, Message* message)
+      : source_(&source), by_hand_(by_hand), message_(message) {}
 
   std::string ask(const std::string& text) override;
 
  private:
-  AnswersFile* file_;  // null once the file has run out
+  AnswerSource* source_;  // null once the answers have run out
   ModalPrompt* by_hand_;
   Message* message_;
+};
+
+// The messages of a replay in the window: a message about a value of a sheet (a refused
+// one) names the sheet's row and label, and ends the sheet's answers, since the sheet
+// holds no correction; the user types it at the prompt that follows.
+class ReplayMessage : public Message {
+ public:
+  ReplayMessage(AnswerSource& source, Message& inner) : source_(source), inner_(inner) {}
+  void show(const std::string& text) override;
+
+ private:
+  AnswerSource& source_;
+  Message& inner_;
 };
 
 }  // namespace cp

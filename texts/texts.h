@@ -161,16 +161,40 @@ inline constexpr std::string_view kReplaceInput =
 inline constexpr std::string_view kReplayedFile = "本次重放的答案文件";
 inline constexpr std::string_view kJournalFile = "本次计算记录答案的文件";
 
+// The files of a calculation: the window's menu and its save dialogs.
+inline constexpr std::string_view kMenuOpen = "打开答案文件或数据表…";
+inline constexpr std::string_view kMenuSaveSheet = "保存本次输入为数据表 (.csv)…";
+inline constexpr std::string_view kMenuCoordinates = "输出座标表 (.csv)…";
+inline constexpr std::string_view kMenuPointFile = "输出 CASS 点文件 (.dat)…";
+inline constexpr std::string_view kMenuDxf = "输出网图 (.dxf)…";
+inline constexpr std::string_view kMenuGama = "输出 GNU Gama 平差文件 (.xml)…";
+inline constexpr std::string_view kFilterOpen = "答案文件或数据表 (*.answers *.csv);;所有文件 (*)";
+inline constexpr std::string_view kFilterSheet = "数据表 (*.csv)";
+inline constexpr std::string_view kFilterCoordinates = "座标表 (*.csv)";
+inline constexpr std::string_view kFilterPointFile = "CASS 点文件 (*.dat)";
+inline constexpr std::string_view kFilterDxf = "DXF 图形 (*.dxf)";
+inline constexpr std::string_view kFilterGama = "GNU Gama 输入 (*.xml)";
+inline constexpr std::string_view kExportFailed = "无法写入 {path}：{reason}";
+inline constexpr std::string_view kNothingToExport = "没有完整的计算结果可以输出，请先完成一次计算";
+inline constexpr std::string_view kNothingEntered = "还没有输入任何数据，没有数据表可以保存";
+
 // Answers files and the journal. "{path}" is a file, "{line}" a line number of it,
 // "{reason}" the system's own reason.
-inline constexpr std::string_view kAnswersCannotOpen = "无法读取答案文件 {path}：{reason}";
-inline constexpr std::string_view kAnswersNotAFile = "答案文件 {path} 是一个文件夹，不是文件";
+// "{file}" names the kind of file: an answers file or a polygon sheet.
+inline constexpr std::string_view kAnswersFileNoun = "答案文件";
+inline constexpr std::string_view kSheetNoun = "数据表";
+inline constexpr std::string_view kAnswersCannotOpen = "无法读取{file} {path}：{reason}";
+inline constexpr std::string_view kAnswersNotAFile = "{file} {path} 是一个文件夹，不是文件";
 inline constexpr std::string_view kAnswersReadFailed =
-    "答案文件 {path} 第 {line} 行之后无法读取：{reason}";
+    "{file} {path} 第 {line} 行之后无法读取：{reason}";
 inline constexpr std::string_view kAnswersInvalidUtf8 =
-    "答案文件 {path} 第 {line} 行不是有效的 UTF-8 文本";
+    "{file} {path} 第 {line} 行不是有效的 UTF-8 文本";
+inline constexpr std::string_view kSheetNotText = "数据表 {path} 既不是 UTF-8 也不是 GBK 文本";
+inline constexpr std::string_view kSheetTooLarge =
+    "数据表 {path} 超过 16777216 字节，不是一个中心多边形的数据表";
+inline constexpr std::string_view kSheetInvalid = "数据表 {path} {reason}";
 inline constexpr std::string_view kAnswersNulByte =
-    "答案文件 {path} 第 {line} 行含有空字符 (NUL)，不是文本";
+    "{file} {path} 第 {line} 行含有空字符 (NUL)，不是文本";
 inline constexpr std::string_view kAnswersLineTooLong =
     "答案文件 {path} 第 {line} 行超过 1048576 字节，不是一个答案";
 inline constexpr std::string_view kJournalFolderDefault = "~/.local/share/central-polygon/runs";

@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "answer_source.h"
 #include "answers_file.h"
 #include "calculate.h"
 #include "file_messages.h"
@@ -168,15 +169,15 @@ bool MainWindow::may_replace(const std::string& path) {
 
 void MainWindow::replay(const QString& path) {
   try {
-    AnswersFile answers(path.toStdString());
-    replayed_.push_back(answers.path());
-    run_calculation(&answers);
+    const std::unique_ptr<AnswerSource> answers = open_answers(path.toStdString());
+    replayed_.push_back(path.toStdString());
+    run_calculation(answers.get());
   } catch (const AnswersFileError& error) {
     message_.show(answers_file_message(error));
   }
 }
 
-void MainWindow::run_calculation(AnswersFile* answers) {
+void MainWindow::run_calculation(AnswerSource* answers) {
   auto journal_failed = [this](const JournalError& error) {
     if (journal_failure_told_) return;
     journal_failure_told_ = true;
@@ -193,11 +194,16 @@ void MainWindow::run_calculation(AnswersFile* answers) {
     journal_failed(error);
   }
   std::optional<ReplayPrompt> replayed;
-  if (answers) replayed.emplace(*answers, &prompt_, &message_);
+  std::optional<ReplayMessage> replay_message;
+  if (answers) {
+    replayed.emplace(*answers, &prompt_, &message_);
+    replay_message.emplace(*answers, message_);
+  }
   JournalingPrompt prompt(replayed ? static_cast<ModalPrompt&>(*replayed) : prompt_,
                           std::move(journal), journal_failed);
+  Message& message = replay_message ? static_cast<Message&>(*replay_message) : message_;
   running_ = true;
-  if (calculate({prompt, fields_, message_}, session_) == RunEnd::Ended) prompt.drop_last_answer();
+  if (calculate({prompt, fields_, message}, session_) == RunEnd::Ended) prompt.drop_last_answer();
   running_ = false;
 }
 

@@ -12,7 +12,7 @@ class QPushButton;
 
 namespace cp {
 
-class AnswersFile;
+class AnswerSource;
 
 // The hint and echo fields of the phases: N and the orientation, the sides, the names
 // and the output. A prompt of any phase leaves them all in view.
@@ -64,7 +64,7 @@ class MainWindow : public QWidget {
   QPushButton** button_slot(std::string_view name);
   void calculate_clicked();
   void print_clicked();
-  void run_calculation(AnswersFile* answers);
+  void run_calculation(AnswerSource* answers);
 
   Session session_;
   QHash<QString, QWidget*> controls_;

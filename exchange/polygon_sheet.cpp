@@ -1,0 +1,296 @@
+#include "polygon_sheet.h"
+
+#include <algorithm>
+#include <map>
+#include <optional>
+
+#include "csv.h"
+#include "dms.h"
+#include "exchange_texts.h"
+#include "fill.h"
+#include "network_drawing.h"
+#include "number_input.h"
+#include "number_text.h"
+
+namespace cp {
+namespace {
+
+namespace t = exchange_text;
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// The configuration the known data give, where they give one.
+std::optional<Configuration> configuration_of(std::optional<double> Xb, std::optional<double> Yb,
+                                              std::optional<double> m) {
+  if (!Xb || !Yb) return std::nullopt;
+  if (*Xb == 0 && *Yb == 0) return Configuration::OutsideAzimuth;
+  if (*Xb == 0 || *Yb == 0 || !m) return std::nullopt;
+  if (*m == 1) return Configuration::BOnRing;
+  if (*m == 2) return Configuration::BAtCentre;
+  return std::nullopt;
+}
+
+std::string side_label(int k) {
+  return text::fill_in(t::kSideLabel, "{k}", shortest_text(static_cast<double>(k)));
+}
+
+std::string typed(const std::optional<double>& value) {
+  return value ? shortest_fixed_text(*value) : std::string();
+}
+
+// The names at the ends of every side: the ring P(0..N-1) and the centre.
+struct SideEnds {
+  std::string from;
+  std::string to;
+  bool radial;
+};
+SideEnds side_ends(const SessionRecord& r, Configuration m, int n, int k) {
+  const NetworkPoints points = network_points(m, n);
+  const auto name = [&](int j) {
+    const auto index = static_cast<std::size_t>(points.ring[static_cast<std::size_t>(j % n)]);
+    return index < r.names.size() ? r.names[index] : std::string();
+  };
+  const auto centre = static_cast<std::size_t>(points.centre);
+  const std::string centre_name = centre < r.names.size() && !r.names[centre].empty()
+                                      ? r.names[centre]
+                                      : std::string(t::kCentre);
+  const int i = (k + 1) / 2;  // the triangle
+  if (k % 2 == 1) return {centre_name, name(i - 1), true};
+  return {name(i - 1), name(i), false};
+}
+
+// The value of side k as entered: the observed list once the computation has copied
+// it, the side list before; 0 where it was not entered.
+double entered_side(const SessionRecord& r, int k) {
+  const auto s = static_cast<std::size_t>(k);
+  if (s < r.observed.size() && r.observed[s] != 0) return r.observed[s];
+  return s < r.S.size() ? r.S[s] : 0;
+}
+
+}  // namespace
+
+std::string sheet_text(const SessionRecord& r) {
+  const TypedInputs& in = r.typed;
+  const int n = triangle_count(r);
+  const auto m = configuration_of(in.Xb, in.Yb, in.m);
+  const bool outside_known = in.Xb && in.Yb && *in.Xb == 0 && *in.Yb == 0;
+  const bool known_side_known = in.Xb && in.Yb && *in.Xb != 0 && *in.Yb != 0;
+
+  std::string out(kByteOrderMark);
+  const auto row = [&](csv::Row fields) { out += csv::row_text(fields); };
+  row({std::string(t::kSheetTitle)});
+  row({std::string(t::kLabelHeading), std::string(t::kValueHeading), std::string(t::kNoteHeading)});
+  row({"N", n > 0 ? shortest_text(r.N) : "", std::string(t::kNoteN)});
+  row({"Xa", typed(in.Xa), std::string(t::kNoteXa)});
+  row({"Ya", typed(in.Ya), std::string(t::kNoteYa)});
+  row({"Xb", typed(in.Xb), std::string(t::kNoteXb)});
+  row({"Yb", typed(in.Yb), std::string(t::kNoteYb)});
+  if (!outside_known) row({"m", typed(in.m), std::string(t::kNoteM)});
+  if (!known_side_known) {
+    row({"T0", typed(in.T0), std::string(t::kNoteT0)});
+    row({"Q1", typed(in.Q1), std::string(t::kNoteQ1)});
+    row({"Q2", typed(in.Q2), std::string(t::kNoteQ2)});
+    row({"Q3", typed(in.Q3), std::string(t::kNoteQ3)});
+  }
+  if (n <= 0) return out;
+
+  row({});
+  row({std::string(t::kLabelHeading), std::string(t::kIndexHeading), std::string(t::kNameHeading)});
+  const int last = m ? last_point(*m, n) : n;
+  for (int k = 0; k <= last; ++k) {
+    const bool entered = k < in.names && static_cast<std::size_t>(k) < r.names.size();
+    row({std::string(t::kPointLabel), shortest_text(static_cast<double>(k)),
+         entered ? r.names[static_cast<std::size_t>(k)] : ""});
+  }
+
+  row({});
+  row({std::string(t::kLabelHeading), std::string(t::kLengthHeading), std::string(t::kKindHeading),
+       std::string(t::kFromHeading), std::string(t::kToHeading)});
+  const int known = m ? known_side_number(*m, n) : 0;
+  for (int k = 1; k <= 2 * n; ++k) {
+    if (k == known) continue;
+    const double value = entered_side(r, k);
+    const SideEnds ends = m ? side_ends(r, *m, n, k) : SideEnds{"", "", k % 2 == 1};
+    row({side_label(k), value > 0 ? shortest_fixed_text(value) : "",
+         std::string(ends.radial ? t::kRadialSide : t::kPerimeterSide), ends.from, ends.to});
+  }
+  return out;
+}
+
+namespace {
+
+// A labelled row of the sheet: the row's number and its cells after the label.
+struct Entry {
+  long row = 0;
+  std::vector<std::string> cells;
+  std::string cell(std::size_t i) const { return i < cells.size() ? cells[i] : std::string(); }
+};
+
+std::string trimmed(const std::string& text) {
+  const auto first = text.find_first_not_of(" \t");
+  if (first == std::string::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+[[noreturn]] void fail(long row, std::string message) { throw SheetError{row, std::move(message)}; }
+
+// The side number of a label S(k), or nothing for any other label.
+std::optional<int> side_number(const std::string& label) {
+  if (label.size() < 4 || !label.starts_with("S(") || label.back() != ')') return std::nullopt;
+  const auto digits = label.substr(2, label.size() - 3);
+  if (digits.empty() || digits.size() > 6 ||
+      digits.find_first_not_of("0123456789") != std::string::npos)
+    return std::nullopt;
+  return std::stoi(digits);
+}
+
+class SheetReader {
+ public:
+  explicit SheetReader(std::string_view text) {
+    if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
+    for (const csv::NumberedRow& numbered : csv::rows_of(text)) read_row(numbered);
+  }
+
+  std::vector<SheetAnswer> answers() {
+    const auto N = number("N");
+    answer("N");
+    for (const char* label : {"Xa", "Ya", "Xb", "Yb"}) confirmed(label);
+    const auto m = configuration_of(number("Xb"), number("Yb"), number("m"));
+    const bool whole_n = N && *N >= 3 && *N <= 1000 && *N == static_cast<int>(*N);
+    if (!m) {
+      // Incomplete known data: the dialogue refuses them and asks again, which a sheet
+      // cannot answer; its answers end there.
+      const auto Xb = number("Xb");
+      const auto Yb = number("Yb");
+      if (Xb && Yb && *Xb != 0 && *Yb != 0) answer("m");
+      return std::move(answers_);
+    }
+    if (*m == Configuration::OutsideAzimuth) {
+      confirmed("T0");
+      confirmed("Q1");
+      if (angle("Q1") == 0) {
+        confirmed("Q2");
+        if (angle("Q2") == 0) confirmed("Q3");
+      }
+    } else {
+      answer("m");
+    }
+    if (!whole_n) return std::move(answers_);
+    const int n = static_cast<int>(*N);
+    const int last = last_point(*m, n);
+    for (int k = 0; k <= last; ++k) {
+      const auto found = points_.find(k);
+      if (found == points_.end())
+        fail(0, text::fill_in(t::kSheetMissing, "{label}",
+                              std::string(t::kPointLabel) + " " + shortest_text(double(k))));
+      answers_.push_back({found->second.cell(1), found->second.row,
+                          std::string(t::kPointLabel) + " " + shortest_text(double(k))});
+    }
+    for (const auto& [k, entry] : points_) {
+      if (k > last)
+        fail(entry.row,
+             text::fill_in(t::kSheetPointCount, {{"{row}", std::to_string(entry.row)},
+                                                 {"{value}", shortest_text(double(k))}}));
+    }
+    const int known = known_side_number(*m, n);
+    const int count = known ? 2 * n - 1 : 2 * n;
+    for (const auto& [k, entry] : sides_) {
+      if (k < 1 || k > 2 * n || k == known) {
+        fail(entry.row, text::fill_in(t::kSheetSideCount, {{"{row}", std::to_string(entry.row)},
+                                                           {"{label}", side_label(k)},
+                                                           {"{count}", std::to_string(count)}}));
+      }
+    }
+    for (int k = 1; k <= 2 * n; ++k) {
+      if (k == known) continue;
+      const auto found = sides_.find(k);
+      if (found == sides_.end()) fail(0, text::fill_in(t::kSheetMissing, "{label}", side_label(k)));
+      const long row = found->second.row;
+      answers_.push_back({trimmed(found->second.cell(0)), row, side_label(k)});
+      answers_.push_back({"", row, side_label(k)});
+    }
+    for (int k = 0; k <= last; ++k) answers_.push_back({"", 0, ""});
+    return std::move(answers_);
+  }
+
+ private:
+  void read_row(const csv::NumberedRow& numbered) {
+    std::vector<std::string> cells = numbered.fields;
+    while (!cells.empty() && trimmed(cells.back()).empty()) cells.pop_back();
+    if (cells.empty()) return;  // an empty row
+    const std::string label = trimmed(cells.front());
+    if (label == t::kSheetTitle || label == t::kLabelHeading) return;
+    const long row = numbered.line;
+    Entry entry{row, {cells.begin() + 1, cells.end()}};
+    if (label == t::kPointLabel) {
+      const std::string index = trimmed(entry.cell(0));
+      const auto k = read_double(index);
+      if (!k || *k < 0 || *k != static_cast<int>(*k))
+        fail(row, not_a_number(row, std::string(t::kPointLabel), index));
+      if (!points_.emplace(static_cast<int>(*k), entry).second) repeated(row, label + " " + index);
+      return;
+    }
+    if (const auto k = side_number(label)) {
+      check_number(row, label, entry.cell(0));
+      if (!sides_.emplace(*k, entry).second) repeated(row, label);
+      return;
+    }
+    static const char* const kValues[] = {"N", "Xa", "Ya", "Xb", "Yb", "m", "T0", "Q1", "Q2", "Q3"};
+    if (std::find(std::begin(kValues), std::end(kValues), label) == std::end(kValues)) {
+      fail(row, text::fill_in(t::kSheetUnknownLabel,
+                              {{"{row}", std::to_string(row)}, {"{label}", label}}));
+    }
+    check_number(row, label, entry.cell(0));
+    if (!values_.emplace(label, entry).second) repeated(row, label);
+  }
+
+  static std::string not_a_number(long row, const std::string& label, const std::string& value) {
+    return text::fill_in(t::kSheetNotANumber,
+                         {{"{row}", std::to_string(row)}, {"{label}", label}, {"{value}", value}});
+  }
+  static void check_number(long row, const std::string& label, const std::string& cell) {
+    const std::string value = trimmed(cell);
+    if (!value.empty() && !read_double(value)) fail(row, not_a_number(row, label, value));
+  }
+  [[noreturn]] static void repeated(long row, const std::string& label) {
+    fail(row,
+         text::fill_in(t::kSheetRepeated, {{"{row}", std::to_string(row)}, {"{label}", label}}));
+  }
+
+  const Entry& value(const std::string& label) const {
+    const auto found = values_.find(label);
+    if (found == values_.end()) fail(0, text::fill_in(t::kSheetMissing, "{label}", label));
+    return found->second;
+  }
+  std::optional<double> number(const std::string& label) const {
+    const auto found = values_.find(label);
+    if (found == values_.end()) return std::nullopt;
+    return read_double(trimmed(found->second.cell(0)));
+  }
+  double angle(const std::string& label) const {
+    const auto typed = number(label);
+    return typed ? dms_to_degrees(*typed) : 1;  // no number: the dialogue refuses it
+  }
+
+  void answer(const std::string& label) {
+    const Entry& entry = value(label);
+    answers_.push_back({trimmed(entry.cell(0)), entry.row, label});
+  }
+  void confirmed(const std::string& label) {
+    answer(label);
+    answers_.push_back({"", answers_.back().row, label});
+  }
+
+  std::map<std::string, Entry> values_;
+  std::map<int, Entry> points_;
+  std::map<int, Entry> sides_;
+  std::vector<SheetAnswer> answers_;
+};
+
+}  // namespace
+
+std::vector<SheetAnswer> sheet_answers(std::string_view text) {
+  return SheetReader(text).answers();
+}
+
+}  // namespace cp

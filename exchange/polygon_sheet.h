@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "session.h"
+
+// The polygon sheet: the inputs of a calculation as a table that Excel and WPS open and
+// edit, one labelled row a value: N, Xa, Ya, Xb, Yb, then m or T0 and Q1, Q2, Q3 (DMS
+// numbers), one row a point (点, its index, its name) and one row a side (S(k), its
+// observed length, radial or perimeter, from and to). Read back, it becomes the answers
+// the dialogue asks for, each value once and every confirmation accepted, so every rule
+// and message of the dialogue applies to it unchanged.
+namespace cp {
+
+// The sheet of a run, as far as it was entered: UTF-8 with a byte-order mark, CR LF.
+std::string sheet_text(const SessionRecord& record);
+
+// One answer taken from the sheet, with the row and the label it stands on.
+struct SheetAnswer {
+  std::string text;
+  long row;
+  std::string label;
+};
+
+// Why a sheet cannot be read: the row concerned (0 for the sheet as a whole) and what is
+// wrong, as the one line the user reads.
+struct SheetError {
+  long row;
+  std::string message;
+};
+
+// The answers of a sheet in the order the dialogue asks for them, then an Enter for
+// each point shown. The text is UTF-8. Throws SheetError for a missing or repeated
+// label, a value that is not a number, sides that do not match N, an unknown label.
+std::vector<SheetAnswer> sheet_answers(std::string_view text);
+
+}  // namespace cp

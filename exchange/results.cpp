@@ -1,0 +1,327 @@
+#include "results.h"
+
+#include <cmath>
+#include <map>
+#include <set>
+
+#include "constants.h"
+#include "csv.h"
+#include "display_decimals.h"
+#include "dms.h"
+#include "document.h"
+#include "exchange_error.h"
+#include "exchange_texts.h"
+#include "fill.h"
+#include "network_drawing.h"
+#include "number_text.h"
+#include "texts.h"
+#include "utf8.h"
+
+namespace cp {
+namespace {
+
+namespace t = exchange_text;
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr int kEllipseVertices = 72;
+
+std::string coordinate(double value) { return rounded_text(value, decimals::kCoordinate); }
+
+// The distinct points of the network in list order: the ring and the centre, not A or
+// B computed again.
+std::vector<int> network_point_indices(const SessionRecord& r) {
+  const NetworkPoints points = network_points(r.m, triangle_count(r));
+  std::set<int> indices(points.ring.begin(), points.ring.end());
+  indices.insert(points.centre);
+  return {indices.begin(), indices.end()};
+}
+
+}  // namespace
+
+std::string coordinates_csv(const SessionRecord& r) {
+  std::string out(kByteOrderMark);
+  csv::Row heading;
+  for (const std::string_view text : t::kCoordinateHeadings) heading.emplace_back(text);
+  out += csv::row_text(heading);
+  const int centre = network_points(r.m, triangle_count(r)).centre;
+  for (std::size_t k = 0; k < r.points.size(); ++k) {
+    const PointPrecision& p = r.points[k];
+    const auto index = static_cast<int>(k);
+    const std::string_view role = p.known           ? t::kKnownPoint
+                                  : index == centre ? t::kCentrePoint
+                                                    : t::kNewPoint;
+    csv::Row row{shortest_text(static_cast<double>(k)), r.names[k], std::string(role),
+                 coordinate(r.X[k]), coordinate(r.Y[k])};
+    if (!p.known) {
+      for (const double figure : {p.mx, p.my, p.md, p.E, p.F})
+        row.push_back(rounded_text(figure, decimals::kError));
+      row.push_back(rounded_text(p.phi, decimals::kAxisAzimuth));
+    }
+    out += csv::row_text(row);
+  }
+  return out;
+}
+
+std::string cass_points(const SessionRecord& r) {
+  std::string out;
+  for (const int k : network_point_indices(r)) {
+    const std::string& name = r.names[static_cast<std::size_t>(k)];
+    // The point file has no quoting: a comma or a line break in a name would shift its
+    // columns in CAD.
+    if (name.find_first_of(",\r\n") != std::string::npos)
+      throw ExchangeError{text::fill_in(t::kNameBreaksPointFile, "{name}", name)};
+    out += name + ",," + coordinate(r.Y[k]) + "," + coordinate(r.X[k]) + ",0\r\n";
+  }
+  return out;
+}
+
+namespace {
+
+// DXF: a group code and its value, a line each.
+class Dxf {
+ public:
+  void pair(int code, std::string_view value) {
+    out_ += std::to_string(code) + "\n" + std::string(value) + "\n";
+  }
+  void number(int code, double value) { pair(code, pattern_text(value, 6)); }
+  void point(int code, double east, double north) {
+    number(code, east);
+    number(code + 10, north);
+    number(code + 20, 0);
+  }
+  void layer(std::string_view name, int colour) {
+    pair(0, "LAYER");
+    pair(2, name);
+    pair(70, "0");
+    pair(62, std::to_string(colour));
+    pair(6, "CONTINUOUS");
+  }
+  void text(std::string_view layer, double east, double north, double height,
+            const std::string& utf8) {
+    pair(0, "TEXT");
+    pair(8, layer);
+    point(10, east, north);
+    number(40, height);
+    pair(1, escaped(utf8));
+  }
+  std::string finished() && { return std::move(out_); }
+
+ private:
+  // Text beyond ASCII as \U+XXXX, UTF-16 code units, which every CAD program reads.
+  static std::string escaped(const std::string& utf8) {
+    std::string out;
+    for (std::size_t at = 0; at < utf8.size();) {
+      const char32_t code = next_code_point(utf8, at);
+      if (code < 0x80) {
+        out += static_cast<char>(code);
+        continue;
+      }
+      const auto unit = [&](unsigned value) {
+        static const char kHex[] = "0123456789ABCDEF";
+        out += "\\U+";
+        for (int shift = 12; shift >= 0; shift -= 4) out += kHex[(value >> shift) & 0xF];
+      };
+      if (code < 0x10000) {
+        unit(static_cast<unsigned>(code));
+      } else {
+        const unsigned v = static_cast<unsigned>(code) - 0x10000;
+        unit(0xD800 + (v >> 10));
+        unit(0xDC00 + (v & 0x3FF));
+      }
+    }
+    return out;
+  }
+  std::string out_;
+};
+
+}  // namespace
+
+std::string network_dxf(const SessionRecord& r) {
+  const NetworkPoints points = network_points(r.m, triangle_count(r));
+  const NetworkDrawing drawing = network_drawing(r, kDrawingWidth, kDrawingHeight);
+  double north = -HUGE_VAL, south = HUGE_VAL, east = -HUGE_VAL, west = HUGE_VAL;
+  const std::vector<int> all = network_point_indices(r);
+  for (const int k : all) {
+    north = std::max(north, r.X[k]);
+    south = std::min(south, r.X[k]);
+    east = std::max(east, r.Y[k]);
+    west = std::min(west, r.Y[k]);
+  }
+  const double height = std::max(std::max(north - south, east - west) / 80, 0.001);
+
+  Dxf dxf;
+  dxf.pair(0, "SECTION");
+  dxf.pair(2, "HEADER");
+  dxf.pair(9, "$ACADVER");
+  dxf.pair(1, "AC1009");
+  dxf.pair(0, "ENDSEC");
+  dxf.pair(0, "SECTION");
+  dxf.pair(2, "TABLES");
+  dxf.pair(0, "TABLE");
+  dxf.pair(2, "LTYPE");
+  dxf.pair(70, "1");
+  dxf.pair(0, "LTYPE");
+  dxf.pair(2, "CONTINUOUS");
+  dxf.pair(70, "0");
+  dxf.pair(3, "Solid line");
+  dxf.pair(72, "65");
+  dxf.pair(73, "0");
+  dxf.number(40, 0);
+  dxf.pair(0, "ENDTAB");
+  dxf.pair(0, "TABLE");
+  dxf.pair(2, "LAYER");
+  dxf.pair(70, "6");
+  dxf.layer("POINTS", 7);
+  dxf.layer("NAMES", 7);
+  dxf.layer("RADIAL", 8);
+  dxf.layer("PERIMETER", 7);
+  dxf.layer("ELLIPSES", 1);
+  dxf.layer("NOTE", 7);
+  dxf.pair(0, "ENDTAB");
+  dxf.pair(0, "ENDSEC");
+
+  dxf.pair(0, "SECTION");
+  dxf.pair(2, "ENTITIES");
+  const auto line = [&](std::string_view layer, int a, int b) {
+    dxf.pair(0, "LINE");
+    dxf.pair(8, layer);
+    dxf.point(10, r.Y[a], r.X[a]);
+    dxf.point(11, r.Y[b], r.X[b]);
+  };
+  const std::size_t ring = points.ring.size();
+  for (std::size_t j = 0; j < ring; ++j) {
+    line("PERIMETER", points.ring[j], points.ring[(j + 1) % ring]);
+    line("RADIAL", points.centre, points.ring[j]);
+  }
+  for (const int k : all) {
+    dxf.pair(0, "POINT");
+    dxf.pair(8, "POINTS");
+    dxf.point(10, r.Y[k], r.X[k]);
+    dxf.text("NAMES", r.Y[k] + height / 2, r.X[k] + height / 2, height,
+             r.names[static_cast<std::size_t>(k)]);
+  }
+  // The ellipses in ground metres, magnified as in the appendix: E along azimuth phi,
+  // from north toward east.
+  const double magnify = drawing.ellipse_factor / kMillimetresPerMetre;
+  for (const int k : all) {
+    const auto index = static_cast<std::size_t>(k);
+    if (index >= r.points.size() || r.points[index].E <= 0 || drawing.drawing.ellipses.empty())
+      continue;
+    const PointPrecision& p = r.points[index];
+    const double phi = p.phi * kDegree;
+    dxf.pair(0, "POLYLINE");
+    dxf.pair(8, "ELLIPSES");
+    dxf.pair(66, "1");
+    dxf.pair(70, "1");  // closed
+    dxf.point(10, 0, 0);
+    for (int i = 0; i < kEllipseVertices; ++i) {
+      const double a = 2 * kPi * i / kEllipseVertices;
+      const double along = p.E * magnify * std::cos(a);
+      const double across = p.F * magnify * std::sin(a);
+      dxf.pair(0, "VERTEX");
+      dxf.pair(8, "ELLIPSES");
+      dxf.point(10, r.Y[k] + along * std::sin(phi) + across * std::cos(phi),
+                r.X[k] + along * std::cos(phi) - across * std::sin(phi));
+    }
+    dxf.pair(0, "SEQEND");
+    dxf.pair(8, "ELLIPSES");
+  }
+  dxf.text("NOTE", west, south - 3 * height, height,
+           text::fill_in(t::kEllipseNote, "{factor}", shortest_fixed_text(drawing.ellipse_factor)));
+  dxf.pair(0, "ENDSEC");
+  dxf.pair(0, "EOF");
+  return std::move(dxf).finished();
+}
+
+namespace {
+
+std::string xml_escaped(std::string_view text) {
+  std::string out;
+  for (const char c : text) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      case '\'': out += "&apos;"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
+// Decimal degrees as gama-local's sexagesimal text, d-m-s with six decimals of seconds.
+std::string gama_degrees(double degrees) {
+  degrees = std::fmod(degrees, 360.0);
+  if (degrees < 0) degrees += 360;
+  const auto micro = static_cast<long long>(std::llround(degrees * 3600e6));
+  const long long whole_seconds = micro / 1000000;
+  const std::string fraction = std::to_string(1000000 + micro % 1000000).substr(1);
+  return std::to_string(whole_seconds / 3600) + "-" + std::to_string(whole_seconds / 60 % 60) +
+         "-" + std::to_string(whole_seconds % 60) + "." + fraction;
+}
+
+}  // namespace
+
+std::string gama_xml(const SessionRecord& r) {
+  const int n = triangle_count(r);
+  const NetworkPoints points = network_points(r.m, n);
+  const std::vector<int> all = network_point_indices(r);
+
+  // Point ids: the names where each is given, unique and free of blanks; else P and
+  // the point's number, for every point alike.
+  std::set<std::string> names;
+  bool by_name = true;
+  for (const int k : all) {
+    const std::string& name = r.names[static_cast<std::size_t>(k)];
+    by_name = by_name && !name.empty() && name.find_first_of(" \t") == std::string::npos &&
+              names.insert(name).second;
+  }
+  const auto id = [&](int k) {
+    return by_name ? r.names[static_cast<std::size_t>(k)] : "P" + std::to_string(k);
+  };
+  const int b = r.m == Configuration::OutsideAzimuth ? -1 : static_cast<int>(r.L);
+
+  std::string out =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+      "<gama-local xmlns=\"http://www.gnu.org/software/gama/gama-local\">\n"
+      "<network axes-xy=\"ne\" angles=\"left-handed\">\n"
+      "<description>\n" +
+      xml_escaped(std::string(text::kProgramTitle)) +
+      "\n</description>\n"
+      "<parameters sigma-apr=\"1\" conf-pr=\"0.95\" tol-abs=\"1000\" sigma-act=\"aposteriori\" />\n"
+      "<points-observations distance-stdev=\"1.0\">\n";
+  for (const int k : all) {
+    const bool fixed = k == 0 || k == b;
+    const double X = k == 0 ? r.Xa : k == b ? r.Xb : r.X[static_cast<std::size_t>(k)];
+    const double Y = k == 0 ? r.Ya : k == b ? r.Yb : r.Y[static_cast<std::size_t>(k)];
+    out += "<point id=\"" + xml_escaped(id(k)) + "\" x=\"" + shortest_fixed_text(X) + "\" y=\"" +
+           shortest_fixed_text(Y) + (fixed ? "\" fix=\"xy\" />\n" : "\" adj=\"xy\" />\n");
+  }
+  out += "<obs>\n";
+  const int known = known_side_number(r.m, n);
+  const auto ring = [&](int j) { return points.ring[static_cast<std::size_t>(j % n)]; };
+  for (int k = 1; k <= 2 * n; ++k) {
+    if (k == known) continue;
+    const int i = (k + 1) / 2;
+    const int from = k % 2 == 1 ? points.centre : ring(i - 1);
+    const int to = k % 2 == 1 ? ring(i - 1) : ring(i);
+    out += "<distance from=\"" + xml_escaped(id(from)) + "\" to=\"" + xml_escaped(id(to)) +
+           "\" val=\"" + shortest_fixed_text(r.observed[static_cast<std::size_t>(k)]) + "\" />\n";
+  }
+  if (r.m == Configuration::OutsideAzimuth && r.typed.T0) {
+    // The direction the orientation angle was measured to: S(2), S(1) or S(2N).
+    const TypedInputs& in = r.typed;
+    const bool q1 = in.Q1 && *in.Q1 != 0;
+    const bool q2 = !q1 && in.Q2 && *in.Q2 != 0;
+    const double q = q1 ? *in.Q1 : q2 ? *in.Q2 : in.Q3.value_or(0);
+    const int target = q1 ? ring(1) : q2 ? points.centre : ring(n - 1);
+    out += "<azimuth from=\"" + xml_escaped(id(0)) + "\" to=\"" + xml_escaped(id(target)) +
+           "\" val=\"" + gama_degrees(dms_to_degrees(*in.T0) + dms_to_degrees(q)) +
+           "\" stdev=\"0.001\" />\n";
+  }
+  out += "</obs>\n</points-observations>\n</network>\n</gama-local>\n";
+  return out;
+}
+
+}  // namespace cp

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+// Where replayed answers come from: an answers file, a line an answer, or a polygon
+// sheet, a row a value.
+namespace cp {
+
+class AnswerSource {
+ public:
+  virtual ~AnswerSource() = default;
+
+  // The next answer, or nothing where the answers have run out. Throws
+  // AnswersFileError for a line that is not text.
+  virtual std::optional<std::string> next() = 0;
+
+  // Where the last answer came from, and where the next one would, for messages:
+  // "FILE:LINE", or for a sheet "FILE:ROW: LABEL".
+  virtual std::string where() const = 0;
+  virtual std::string where_next() const = 0;
+
+  // Whether another answer can be read at once, without waiting for a pipe's writer.
+  virtual bool more_at_once() = 0;
+
+  // A sheet holds each value once: a value the dialogue refuses has no correction after
+  // it, so the sheet's answers end there. An answers file holds what was typed,
+  // refused answers and their corrections alike, and goes on.
+  virtual bool holds_each_value_once() const { return false; }
+  virtual void stop() {}
+
+  // For a sheet: the row and label of the last answer, as the window says them.
+  virtual std::string row_and_label() const { return {}; }
+};
+
+// The answers of the file at the path: a polygon sheet where its name ends in .csv
+// (in any letter case), else an answers file. Throws AnswersFileError.
+std::unique_ptr<AnswerSource> open_answers(const std::string& path);
+
+}  // namespace cp

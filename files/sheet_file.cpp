@@ -1,0 +1,112 @@
+#include "sheet_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include "exchange_texts.h"
+#include "fill.h"
+#include "text_encoding.h"
+#include "utf8.h"
+
+namespace cp {
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+[[noreturn]] void fail(const std::string& path, AnswersFileError::Kind kind, long line = 0,
+                       std::string reason = {}) {
+  throw AnswersFileError{
+      .kind = kind, .path = path, .line = line, .reason = std::move(reason), .sheet = true};
+}
+
+// The whole file, at most the largest sheet and a byte more.
+std::string contents(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) fail(path, AnswersFileError::Kind::CannotOpen, 0, std::strerror(errno));
+  struct stat status {};
+  if (::fstat(fd, &status) != 0 || S_ISDIR(status.st_mode)) {
+    ::close(fd);
+    fail(path, AnswersFileError::Kind::NotAFile);
+  }
+  std::string text;
+  char chunk[1 << 16];
+  for (;;) {
+    const ssize_t got = ::read(fd, chunk, sizeof chunk);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) {
+      const int error = errno;
+      ::close(fd);
+      fail(path, AnswersFileError::Kind::ReadFailed, 0, std::strerror(error));
+    }
+    if (got == 0) break;
+    text.append(chunk, static_cast<std::size_t>(got));
+    if (text.size() > SheetFile::kLargestSheet) {
+      ::close(fd);
+      fail(path, AnswersFileError::Kind::TooLarge);
+    }
+  }
+  ::close(fd);
+  return text;
+}
+
+long line_of(std::string_view text, std::size_t at) {
+  return 1 +
+         static_cast<long>(std::count(text.begin(), text.begin() + static_cast<long>(at), '\n'));
+}
+
+}  // namespace
+
+SheetFile::SheetFile(std::string path) : path_(std::move(path)) {
+  std::string text = contents(path_);
+  if (const auto nul = text.find('\0'); nul != std::string::npos)
+    fail(path_, AnswersFileError::Kind::NulByte, line_of(text, nul));
+  if (text.starts_with(kByteOrderMark)) {
+    text.erase(0, kByteOrderMark.size());
+  } else if (first_invalid_byte(text)) {
+    auto utf8 = gbk_to_utf8(text);
+    if (!utf8) fail(path_, AnswersFileError::Kind::InvalidUtf8);
+    text = std::move(*utf8);
+  }
+  if (const auto bad = first_invalid_byte(text))
+    fail(path_, AnswersFileError::Kind::InvalidUtf8, line_of(text, *bad));
+  try {
+    answers_ = sheet_answers(text);
+  } catch (const SheetError& error) {
+    fail(path_, AnswersFileError::Kind::InvalidSheet, error.row, error.message);
+  }
+}
+
+std::optional<std::string> SheetFile::next() {
+  if (next_ >= answers_.size()) return std::nullopt;
+  return answers_[next_++].text;
+}
+
+std::string SheetFile::where() const {
+  if (next_ == 0) return path_ + ":1";
+  const SheetAnswer& last = answers_[next_ - 1];
+  return path_ + ":" + std::to_string(last.row) + (last.label.empty() ? "" : ": " + last.label);
+}
+
+std::string SheetFile::where_next() const { return where(); }
+
+std::string SheetFile::row_and_label() const {
+  if (next_ == 0) return {};
+  const SheetAnswer& last = answers_[next_ - 1];
+  return text::fill_in(exchange_text::kSheetAt,
+                       {{"{row}", std::to_string(last.row)}, {"{label}", last.label}});
+}
+
+std::unique_ptr<AnswerSource> open_answers(const std::string& path) {
+  std::string suffix = path.size() >= 4 ? path.substr(path.size() - 4) : "";
+  std::transform(suffix.begin(), suffix.end(), suffix.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  if (suffix == ".csv") return std::make_unique<SheetFile>(path);
+  return std::make_unique<AnswersFile>(path);
+}
+
+}  // namespace cp

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "answer_source.h"
+#include "answers_file.h"
+#include "polygon_sheet.h"
+
+namespace cp {
+
+// A polygon sheet read as answers: the whole file is read at once (a sheet is small),
+// as UTF-8 with or without a byte-order mark, or as GBK, which is what Excel and WPS
+// save as CSV on Chinese Windows.
+class SheetFile : public AnswerSource {
+ public:
+  // No polygon's sheet is that large: a file beyond it is no sheet.
+  static constexpr std::size_t kLargestSheet = 1 << 24;
+
+  // Reads and checks the sheet; throws AnswersFileError where it cannot.
+  explicit SheetFile(std::string path);
+
+  std::optional<std::string> next() override;
+  std::string where() const override;
+  std::string where_next() const override;
+  bool more_at_once() override { return false; }
+  bool holds_each_value_once() const override { return true; }
+  void stop() override { next_ = answers_.size(); }
+  std::string row_and_label() const override;
+
+ private:
+  std::string path_;
+  std::vector<SheetAnswer> answers_;
+  std::size_t next_ = 0;
+};
+
+}  // namespace cp

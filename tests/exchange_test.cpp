@@ -1,0 +1,202 @@
+// The polygon sheet and the exchange files: CSV as Excel and WPS write it, a sheet that
+// takes a calculation back to the same record, re-encoded and re-quoted as office
+// programs save it, and a clear message for every sheet that cannot be read.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "calculate.h"
+#include "csv.h"
+#include "exchange_error.h"
+#include "exports.h"
+#include "network.h"
+#include "polygon_sheet.h"
+#include "record_dump.h"
+#include "replay_prompt.h"
+#include "scripted_user.h"
+#include "sheet_file.h"
+#include "text_encoding.h"
+
+namespace cp {
+namespace {
+
+using namespace testing_support;
+
+TEST(Csv, FieldsSurviveQuotingBothWays) {
+  const csv::Row row{"plain", "a,b", "say \"hi\"", " blanks ", "#1", "", "line\nbreak"};
+  const std::string text = csv::row_text(row);
+  EXPECT_EQ(text, "plain,\"a,b\",\"say \"\"hi\"\"\",\" blanks \",#1,,\"line\nbreak\"\r\n");
+  const auto rows = csv::rows_of(text + "next\n");
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(rows[0].fields, row);
+  EXPECT_EQ(rows[1].line, 3) << "the quoted line break counts";
+  EXPECT_EQ(rows[1].fields, csv::Row{"next"});
+}
+
+// The answers a sheet gives, as the dialogue takes them.
+std::vector<std::string> texts_of(const std::vector<SheetAnswer>& answers) {
+  std::vector<std::string> texts;
+  for (const SheetAnswer& a : answers) texts.push_back(a.text);
+  return texts;
+}
+
+SessionRecord run(const std::vector<std::string>& answers) {
+  ScriptedUser user(answers);
+  SessionRecord record;
+  calculate(user.ports(), record);
+  return record;
+}
+
+// Every configuration, with names that need quoting: the sheet of a run, read back,
+// runs to the same record.
+TEST(PolygonSheet, ARunsSheetRunsToTheSameRecord) {
+  std::mt19937 random(18);
+  for (const Case c : {Case::BOnRing, Case::BAtCentre, Case::Q1, Case::Q2, Case::Q3}) {
+    SCOPED_TRACE(case_name(c));
+    const TrueNetwork net = make_network(7, c, random);
+    std::vector<std::string> answers = answers_for(net, c, std::vector<double>(16, 0.002));
+    // Names with a comma, quotes, blanks around and a hash.
+    const std::size_t first_name = c == Case::BOnRing || c == Case::BAtCentre ? 10
+                                   : c == Case::Q1                            ? 13
+                                   : c == Case::Q2                            ? 15
+                                                                              : 17;
+    answers[first_name] = "马家湾, 东";
+    answers[first_name + 1] = "\"青龙\" 山";
+    answers[first_name + 2] = "  三角点 ";
+    answers[first_name + 3] = "#4";
+    const SessionRecord original = run(answers);
+    ASSERT_TRUE(original.complete);
+    const std::string sheet = sheet_text(original);
+    EXPECT_TRUE(sheet.starts_with("\xEF\xBB\xBF"));
+    EXPECT_NE(sheet.find("\r\n"), std::string::npos);
+    const SessionRecord again = run(texts_of(sheet_answers(sheet)));
+    ASSERT_TRUE(again.complete);
+    EXPECT_EQ(record_dump(again), record_dump(original));
+    EXPECT_EQ(again.names, original.names);
+  }
+}
+
+// A run that ended early writes what was entered; filled in, the sheet runs to the end.
+TEST(PolygonSheet, AnEarlyEndWritesWhatWasEnteredWithEmptyCells) {
+  std::mt19937 random(5);
+  const TrueNetwork net = make_network(4, Case::BOnRing, random);
+  auto answers = answers_for(net, Case::BOnRing);
+  const SessionRecord full = run(answers);
+  answers.resize(19);     // N, the known data, five names, S(1), S(2)
+  answers.push_back("");  // an empty S(3) ends the run
+  const SessionRecord partial = run(answers);
+  ASSERT_FALSE(partial.complete);
+  const std::string sheet = sheet_text(partial);
+  EXPECT_NE(sheet.find("\r\nS(7),,"), std::string::npos) << sheet;
+  const auto rows = csv::rows_of(sheet);
+  std::string filled;
+  for (auto row : rows) {
+    if (row.fields.size() > 1 && row.fields[0].starts_with("S(") && row.fields[1].empty()) {
+      const int k = std::stoi(row.fields[0].substr(2));
+      row.fields[1] = number(full.observed[static_cast<std::size_t>(k)]);
+    }
+    filled += csv::row_text(row.fields);
+  }
+  EXPECT_EQ(record_dump(run(texts_of(sheet_answers(filled)))), record_dump(full));
+}
+
+std::string written(const std::filesystem::path& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+  return path.string();
+}
+
+// Excel and WPS save the sheet again as they like: GBK or UTF-8 without a mark, every
+// field quoted, LF line ends, extra empty rows and columns.
+TEST(PolygonSheet, ReadAsOfficeProgramsSaveIt) {
+  std::mt19937 random(7);
+  const TrueNetwork net = make_network(5, Case::Q2, random);
+  auto answers = answers_for(net, Case::Q2);
+  answers[15] = "马家湾";
+  const SessionRecord original = run(answers);
+  ASSERT_TRUE(original.complete);
+  const std::string sheet = sheet_text(original).substr(3);
+  std::string resaved;
+  for (const auto& row : csv::rows_of(sheet)) {
+    std::string line;
+    for (const std::string& field : row.fields) line += "\"" + field + "\",";
+    resaved += line + ",,\n\n";
+  }
+  const auto folder = std::filesystem::temp_directory_path() / "sheet-test";
+  std::filesystem::create_directories(folder);
+  for (const std::string& bytes : {*utf8_to_gbk(sheet), resaved, sheet}) {
+    SheetFile file(written(folder / "p.csv", bytes));
+    ScriptedUser user({});
+    ReplayPrompt prompt(file, nullptr, nullptr);
+    SessionRecord record;
+    calculate({prompt, user, user}, record);
+    EXPECT_TRUE(record.complete);
+    EXPECT_EQ(record.names[0], "马家湾");
+    EXPECT_EQ(record_dump(record), record_dump(original));
+  }
+  std::filesystem::remove_all(folder);
+}
+
+// Each sheet that cannot be read says so in one line naming the row.
+TEST(PolygonSheet, SheetsThatCannotBeReadSayWhy) {
+  std::mt19937 random(3);
+  const TrueNetwork net = make_network(3, Case::BOnRing, random);
+  const std::string good = sheet_text(run(answers_for(net, Case::BOnRing)));
+  const auto replaced = [&](const std::string& from, const std::string& to) {
+    std::string text = good;
+    const auto at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    return text.replace(at, from.size(), to);
+  };
+  std::string without_m = good;
+  const auto m_row = without_m.find("\r\nm,1,");
+  without_m.erase(m_row, without_m.find("\r\n", m_row + 2) - m_row);
+  const struct {
+    const char* name;
+    std::string sheet;
+    const char* message;
+  } cases[] = {
+      {"misspelt", replaced("\r\nYa,", "\r\nYy,"), "第 5 行：不认识的标签 Yy"},
+      {"missing_label", without_m, "数据表缺少 m 一行"},
+      {"repeated", replaced("\r\nYa,", "\r\nXa,"), "第 5 行：Xa 重复出现"},
+      {"not_a_number", replaced("\r\nN,3,", "\r\nN,three,"), "第 3 行：N 的值 three 不是数值"},
+      {"side_count", replaced("\r\nS(5),", "\r\nS(6),"),
+       "第 21 行：S(6) 与三角形个数 N 不符，N 个三角形的数据表应有 5 条观测边"},
+      {"missing_side", replaced("\r\nS(5),", "\r\nS(9),"),
+       "第 21 行：S(9) 与三角形个数 N 不符，N 个三角形的数据表应有 5 条观测边"},
+      {"unknown", good + "Z9,1\r\n", "第 22 行：不认识的标签 Z9"},
+  };
+  for (const auto& c : cases) {
+    try {
+      sheet_answers(c.sheet);
+      ADD_FAILURE() << c.name << ": no error";
+    } catch (const SheetError& error) {
+      EXPECT_EQ(error.message, c.message) << c.name;
+    }
+  }
+}
+
+// A point file name that would shift the CAD columns, or that GBK cannot write, is said.
+TEST(Exports, APointFileNameThatCannotBeWrittenIsSaid) {
+  std::mt19937 random(9);
+  const TrueNetwork net = make_network(3, Case::BOnRing, random);
+  auto answers = answers_for(net, Case::BOnRing);
+  answers[11] = "a,b";
+  SessionRecord record = run(answers);
+  ASSERT_TRUE(record.complete);
+  EXPECT_THROW(export_bytes(ExportKind::PointFile, record), ExchangeError);
+  record.names[1] = "\xF0\x9F\x98\x80";  // an emoji: no GBK form
+  try {
+    export_bytes(ExportKind::PointFile, record);
+    ADD_FAILURE() << "no error";
+  } catch (const ExchangeError& error) {
+    EXPECT_NE(error.message.find("GBK"), std::string::npos);
+  }
+  record.names[1] = "青龙山";
+  EXPECT_NE(gbk_to_utf8(export_bytes(ExportKind::PointFile, record))->find("青龙山,,"),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace cp

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <string_view>
+
+// The texts of the files the program exchanges with spreadsheets, CAD and GNU Gama:
+// the polygon sheet's labels and notes, the coordinate table's headings, the roles of
+// points, and the messages about sheets. "{k}", "{row}", "{label}" and "{value}" stand
+// for what the text names.
+namespace cp::exchange_text {
+
+// The polygon sheet.
+inline constexpr std::string_view kSheetTitle = "中心多边形三边平差 数据表";
+inline constexpr std::string_view kLabelHeading = "标签";
+inline constexpr std::string_view kValueHeading = "数值";
+inline constexpr std::string_view kNoteHeading = "说明";
+inline constexpr std::string_view kIndexHeading = "点号";
+inline constexpr std::string_view kNameHeading = "点名";
+inline constexpr std::string_view kLengthHeading = "观测边长 (米)";
+inline constexpr std::string_view kKindHeading = "类型";
+inline constexpr std::string_view kFromHeading = "起点";
+inline constexpr std::string_view kToHeading = "终点";
+inline constexpr std::string_view kPointLabel = "点";
+inline constexpr std::string_view kSideLabel = "S({k})";
+inline constexpr std::string_view kNoteN = "三角形个数";
+inline constexpr std::string_view kNoteXa = "起始点 A 纵座标 (米)";
+inline constexpr std::string_view kNoteYa = "起始点 A 横座标 (米)";
+inline constexpr std::string_view kNoteXb = "闭合点 B 纵座标 (米)，没有 B 点填 0";
+inline constexpr std::string_view kNoteYb = "闭合点 B 横座标 (米)，没有 B 点填 0";
+inline constexpr std::string_view kNoteM = "有 B 点时：B 在多边形外侧填 1，在中心填 2";
+inline constexpr std::string_view kNoteT0 = "没有 B 点时：起始方位角 (度.分秒)";
+inline constexpr std::string_view kNoteQ1 = "A 点定向角 (度.分秒)，不在 S2 边填 0";
+inline constexpr std::string_view kNoteQ2 = "Q1 为 0 时：A 点定向角，不在 S1 边填 0";
+inline constexpr std::string_view kNoteQ3 = "Q1、Q2 都为 0 时：A 点定向角";
+inline constexpr std::string_view kRadialSide = "径向边";
+inline constexpr std::string_view kPerimeterSide = "周边";
+inline constexpr std::string_view kCentre = "中心";
+
+// Roles of the points in the coordinate table.
+inline constexpr std::string_view kKnownPoint = "已知点";
+inline constexpr std::string_view kCentrePoint = "中心点";
+inline constexpr std::string_view kNewPoint = "待定点";
+inline constexpr std::string_view kCoordinateHeadings[] = {
+    "点号",      "点名",      "类别",     "X (米)",   "Y (米)", "mx (毫米)",
+    "my (毫米)", "md (毫米)", "E (毫米)", "F (毫米)", "φ (度)"};
+
+// A name the CAD point file cannot hold.
+inline constexpr std::string_view kNameBreaksPointFile =
+    "点名 {name} 含有逗号或换行，不能写入 .dat 点文件";
+
+inline constexpr std::string_view kNameNotGbk =
+    "点名 {name} 含有 GBK 编码无法表示的字符，不能写入 .dat 点文件";
+
+// The note of the network file.
+inline constexpr std::string_view kEllipseNote = "误差椭圆放大 {factor} 倍";
+
+// Messages about a sheet that cannot be read.
+inline constexpr std::string_view kSheetMissing = "数据表缺少 {label} 一行";
+inline constexpr std::string_view kSheetRepeated = "第 {row} 行：{label} 重复出现";
+inline constexpr std::string_view kSheetNotANumber = "第 {row} 行：{label} 的值 {value} 不是数值";
+inline constexpr std::string_view kSheetUnknownLabel = "第 {row} 行：不认识的标签 {label}";
+inline constexpr std::string_view kSheetSideCount =
+    "第 {row} 行：{label} 与三角形个数 N 不符，N 个三角形的数据表应有 {count} 条观测边";
+inline constexpr std::string_view kSheetPointCount =
+    "第 {row} 行：点号 {value} 与三角形个数 N 不符";
+inline constexpr std::string_view kSheetAt = "第 {row} 行 {label}：";
+
+}  // namespace cp::exchange_text
