@@ -5,7 +5,7 @@ cd "$(dirname "$0")"
 
 scripts/install-missing.sh cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev fonts-noto-cjk \
   poppler-utils clang-format qt6-translations-l10n libcups2-dev cups appstream dpkg-dev \
-  libpango1.0-dev libcairo2-dev pkg-config
+  libpango1.0-dev libcairo2-dev pkg-config python3 python3-ezdxf python3-numpy libxml2-utils
 
 # One layout for the whole tree.
 git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror

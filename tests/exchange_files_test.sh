@@ -1,0 +1,102 @@
+#!/usr/bin/env bash
+# The exchange files of real batch runs: each read back by an independent reader, the
+# polygon sheet taken back to the same report as Excel and WPS save it again, and every
+# sheet that cannot be read refused with a message naming the row.
+set -uo pipefail
+program=$(realpath "$1")
+golden=$(realpath "$2")
+checker=$(realpath "$(dirname "$0")/exchange_check.py")
+scratch=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$scratch"' EXIT
+export HOME=$scratch/home
+mkdir -p "$HOME"
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+cd "$scratch" || exit 1
+failures=0
+check() {  # check NAME CONDITION...
+  local name=$1; shift
+  if "$@"; then echo "ok   $name"; else echo "FAIL $name"; failures=$((failures + 1)); fi
+}
+run() {  # run ARGS...: status in $status, output in out.txt and err.txt
+  timeout 30 "$program" "$@" >out.txt 2>err.txt
+  status=$?
+}
+exports="--coordinates c.csv --dat p.dat --dxf n.dxf --gama g.xml"
+
+for case in n6_b_on_ring n6_b_at_centre n6_outside_q1 n6_outside_q2 n6_outside_q3; do
+  run --batch "$golden/$case.answers" --report report.txt --sheet sheet.csv $exports
+  check "$case: all five files written" test $status -eq 0 -a -s sheet.csv -a -s c.csv -a -s p.dat -a -s n.dxf -a -s g.xml
+  check "$case: read back and re-adjusted" "$checker" report.txt c.csv p.dat n.dxf g.xml
+  run --batch sheet.csv
+  check "$case: its sheet gives the same report" cmp -s out.txt report.txt
+  check "$case: and nothing on stderr" test ! -s err.txt
+done
+
+# The sheet as office programs save it again: GBK, every field quoted, LF, extra rows
+# and columns; and point names in Chinese, with a comma, quotes, blanks and a hash.
+run --batch "$golden/n6_b_on_ring.answers" --sheet sheet.csv --report report.txt
+tail -c +4 sheet.csv | iconv -f UTF-8 -t GBK >gbk.csv
+run --batch gbk.csv
+check "a GBK sheet gives the same report" cmp -s out.txt report.txt
+tail -c +4 sheet.csv | tr -d '\r' | sed 's/[^,]*/"&"/g; s/$/,,/; a\
+' >quoted.csv
+run --batch quoted.csv
+check "a quoted sheet with LF and empty rows and columns gives the same report" cmp -s out.txt report.txt
+sed 's/^点,1,P1/点,1,马家湾/; s/^点,2,P2/点,2,"青龙, 山"/; s/^点,3,P3/点,3," 三""角""点 "/; s/^点,4,P4/点,4,#4/' \
+  sheet.csv >names.csv
+run --batch names.csv --sheet names-again.csv --report names.txt
+check "names that need quoting run through" test $status -eq 0
+check "and survive the round trip" cmp -s <(grep '^点,' names.csv) <(grep '^点,' names-again.csv)
+check "the report holds them" grep -q '青龙, 山 :' names.txt
+run --batch names.csv --dat p.dat
+check "a name with a comma is refused by the point file" grep -q '点名 青龙, 山 含有逗号' err.txt
+sed 's/^点,2,"青龙, 山"/点,2,青龙山/' names.csv >chinese.csv
+run --batch chinese.csv --report chinese.txt $exports
+check "Chinese names read back from every export" "$checker" chinese.txt c.csv p.dat n.dxf g.xml
+
+# A value the dialogue refuses names the sheet's row and label, and ends the run.
+sed 's/^S(3),[0-9.]*,/S(3),-5,/' sheet.csv >refused.csv
+run --batch refused.csv --sheet refused-again.csv
+check "a refused value exits 1" test $status -eq 1
+check "naming its row and label" grep -q '^refused.csv:22: S(3): 边长 S(3) 必须大于零，请重新输入$' err.txt
+check "in one line" test "$(wc -l <err.txt)" -eq 1
+check "the sheet of the run keeps what was entered" grep -q '^S(2),' refused-again.csv
+
+# Sheets that cannot be read: exit 2, one line naming the sheet and the row.
+refused() {  # refused NAME FILE PATTERN
+  run --batch "$2"
+  check "$1 exits 2" test $status -eq 2
+  check "$1 says so" grep -q -- "$3" err.txt
+}
+: >empty.csv
+refused "an empty sheet" empty.csv '数据表缺少 N 一行'
+printf 'N,6\nXa,1\0\n' >nul.csv
+refused "a NUL byte" nul.csv 'nul.csv 第 2 行含有空字符'
+printf 'N,\xff\xff\xfe\n' >binary.csv
+refused "neither UTF-8 nor GBK" binary.csv 'binary.csv 既不是 UTF-8 也不是 GBK 文本'
+mkdir folder.csv
+refused "a folder" folder.csv 'folder.csv 是一个文件夹'
+head -c 17000000 /dev/zero | tr '\0' 7 >huge.csv
+refused "a huge file" huge.csv 'huge.csv 超过 16777216 字节'
+mkfifo endless.csv
+yes 'N,6' >endless.csv &
+refused "a pipe that never ends" endless.csv 'endless.csv 超过'
+kill %1 2>/dev/null
+sed 's/^Ya,/Ya,,/; s/^N,6,/N,six,/' sheet.csv >word.csv
+refused "a value that is no number" word.csv 'word.csv 第 3 行：N 的值 six 不是数值'
+sed 's/^Xb,/Xa,/' sheet.csv >twice.csv
+refused "a repeated label" twice.csv '第 6 行：Xa 重复出现'
+
+# Exports only from a complete calculation; an output that cannot be written is said.
+run --batch "$golden/refusals.answers" --sheet partial.csv --coordinates none.csv
+check "an ended run exits 1" test $status -eq 1
+check "and writes its sheet" test -s partial.csv
+check "but no results" test ! -e none.csv
+run --batch "$golden/n6_b_on_ring.answers" --dxf /nonexistent/n.dxf
+check "an unwritable export exits 2" test $status -eq 2
+check "naming the path and the reason" grep -q '/nonexistent/n.dxf.*No such file or directory' err.txt
+run --batch "$golden/n6_b_on_ring.answers" --gama sheet.csv --sheet ./sheet.csv
+check "two exports naming one file exit 2" test $status -eq 2
+
+echo "$failures failed"
+exit $((failures > 0))
