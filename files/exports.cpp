@@ -3,6 +3,7 @@
 #include "exchange_error.h"
 #include "exchange_texts.h"
 #include "fill.h"
+#include "output_file.h"
 #include "polygon_sheet.h"
 #include "results.h"
 #include "text_encoding.h"
@@ -33,12 +34,12 @@ std::string point_file_gbk(const SessionRecord& record) {
 const std::vector<ExportFormat>& export_formats() {
   using namespace text;
   static const std::vector<ExportFormat> formats{
-      {ExportKind::Sheet, "--sheet", ".csv", kMenuSaveSheet, kFilterSheet, false},
+      {ExportKind::Sheet, "--sheet", ".csv", kMenuSaveSheet, kFilterSheet, "Ctrl+S", false},
       {ExportKind::Coordinates, "--coordinates", ".csv", kMenuCoordinates, kFilterCoordinates,
-       true},
-      {ExportKind::PointFile, "--dat", ".dat", kMenuPointFile, kFilterPointFile, true},
-      {ExportKind::Dxf, "--dxf", ".dxf", kMenuDxf, kFilterDxf, true},
-      {ExportKind::Gama, "--gama", ".xml", kMenuGama, kFilterGama, true},
+       "Ctrl+E", true},
+      {ExportKind::PointFile, "--dat", ".dat", kMenuPointFile, kFilterPointFile, "Ctrl+D", true},
+      {ExportKind::Dxf, "--dxf", ".dxf", kMenuDxf, kFilterDxf, "Ctrl+Shift+D", true},
+      {ExportKind::Gama, "--gama", ".xml", kMenuGama, kFilterGama, "Ctrl+G", true},
   };
   return formats;
 }
@@ -47,6 +48,31 @@ const ExportFormat& export_format(ExportKind kind) {
   for (const ExportFormat& format : export_formats())
     if (format.kind == kind) return format;
   return export_formats().front();
+}
+
+void save_export(ExportKind kind, const Session& session, FileChooser& chooser, Message& message,
+                 const std::function<bool(const std::string&)>& may_replace) {
+  const ExportFormat& format = export_format(kind);
+  const SessionRecord& record = format.needs_complete ? session.last_complete : session.record;
+  if (format.needs_complete ? !record.complete : record.N == 0) {
+    message.show(
+        std::string(format.needs_complete ? text::kNothingToExport : text::kNothingEntered));
+    return;
+  }
+  const auto path = chooser.save_path(std::string(text::kProgramTitle) + std::string(format.suffix),
+                                      format.filter);
+  if (!path || (may_replace && !may_replace(*path))) return;
+  try {
+    OutputFile file(*path);
+    file.write(export_bytes(kind, record));
+    file.commit();
+  } catch (const OutputError& error) {
+    message.show(
+        text::fill_in(text::kExportFailed, {{"{path}", *path}, {"{reason}", error.reason}}));
+  } catch (const ExchangeError& error) {
+    message.show(
+        text::fill_in(text::kExportFailed, {{"{path}", *path}, {"{reason}", error.message}}));
+  }
 }
 
 std::string export_bytes(ExportKind kind, const SessionRecord& record) {

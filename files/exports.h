@@ -1,9 +1,11 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "ports.h"
 #include "session.h"
 
 // The files a calculation can be saved as, in one table: the batch options, the window's
@@ -18,11 +20,19 @@ struct ExportFormat {
   std::string_view suffix;     // of the file name: .csv
   std::string_view menu_text;  // the window's menu entry
   std::string_view filter;     // the save dialog's file type
+  std::string_view shortcut;   // the window's key for it
   bool needs_complete;         // written from the last complete calculation only
 };
 
 const std::vector<ExportFormat>& export_formats();
 const ExportFormat& export_format(ExportKind kind);
+
+// The save command of the window: asks where, through the chooser, and writes the file
+// whole or not at all: the sheet of the last run, the others from the last complete
+// calculation. Before there is anything to save, and where writing fails, a message
+// says so. `may_replace` is asked before a file not to lose is written over.
+void save_export(ExportKind kind, const Session& session, FileChooser& chooser, Message& message,
+                 const std::function<bool(const std::string&)>& may_replace);
 
 // The bytes of the file: the sheet from the run as far as it was entered, the others
 // from a complete calculation. Throws ExchangeError where the format cannot hold the

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,6 +29,16 @@ class Message {
  public:
   virtual ~Message() = default;
   virtual void show(const std::string& text) = 0;
+};
+
+// Asks the user which file to read or where to save one, offering a name and the
+// types the dialog shows; nothing when the user declines.
+class FileChooser {
+ public:
+  virtual ~FileChooser() = default;
+  virtual std::optional<std::string> open_path(std::string_view filter) = 0;
+  virtual std::optional<std::string> save_path(std::string_view suggested_name,
+                                               std::string_view filter) = 0;
 };
 
 // What the Calculate command needs of its surroundings.

@@ -198,5 +198,37 @@ TEST(Exports, APointFileNameThatCannotBeWrittenIsSaid) {
             std::string::npos);
 }
 
+// The save commands: nothing to save before a run, no results before a complete one,
+// and a file that cannot be written is said with its path.
+TEST(Exports, SaveCommandsSayWhatCannotBeSaved) {
+  struct Chooser : FileChooser {
+    std::optional<std::string> path;
+    int asked = 0;
+    std::optional<std::string> open_path(std::string_view) override { return path; }
+    std::optional<std::string> save_path(std::string_view, std::string_view) override {
+      ++asked;
+      return path;
+    }
+  } chooser;
+  ScriptedUser user({});
+  Session session;
+  save_export(ExportKind::Sheet, session, chooser, user, {});
+  save_export(ExportKind::Dxf, session, chooser, user, {});
+  EXPECT_EQ(chooser.asked, 0);
+  EXPECT_EQ(user.messages,
+            (std::vector<std::string>{"还没有输入任何数据，没有数据表可以保存",
+                                      "没有完整的计算结果可以输出，请先完成一次计算"}));
+  std::mt19937 random(4);
+  const TrueNetwork net = make_network(3, Case::Q1, random);
+  ScriptedUser typist(answers_for(net, Case::Q1));
+  calculate(typist.ports(), session);
+  user.messages.clear();
+  chooser.path = "/nonexistent/folder/n.dxf";
+  save_export(ExportKind::Dxf, session, chooser, user, {});
+  ASSERT_EQ(user.messages.size(), 1u);
+  EXPECT_TRUE(user.messages[0].starts_with("无法写入 /nonexistent/folder/n.dxf："))
+      << user.messages[0];
+}
+
 }  // namespace
 }  // namespace cp

@@ -1,5 +1,6 @@
 // The real window, offscreen: a whole calculation answered through the real prompt
 // dialogs, a cancelled prompt, the layout as rendered, and the print command.
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QImage>
@@ -168,6 +169,79 @@ class WindowTest : public QObject {
     QCOMPARE(answerer.messages.size(), 2);
     QVERIFY(answerer.messages[0].startsWith(folder + "/./regular.answers 是本次重放的答案文件"));
     QVERIFY(answerer.messages[1].contains(QStringLiteral("本次计算记录答案的文件")));
+    QDir(folder).removeRecursively();
+  }
+
+  // The right-click menu: open an answers file or a sheet, save the sheet, export the
+  // results; exports are there but disabled until a calculation has completed.
+  void contextMenuOpensSavesAndExports() {
+    struct Chooser : FileChooser {
+      std::string open;
+      std::string save;
+      std::vector<std::string> filters;
+      std::optional<std::string> open_path(std::string_view filter) override {
+        filters.emplace_back(filter);
+        return open;
+      }
+      std::optional<std::string> save_path(std::string_view, std::string_view filter) override {
+        filters.emplace_back(filter);
+        return save;
+      }
+    } chooser;
+    const QString folder = QDir::tempPath() + "/window-test-menu";
+    QDir(folder).removeRecursively();
+    QVERIFY(QDir().mkpath(folder));
+    qputenv("XDG_DATA_HOME", folder.toUtf8());
+    const std::string dir = folder.toStdString();
+    {
+      QFile file(folder + "/regular.answers");
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write((regular_figure().join('\n') + '\n').toUtf8());
+    }
+    MainWindow window;
+    window.set_file_chooser(&chooser);
+    window.show();
+    QCOMPARE(window.contextMenuPolicy(), Qt::ActionsContextMenu);
+    const QStringList names{"open", "sheet", "coordinates", "dat", "dxf", "gama"};
+    for (const QString& name : names) {
+      QAction* action = window.command(name);
+      QVERIFY2(action && window.actions().contains(action), qPrintable(name));
+      QVERIFY2(!action->shortcut().isEmpty(), qPrintable(name));
+      QCOMPARE(action->isEnabled(), name == "open");
+    }
+    DialogAnswerer answerer({});
+    chooser.open = dir + "/regular.answers";
+    window.command("open")->trigger();
+    QVERIFY(window.last_complete().complete);
+    for (const QString& name : names) QVERIFY2(window.command(name)->isEnabled(), qPrintable(name));
+
+    chooser.save = dir + "/polygon.csv";
+    window.command("sheet")->trigger();
+    chooser.save = dir + "/points.dat";
+    window.command("dat")->trigger();
+    QVERIFY(QFile::exists(folder + "/polygon.csv"));
+    QVERIFY(QFile::exists(folder + "/points.dat"));
+    QVERIFY(answerer.messages.isEmpty());
+
+    // The sheet saved opens again, through the same command.
+    chooser.open = dir + "/polygon.csv";
+    window.command("open")->trigger();
+    QVERIFY(window.last_complete().complete);
+    QCOMPARE(window.record().names, window.last_complete().names);
+
+    // Saving over the replayed answers file asks first; declined, nothing is written.
+    const QByteArray before = [&] {
+      QFile file(folder + "/regular.answers");
+      file.open(QIODevice::ReadOnly);
+      return file.readAll();
+    }();
+    chooser.save = dir + "/regular.answers";
+    window.command("coordinates")->trigger();
+    QCOMPARE(answerer.messages.size(), 1);
+    QFile file(folder + "/regular.answers");
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
+    QCOMPARE(answerer.unexpected, 0);
     QDir(folder).removeRecursively();
   }
 

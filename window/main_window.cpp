@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 
+#include <QAction>
 #include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -20,6 +21,7 @@
 #include "answer_source.h"
 #include "answers_file.h"
 #include "calculate.h"
+#include "exports.h"
 #include "file_messages.h"
 #include "fill.h"
 #include "flat_button.h"
@@ -120,6 +122,46 @@ void MainWindow::build() {
   connect(calculate_, &QPushButton::clicked, this, &MainWindow::calculate_clicked);
   connect(end_, &QPushButton::clicked, qApp, &QApplication::quit);
   connect(print_, &QPushButton::clicked, this, &MainWindow::print_clicked);
+  build_commands();
+}
+
+// The file commands, on the right-click menu and on their keys: the layout stays as it
+// is. Saving the results waits for a complete calculation; the entries show, disabled.
+void MainWindow::build_commands() {
+  setContextMenuPolicy(Qt::ActionsContextMenu);
+  auto* open = new QAction(qstring(text::kMenuOpen), this);
+  open->setObjectName("open");
+  open->setShortcut(QKeySequence(QKeySequence::Open));
+  connect(open, &QAction::triggered, this, [this] {
+    if (running_) return;
+    if (const auto path = chooser_->open_path(text::kFilterOpen))
+      replay(QString::fromStdString(*path));
+  });
+  addAction(open);
+  for (const ExportFormat& format : export_formats()) {
+    auto* save = new QAction(qstring(format.menu_text), this);
+    save->setObjectName(qstring(format.option.substr(2)));
+    save->setShortcut(QKeySequence(qstring(format.shortcut)));
+    connect(save, &QAction::triggered, this, [this, kind = format.kind] {
+      if (running_) return;
+      save_export(kind, session_, *chooser_, message_,
+                  [this](const std::string& path) { return may_replace(path); });
+    });
+    addAction(save);
+  }
+  enable_commands();
+}
+
+void MainWindow::enable_commands() {
+  for (const ExportFormat& format : export_formats()) {
+    command(qstring(format.option.substr(2)))
+        ->setEnabled(format.needs_complete ? session_.last_complete.complete
+                                           : session_.record.N != 0);
+  }
+}
+
+QAction* MainWindow::command(const QString& name) const {
+  return findChild<QAction*>(name, Qt::FindDirectChildrenOnly);
 }
 
 std::vector<ScreenRect> MainWindow::guarded_fields() const {
@@ -205,6 +247,7 @@ void MainWindow::run_calculation(AnswerSource* answers) {
   running_ = true;
   if (calculate({prompt, fields_, message}, session_) == RunEnd::Ended) prompt.drop_last_answer();
   running_ = false;
+  enable_commands();
 }
 
 namespace {

@@ -8,6 +8,7 @@
 #include "qt_printer.h"
 #include "session.h"
 
+class QAction;
 class QPushButton;
 
 namespace cp {
@@ -51,6 +52,13 @@ class MainWindow : public QWidget {
   // it is an answers file replayed or a journal written in this program run.
   bool may_replace(const std::string& path);
 
+  // Where the open and save commands ask for files; the system's dialogs unless set.
+  void set_file_chooser(FileChooser* chooser) { chooser_ = chooser; }
+
+  // The commands of the right-click menu and their keys, by their object names:
+  // "open", then "sheet", "coordinates", "dat", "dxf", "gama".
+  QAction* command(const QString& name) const;
+
   // The journals this program run has written, the newest last.
   const std::vector<std::string>& journals() const { return journals_; }
 
@@ -65,6 +73,8 @@ class MainWindow : public QWidget {
   void calculate_clicked();
   void print_clicked();
   void run_calculation(AnswerSource* answers);
+  void build_commands();
+  void enable_commands();
 
   Session session_;
   QHash<QString, QWidget*> controls_;
@@ -76,6 +86,8 @@ class MainWindow : public QWidget {
   QtMessage message_{this};
   QtQuestion question_{this};
   QtPrinter printer_{this};
+  QtFileChooser files_{this};
+  FileChooser* chooser_ = &files_;
   bool running_ = false;               // a calculation is asking
   bool journal_failure_told_ = false;  // the journal's failure is said once a program run
   std::vector<std::string> journals_;  // written by this program run, never pruned

@@ -66,11 +66,23 @@ PrintOutcome QtPrinter::print(const ReportDocument& document, const std::string&
   return {.done = true};
 }
 
-std::optional<std::string> QtPrinter::choose_pdf_path(std::string_view suggested_name) {
-  const QString path = QFileDialog::getSaveFileName(
-      owner_, program_title(), qstring(suggested_name), qstring(text::kPdfFilter));
+std::optional<std::string> QtFileChooser::open_path(std::string_view filter) {
+  const QString path =
+      QFileDialog::getOpenFileName(owner_, program_title(), QString(), qstring(filter));
   if (path.isEmpty()) return std::nullopt;
   return path.toStdString();
+}
+
+std::optional<std::string> QtFileChooser::save_path(std::string_view suggested_name,
+                                                    std::string_view filter) {
+  const QString path = QFileDialog::getSaveFileName(owner_, program_title(),
+                                                    qstring(suggested_name), qstring(filter));
+  if (path.isEmpty()) return std::nullopt;
+  return path.toStdString();
+}
+
+std::optional<std::string> QtPrinter::choose_pdf_path(std::string_view suggested_name) {
+  return files_.save_path(suggested_name, text::kPdfFilter);
 }
 
 PrintOutcome QtPrinter::write_pdf(const ReportDocument& document, const std::string& path) {
