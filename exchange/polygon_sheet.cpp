@@ -44,8 +44,7 @@ struct SideEnds {
   std::string to;
   bool radial;
 };
-SideEnds side_ends(const SessionRecord& r, Configuration m, int n, int k) {
-  const NetworkPoints points = network_points(m, n);
+SideEnds side_ends(const SessionRecord& r, const NetworkPoints& points, int n, int k) {
   const auto name = [&](int j) {
     const auto index = static_cast<std::size_t>(points.ring[static_cast<std::size_t>(j % n)]);
     return index < r.names.size() ? r.names[index] : std::string();
@@ -107,10 +106,11 @@ std::string sheet_text(const SessionRecord& r) {
   row({std::string(t::kLabelHeading), std::string(t::kLengthHeading), std::string(t::kKindHeading),
        std::string(t::kFromHeading), std::string(t::kToHeading)});
   const int known = m ? known_side_number(*m, n) : 0;
+  const NetworkPoints points = network_points(m.value_or(Configuration::OutsideAzimuth), n);
   for (int k = 1; k <= 2 * n; ++k) {
     if (k == known) continue;
     const double value = entered_side(r, k);
-    const SideEnds ends = m ? side_ends(r, *m, n, k) : SideEnds{"", "", k % 2 == 1};
+    const SideEnds ends = m ? side_ends(r, points, n, k) : SideEnds{"", "", k % 2 == 1};
     row({side_label(k), value > 0 ? shortest_fixed_text(value) : "",
          std::string(ends.radial ? t::kRadialSide : t::kPerimeterSide), ends.from, ends.to});
   }

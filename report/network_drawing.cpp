@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <optional>
 #include <string>
+#include <tuple>
 
 #include "display_width.h"
 #include "fill.h"
@@ -129,20 +131,43 @@ bool crosses(const DrawnLine& line, const PaperBox& box) {
   return true;
 }
 
-NetworkDrawing network_drawing(const SessionRecord& r, double width, double height) {
-  const NetworkPoints points = network_points(r.m, triangle_count(r));
+namespace {
+
+// The points drawn, and the network's reach north, south, east and west, metres.
+struct Extent {
+  std::vector<int> all;
+  double north, south, east, west;
+  double size() const { return std::max({north - south, east - west, kSmallestExtentMetres}); }
+};
+
+Extent extent_of(const SessionRecord& r, const NetworkPoints& points) {
   std::vector<int> all = points.ring;
   all.push_back(points.centre);
-
   const auto [low_x, high_x] =
       std::minmax_element(all.begin(), all.end(), [&](int a, int b) { return r.X[a] < r.X[b]; });
   const auto [low_y, high_y] =
       std::minmax_element(all.begin(), all.end(), [&](int a, int b) { return r.Y[a] < r.Y[b]; });
-  const double north = r.X[*high_x];
-  const double south = r.X[*low_x];
-  const double east = r.Y[*high_y];
-  const double west = r.Y[*low_y];
-  const double extent = std::max({north - south, east - west, kSmallestExtentMetres});
+  return {all, r.X[*high_x], r.X[*low_x], r.Y[*high_y], r.Y[*low_y]};
+}
+
+}  // namespace
+
+std::optional<double> ellipse_factor(const SessionRecord& r) {
+  const Extent e = extent_of(r, network_points(r.m, triangle_count(r)));
+  double largest = 0;
+  for (const int k : e.all) largest = std::max(largest, precision_of(r, k).E);
+  // Ellipses too small for any finite magnification are not drawn, as zero ones are not.
+  const double wanted = e.size() * kEllipseShare * kMillimetresPerMetre / largest;
+  if (largest > 0 && std::isfinite(wanted)) return round_at_most(wanted);
+  return std::nullopt;
+}
+
+NetworkDrawing network_drawing(const SessionRecord& r, double width, double height) {
+  const NetworkPoints points = network_points(r.m, triangle_count(r));
+  const Extent e = extent_of(r, points);
+  const std::vector<int>& all = e.all;
+  const auto [north, south, east, west] = std::tuple{e.north, e.south, e.east, e.west};
+  const double extent = e.size();
 
   // The largest round scale at which the network, with room for names around it, fits
   // the box across and down.
@@ -155,12 +180,9 @@ NetworkDrawing network_drawing(const SessionRecord& r, double width, double heig
   const Placement at{scale, (north + south) / 2 + height / 2 / scale,
                      (east + west) / 2 - width / 2 / scale};
 
-  double largest = 0;
-  for (const int k : all) largest = std::max(largest, precision_of(r, k).E);
-  // Ellipses too small for any finite magnification are not drawn, as zero ones are not.
-  const double wanted = extent * kEllipseShare * kMillimetresPerMetre / largest;
-  const bool ellipses = largest > 0 && std::isfinite(wanted);
-  if (ellipses) out.ellipse_factor = round_at_most(wanted);
+  const std::optional<double> factor = ellipse_factor(r);
+  const bool ellipses = factor.has_value();
+  if (ellipses) out.ellipse_factor = *factor;
 
   Drawing& d = out.drawing;
   d.width = width;

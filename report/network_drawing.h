@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "printing.h"
@@ -25,6 +26,11 @@ struct NetworkDrawing {
   double ellipse_factor = 1;     // how much the ellipses are magnified, a round number
   double bar_metres = 1;         // the length the scale bar stands for
 };
+
+// How much the drawing magnifies the error ellipses: a round factor that draws the
+// largest about a tenth of the network's size; nothing where no ellipse is large enough
+// for any finite factor.
+std::optional<double> ellipse_factor(const SessionRecord& record);
 
 // Fitted into a box of the given size in millimetres, for a complete record.
 NetworkDrawing network_drawing(const SessionRecord& record, double width, double height);

@@ -5,10 +5,13 @@
 #include <random>
 
 #include "adjustment.h"
+#include "calculate.h"
 #include "computation.h"
+#include "exports.h"
 #include "layout.h"
 #include "network.h"
 #include "point_precision.h"
+#include "scripted_user.h"
 
 namespace cp {
 namespace {
@@ -45,6 +48,19 @@ void every_point(benchmark::State& state, Case c) {
     const CoordinateRows rows(legs, angles, result.traverse, S, o.m);
     benchmark::DoNotOptimize(
         every_point_precision(rows, adjustment.a, *result.ms, last_point(o.m, n)));
+  }
+}
+
+// All five exchange files of a complete N = 1000 calculation (at most 50 ms together).
+void exports(benchmark::State& state) {
+  std::mt19937 random(1000);
+  const TrueNetwork net = make_network(1000, Case::Q2, random, 1000, 1200);
+  ScriptedUser user(answers_for(net, Case::Q2));
+  SessionRecord record;
+  calculate(user.ports(), record);
+  for (auto _ : state) {
+    for (const ExportFormat& format : export_formats())
+      benchmark::DoNotOptimize(export_bytes(format.kind, record));
   }
 }
 
@@ -92,6 +108,7 @@ BENCHMARK_CAPTURE(computation, q3, Case::Q3)
 BENCHMARK_CAPTURE(every_point, m1, Case::BOnRing)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(every_point, q2, Case::Q2)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(report_layout);
+BENCHMARK(exports)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace cp
