@@ -13,7 +13,8 @@ constexpr double kMarkHalf = 1.7;     // a mark's half size, millimetres
 constexpr double kMargin = 0.4;       // kept clear around a name, millimetres
 constexpr int kDirections = 16;       // tried about the point, the outward one first
 constexpr int kEllipseSegments = 24;  // an ellipse's outline as straight pieces
-constexpr double kDistances[] = {1, 2, 3.5, 5, 7, 10, 13, 17, 21, 26, 32, 40, 50};  // point to name, mm
+constexpr double kDistances[] = {1,  2,  3.5, 5,  7,  10, 13,
+                                 17, 21, 26,  32, 40, 50};  // point to name, mm
 
 // What a name may cover, in order of harm: a side or a mark hides what the drawing
 // says; an ellipse's outline is only crossed; a longer way from the point or a turn

@@ -2,24 +2,7 @@
 # Batch runs of the real program: exit statuses, messages with line numbers, report
 # text and PDF, line ends, and answers files that are no answers files. Every run starts
 # in a scratch folder with HOME there, and nothing may appear in it but what was asked.
-set -uo pipefail
-program=$(realpath "$1")
-golden=$(realpath "$2")
-scratch=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$scratch"' EXIT
-export HOME=$scratch/home XDG_DATA_HOME=
-mkdir -p "$HOME"
-unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
-cd "$scratch" || exit 1
-failures=0
-check() {  # check NAME CONDITION...
-  local name=$1; shift
-  if "$@"; then echo "ok   $name"; else echo "FAIL $name"; failures=$((failures + 1)); fi
-}
-run() {  # run ARGS...: status in $status, output in out.txt and err.txt
-  timeout 20 "$program" "$@" >out.txt 2>err.txt
-  status=$?
-}
+source "$(dirname "$0")/batch_scratch.sh"
 report_of() { sed -n '/^=== report$/,/^=== record$/p' "$1" | sed '1d;$d'; }
 complete=$golden/n6_b_on_ring.answers
 report_of "$golden/n6_b_on_ring.transcript" >expected.txt
@@ -187,5 +170,4 @@ unexpected=$(ls -A | grep -vxE '(out|err|expected|report|kept)\.txt|report\.pdf|
 check "nothing written outside the chosen outputs" test -z "$unexpected"
 check "a batch run keeps no journal" test -z "$(ls -A home)"
 
-echo "$failures failed"
-exit $((failures > 0))
+finish

@@ -2,25 +2,8 @@
 # The exchange files of real batch runs: each read back by an independent reader, the
 # polygon sheet taken back to the same report as Excel and WPS save it again, and every
 # sheet that cannot be read refused with a message naming the row.
-set -uo pipefail
-program=$(realpath "$1")
-golden=$(realpath "$2")
 checker=$(realpath "$(dirname "$0")/exchange_check.py")
-scratch=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$scratch"' EXIT
-export HOME=$scratch/home
-mkdir -p "$HOME"
-unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
-cd "$scratch" || exit 1
-failures=0
-check() {  # check NAME CONDITION...
-  local name=$1; shift
-  if "$@"; then echo "ok   $name"; else echo "FAIL $name"; failures=$((failures + 1)); fi
-}
-run() {  # run ARGS...: status in $status, output in out.txt and err.txt
-  timeout 30 "$program" "$@" >out.txt 2>err.txt
-  status=$?
-}
+source "$(dirname "$0")/batch_scratch.sh"
 exports="--coordinates c.csv --dat p.dat --dxf n.dxf --gama g.xml"
 
 for case in n6_b_on_ring n6_b_at_centre n6_outside_q1 n6_outside_q2 n6_outside_q3; do
@@ -98,5 +81,4 @@ check "naming the path and the reason" grep -q '/nonexistent/n.dxf.*No such file
 run --batch "$golden/n6_b_on_ring.answers" --gama sheet.csv --sheet ./sheet.csv
 check "two exports naming one file exit 2" test $status -eq 2
 
-echo "$failures failed"
-exit $((failures > 0))
+finish
