@@ -7,6 +7,10 @@
 // complete calculation, the record the last run, as far as it got. Exits 3 when the answers ran out
 // while a prompt waited.
 #include <iostream>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 #include <string>
 
 #include "calculate.h"
@@ -46,6 +50,11 @@ bool answers_remain() { return std::cin.peek() != std::char_traits<char>::eof();
 }  // namespace
 
 int main() {
+#ifdef _WIN32
+  // The transcript is the same bytes on every system: no CR before each LF.
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stdin), _O_BINARY);
+#endif
   std::ios::sync_with_stdio(false);
   ScriptedPrompt prompt;
   PrintedFields fields;
