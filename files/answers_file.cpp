@@ -1,13 +1,5 @@
 #include "answers_file.h"
 
-#include <fcntl.h>
-#include <poll.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
-
 #include "utf8.h"
 
 namespace cp {
@@ -16,20 +8,15 @@ namespace {
 constexpr std::size_t kChunk = 1 << 16;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-std::string system_reason(int error) { return std::strerror(error); }
-
 }  // namespace
 
 AnswersFile::AnswersFile(std::string path) : path_(std::move(path)) {
-  fd_ = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd_ < 0) fail(AnswersFileError::Kind::CannotOpen, system_reason(errno));
-  struct stat status {};
-  if (::fstat(fd_, &status) != 0) fail(AnswersFileError::Kind::CannotOpen, system_reason(errno));
-  if (S_ISDIR(status.st_mode)) fail(AnswersFileError::Kind::NotAFile);
-}
-
-AnswersFile::~AnswersFile() {
-  if (fd_ >= 0) ::close(fd_);
+  try {
+    file_ = os::File::open_for_reading(path_);
+  } catch (const os::Failure& failure) {
+    fail(AnswersFileError::Kind::CannotOpen, failure.reason);
+  }
+  if (file_.is_directory()) fail(AnswersFileError::Kind::NotAFile);
 }
 
 void AnswersFile::fail(AnswersFileError::Kind kind, std::string reason) const {
@@ -38,26 +25,22 @@ void AnswersFile::fail(AnswersFileError::Kind kind, std::string reason) const {
 
 bool AnswersFile::fill(bool wait) {
   if (at_end_) return false;
-  if (!wait) {
-    pollfd ready{.fd = fd_, .events = POLLIN, .revents = 0};
-    if (::poll(&ready, 1, 0) <= 0) return false;
-  }
+  if (!wait && !file_.ready()) return false;
   if (start_ > 0) {
     buffer_.erase(0, start_);
     start_ = 0;
   }
   char chunk[kChunk];
-  for (;;) {
-    const ssize_t got = ::read(fd_, chunk, sizeof chunk);
-    if (got > 0) {
-      buffer_.append(chunk, static_cast<std::size_t>(got));
-      return true;
-    }
+  try {
+    const std::size_t got = file_.read(chunk, sizeof chunk);
     if (got == 0) {
       at_end_ = true;
       return false;
     }
-    if (errno != EINTR) fail(AnswersFileError::Kind::ReadFailed, system_reason(errno));
+    buffer_.append(chunk, got);
+    return true;
+  } catch (const os::Failure& failure) {
+    fail(AnswersFileError::Kind::ReadFailed, failure.reason);
   }
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "answer_source.h"
+#include "system_file.h"
 
 // An answers file: plain UTF-8 text, one answer a line exactly as it would be typed at
 // its prompt, in prompt order; an empty line is a bare Enter. LF and CRLF line ends are
@@ -39,9 +40,6 @@ class AnswersFile : public AnswerSource {
 
   // Opens the file for reading; throws AnswersFileError where it cannot.
   explicit AnswersFile(std::string path);
-  ~AnswersFile();
-  AnswersFile(const AnswersFile&) = delete;
-  AnswersFile& operator=(const AnswersFile&) = delete;
 
   // The next answer, or nothing at the end of the file. Throws AnswersFileError for a
   // line that is not text.
@@ -64,7 +62,7 @@ class AnswersFile : public AnswerSource {
   [[noreturn]] void fail(AnswersFileError::Kind kind, std::string reason = {}) const;
 
   std::string path_;
-  int fd_ = -1;
+  os::File file_;
   std::string buffer_;
   std::size_t start_ = 0;  // where the unread bytes of the buffer begin
   bool at_end_ = false;

@@ -1,13 +1,6 @@
 #include "journal.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <tuple>
 #include <vector>
@@ -21,8 +14,7 @@ constexpr std::string_view kSuffix = ".answers";
 constexpr std::size_t kStampLength = 15;  // YYYYMMDD-HHMMSS
 
 std::string stamp(std::time_t start) {
-  std::tm local{};
-  localtime_r(&start, &local);
+  const std::tm local = os::local_time(start);
   char text[kStampLength + 1];
   std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
   return text;
@@ -61,11 +53,11 @@ void keep_newest(const std::string& folder, const std::vector<std::string>& keep
   std::vector<Candidate> others;
   std::size_t kept = 0;
   std::error_code error;
-  for (const auto& entry : fs::directory_iterator(folder, error)) {
-    const auto order = order_of(entry.path().filename().string());
+  for (const auto& entry : fs::directory_iterator(os::path_of(folder), error)) {
+    const auto order = order_of(os::utf8_of(entry.path().filename()));
     if (!order || !entry.is_regular_file(error)) continue;
     const bool ours = std::any_of(keep.begin(), keep.end(), [&](const std::string& path) {
-      return fs::equivalent(entry.path(), path, error);
+      return fs::equivalent(entry.path(), os::path_of(path), error);
     });
     if (ours) {
       ++kept;
@@ -86,61 +78,65 @@ void keep_newest(const std::string& folder, const std::vector<std::string>& keep
 }  // namespace
 
 std::optional<std::string> journal_folder() {
-  const char* data_home = std::getenv("XDG_DATA_HOME");
-  if (data_home && *data_home == '/') return std::string(data_home) + "/central-polygon/runs";
-  const char* home = std::getenv("HOME");
-  if (home && *home) return std::string(home) + "/.local/share/central-polygon/runs";
+#ifdef _WIN32
+  if (const auto local = os::environment("LOCALAPPDATA")) return *local + "\\central-polygon\\runs";
   return std::nullopt;
+#else
+  const auto data_home = os::environment("XDG_DATA_HOME");
+  if (data_home && data_home->front() == '/') return *data_home + "/central-polygon/runs";
+  if (const auto home = os::environment("HOME"))
+    return *home + "/.local/share/central-polygon/runs";
+  return std::nullopt;
+#endif
 }
 
 Journal::Journal(const std::string& folder, std::time_t start,
                  const std::vector<std::string>& earlier)
     : folder_(folder) {
   std::error_code error;
-  fs::create_directories(folder_, error);
+  fs::create_directories(os::path_of(folder_), error);
   if (error) throw JournalError{folder_, error.message()};
   const std::string base = folder_ + "/" + stamp(start);
-  for (int number = 1; fd_ < 0; ++number) {
-    path_ = base + (number == 1 ? "" : "-" + std::to_string(number)) + std::string(kSuffix);
-    fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd_ < 0 && errno != EEXIST) fail(errno);
+  try {
+    for (int number = 1; !file_; ++number) {
+      path_ = base + (number == 1 ? "" : "-" + std::to_string(number)) + std::string(kSuffix);
+      file_ = os::File::create_new(path_);
+    }
+  } catch (const os::Failure& failure) {
+    throw JournalError{folder_, failure.reason};
   }
   // The new file's name is on the disk too, not only its contents.
-  const int directory = ::open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (directory >= 0) {
-    ::fsync(directory);
-    ::close(directory);
-  }
+  os::sync_folder(folder_);
   std::vector<std::string> keep = earlier;
   keep.push_back(path_);
   keep_newest(folder_, keep);
 }
 
-Journal::~Journal() {
-  if (fd_ >= 0) ::close(fd_);
-}
-
-void Journal::fail(int error) const { throw JournalError{folder_, std::strerror(error)}; }
-
 void Journal::append(std::string_view answer) {
   std::string line(answer);
   line += '\n';
-  for (std::size_t written = 0; written < line.size();) {
-    const ssize_t n = ::write(fd_, line.data() + written, line.size() - written);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) fail(errno);
-    written += static_cast<std::size_t>(n);
-  }
-  if (::fdatasync(fd_) != 0) fail(errno);
+  guarded([&] {
+    file_->write(line);
+    file_->sync();
+  });
   last_start_ = size_;
   size_ += static_cast<long long>(line.size());
 }
 
 void Journal::drop_last() {
-  if (::ftruncate(fd_, static_cast<off_t>(last_start_)) != 0) fail(errno);
-  if (::lseek(fd_, static_cast<off_t>(last_start_), SEEK_SET) < 0) fail(errno);
-  if (::fdatasync(fd_) != 0) fail(errno);
+  guarded([&] {
+    file_->truncate(last_start_);
+    file_->sync();
+  });
   size_ = last_start_;
+}
+
+void Journal::guarded(const std::function<void()>& write) const {
+  try {
+    write();
+  } catch (const os::Failure& failure) {
+    throw JournalError{folder_, failure.reason};
+  }
 }
 
 }  // namespace cp

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <ctime>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "system_file.h"
 
 // The journal: every answer of a run in the window, appended to a file of its own the
 // moment its prompt returns and on the disk before the program acts on it, so that a
@@ -14,8 +17,8 @@ namespace cp {
 
 inline constexpr int kJournalsKept = 200;
 
-// $XDG_DATA_HOME/central-polygon/runs, or ~/.local/share/central-polygon/runs; nothing
-// where neither XDG_DATA_HOME nor HOME is set.
+// $XDG_DATA_HOME/central-polygon/runs, or ~/.local/share/central-polygon/runs; on
+// Windows %LOCALAPPDATA%\central-polygon\runs; nothing where none of them is set.
 std::optional<std::string> journal_folder();
 
 // Why the journal could not be written: the folder and the system's reason.
@@ -32,9 +35,6 @@ class Journal {
   // program run wrote before, are never deleted. Throws JournalError.
   Journal(const std::string& folder, std::time_t start,
           const std::vector<std::string>& earlier = {});
-  ~Journal();
-  Journal(const Journal&) = delete;
-  Journal& operator=(const Journal&) = delete;
 
   // Appends one answer as a line and waits until it is on the disk. Throws JournalError.
   void append(std::string_view answer);
@@ -46,11 +46,12 @@ class Journal {
   const std::string& path() const { return path_; }
 
  private:
-  [[noreturn]] void fail(int error) const;
+  // Runs a write, its failure a JournalError naming the folder.
+  void guarded(const std::function<void()>& write) const;
 
   std::string folder_;
   std::string path_;
-  int fd_ = -1;
+  std::optional<os::File> file_;
   long long size_ = 0;        // bytes written so far
   long long last_start_ = 0;  // where the last answer's line begins
 };

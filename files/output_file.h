@@ -1,6 +1,9 @@
 #pragma once
 
+#include <functional>
 #include <string>
+
+#include "system_file.h"
 
 // A file written whole or not at all: the contents go to a temporary file beside the
 // target, which is renamed over the target only once complete and on the disk. A write
@@ -35,11 +38,12 @@ class OutputFile {
   void commit();
 
  private:
-  [[noreturn]] void fail(int error) const;
+  // Runs a step, its failure an OutputError naming the target.
+  void guarded(const std::function<void()>& step) const;
 
   std::string path_;
   std::string temporary_;
-  int fd_ = -1;
+  os::File file_;
   bool committed_ = false;
 };
 

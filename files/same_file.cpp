@@ -4,6 +4,8 @@
 #include <cwctype>
 #include <filesystem>
 
+#include "system_file.h"
+
 namespace cp {
 namespace {
 
@@ -13,7 +15,7 @@ namespace fs = std::filesystem;
 // file systems do not tell letter cases apart.
 fs::path::string_type resolved(const std::string& path) {
   std::error_code error;
-  const fs::path canonical = fs::weakly_canonical(fs::absolute(fs::path(path), error), error);
+  const fs::path canonical = fs::weakly_canonical(fs::absolute(os::path_of(path), error), error);
   fs::path::string_type text = canonical.lexically_normal().native();
 #ifdef _WIN32
   std::transform(text.begin(), text.end(), text.begin(),
@@ -26,7 +28,10 @@ fs::path::string_type resolved(const std::string& path) {
 
 bool same_file(const std::string& a, const std::string& b) {
   std::error_code error;
-  if (fs::exists(a, error) && fs::exists(b, error)) return fs::equivalent(a, b, error);
+  const fs::path first = os::path_of(a);
+  const fs::path second = os::path_of(b);
+  if (fs::exists(first, error) && fs::exists(second, error))
+    return fs::equivalent(first, second, error);
   return resolved(a) == resolved(b);
 }
 

@@ -1,15 +1,10 @@
 #include "sheet_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 
 #include "exchange_texts.h"
 #include "fill.h"
+#include "system_file.h"
 #include "text_encoding.h"
 #include "utf8.h"
 
@@ -26,31 +21,23 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // The whole file, at most the largest sheet and a byte more.
 std::string contents(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) fail(path, AnswersFileError::Kind::CannotOpen, 0, std::strerror(errno));
-  struct stat status {};
-  if (::fstat(fd, &status) != 0 || S_ISDIR(status.st_mode)) {
-    ::close(fd);
-    fail(path, AnswersFileError::Kind::NotAFile);
+  os::File file;
+  try {
+    file = os::File::open_for_reading(path);
+  } catch (const os::Failure& failure) {
+    fail(path, AnswersFileError::Kind::CannotOpen, 0, failure.reason);
   }
+  if (file.is_directory()) fail(path, AnswersFileError::Kind::NotAFile);
   std::string text;
   char chunk[1 << 16];
-  for (;;) {
-    const ssize_t got = ::read(fd, chunk, sizeof chunk);
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) {
-      const int error = errno;
-      ::close(fd);
-      fail(path, AnswersFileError::Kind::ReadFailed, 0, std::strerror(error));
+  try {
+    while (const std::size_t got = file.read(chunk, sizeof chunk)) {
+      text.append(chunk, got);
+      if (text.size() > SheetFile::kLargestSheet) fail(path, AnswersFileError::Kind::TooLarge);
     }
-    if (got == 0) break;
-    text.append(chunk, static_cast<std::size_t>(got));
-    if (text.size() > SheetFile::kLargestSheet) {
-      ::close(fd);
-      fail(path, AnswersFileError::Kind::TooLarge);
-    }
+  } catch (const os::Failure& failure) {
+    fail(path, AnswersFileError::Kind::ReadFailed, 0, failure.reason);
   }
-  ::close(fd);
   return text;
 }
 

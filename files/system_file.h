@@ -1,0 +1,70 @@
+#pragma once
+
+#include <cstdint>
+#include <ctime>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The operating system's files, as the program needs them: paths are UTF-8 on every
+// system, and every failure carries the system's own reason. POSIX and Win32 each have
+// an implementation of their own.
+namespace cp::os {
+
+// Why the system could not do what was asked, in its own words.
+struct Failure {
+  std::string reason;
+};
+
+class File {
+ public:
+  File() = default;
+  ~File();
+  File(File&& other) noexcept;
+  File& operator=(File&& other) noexcept;
+  File(const File&) = delete;
+  File& operator=(const File&) = delete;
+
+  static File open_for_reading(const std::string& path);
+  // A new file that must not exist yet; nothing where one does.
+  static std::optional<File> create_new(const std::string& path);
+  // A new file beside the target, its path in `path`, with the ordinary permissions.
+  static File create_beside(const std::string& target, std::string& path);
+
+  bool is_directory() const;
+  // Up to `size` bytes; 0 at the end of the file.
+  std::size_t read(char* buffer, std::size_t size);
+  // Whether bytes can be read at once: a pipe whose writer has sent nothing yet waits.
+  bool ready();
+  void write(std::string_view bytes);  // every byte, or a Failure
+  void sync();                         // the contents on the disk
+  void truncate(long long size);       // cut to `size` bytes and write on from there
+  void close();                        // a failure to close is a failure to write
+
+ private:
+  explicit File(std::intptr_t handle) : handle_(handle) {}
+  std::intptr_t handle_ = -1;  // the descriptor, or the Win32 handle; -1 for none
+};
+
+bool is_directory(const std::string& path);
+// Renames the file over the target, which may exist; a Failure leaves both as they were.
+void replace(const std::string& from, const std::string& to);
+void remove(const std::string& path) noexcept;
+// Puts the folder's names on the disk, where the system can.
+void sync_folder(const std::string& folder) noexcept;
+std::tm local_time(std::time_t time);
+
+// A UTF-8 path as the standard library's path, and back: on Windows a narrow string
+// would go through the ANSI code page, which has no room for Chinese names.
+inline std::filesystem::path path_of(const std::string& utf8) {
+  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+inline std::string utf8_of(const std::filesystem::path& path) {
+  const std::u8string text = path.u8string();
+  return std::string(text.begin(), text.end());
+}
+// An environment variable as UTF-8, nothing where it is not set or empty.
+std::optional<std::string> environment(const char* name);
+
+}  // namespace cp::os

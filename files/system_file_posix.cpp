@@ -1,0 +1,135 @@
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <utility>
+#include <vector>
+
+#include "system_file.h"
+
+namespace cp::os {
+namespace {
+
+[[noreturn]] void fail(int error) { throw Failure{std::strerror(error)}; }
+
+int descriptor(std::intptr_t handle) { return static_cast<int>(handle); }
+
+}  // namespace
+
+File::~File() {
+  if (handle_ >= 0) ::close(descriptor(handle_));
+}
+
+File::File(File&& other) noexcept : handle_(std::exchange(other.handle_, -1)) {}
+
+File& File::operator=(File&& other) noexcept {
+  std::swap(handle_, other.handle_);
+  return *this;
+}
+
+File File::open_for_reading(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) fail(errno);
+  return File(fd);
+}
+
+std::optional<File> File::create_new(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+  if (fd < 0 && errno == EEXIST) return std::nullopt;
+  if (fd < 0) fail(errno);
+  return File(fd);
+}
+
+File File::create_beside(const std::string& target, std::string& path) {
+  const auto slash = target.rfind('/');
+  const std::string folder = slash == std::string::npos ? "./" : target.substr(0, slash + 1);
+  const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+  std::string pattern = folder + "." + name + ".XXXXXX";
+  std::vector<char> buffer(pattern.begin(), pattern.end());
+  buffer.push_back('\0');
+  const int fd = ::mkstemp(buffer.data());
+  if (fd < 0) fail(errno);
+  path = buffer.data();
+  // The finished file gets the ordinary permissions of a new file, not mkstemp's 0600.
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  ::fchmod(fd, 0666 & ~mask);
+  return File(fd);
+}
+
+bool File::is_directory() const {
+  struct stat status {};
+  return ::fstat(descriptor(handle_), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+std::size_t File::read(char* buffer, std::size_t size) {
+  for (;;) {
+    const ssize_t got = ::read(descriptor(handle_), buffer, size);
+    if (got >= 0) return static_cast<std::size_t>(got);
+    if (errno != EINTR) fail(errno);
+  }
+}
+
+bool File::ready() {
+  pollfd ready{.fd = descriptor(handle_), .events = POLLIN, .revents = 0};
+  return ::poll(&ready, 1, 0) > 0;
+}
+
+void File::write(std::string_view bytes) {
+  for (std::size_t written = 0; written < bytes.size();) {
+    const ssize_t n = ::write(descriptor(handle_), bytes.data() + written, bytes.size() - written);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) fail(errno);
+    written += static_cast<std::size_t>(n);
+  }
+}
+
+void File::sync() {
+  if (::fdatasync(descriptor(handle_)) != 0) fail(errno);
+}
+
+void File::truncate(long long size) {
+  if (::ftruncate(descriptor(handle_), static_cast<off_t>(size)) != 0) fail(errno);
+  if (::lseek(descriptor(handle_), static_cast<off_t>(size), SEEK_SET) < 0) fail(errno);
+}
+
+void File::close() {
+  const int closed = ::close(descriptor(std::exchange(handle_, -1)));
+  if (closed != 0) fail(errno);
+}
+
+bool is_directory(const std::string& path) {
+  struct stat status {};
+  return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+void replace(const std::string& from, const std::string& to) {
+  if (::rename(from.c_str(), to.c_str()) != 0) fail(errno);
+}
+
+void remove(const std::string& path) noexcept { ::unlink(path.c_str()); }
+
+void sync_folder(const std::string& folder) noexcept {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+std::tm local_time(std::time_t time) {
+  std::tm local{};
+  localtime_r(&time, &local);
+  return local;
+}
+
+std::optional<std::string> environment(const char* name) {
+  const char* value = std::getenv(name);
+  if (!value || !*value) return std::nullopt;
+  return std::string(value);
+}
+
+}  // namespace cp::os

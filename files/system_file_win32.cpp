@@ -1,0 +1,147 @@
+#include <windows.h>
+
+#include <utility>
+
+#include "system_file.h"
+#include "wide_text.h"
+
+namespace cp::os {
+namespace {
+
+// The system's message for an error code, as UTF-8 and on one line.
+[[noreturn]] void fail(DWORD error) {
+  wchar_t* text = nullptr;
+  const DWORD length = ::FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  std::wstring message = length ? std::wstring(text, length) : L"error " + std::to_wstring(error);
+  if (text) ::LocalFree(text);
+  while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r' ||
+                              message.back() == L'.' || message.back() == L' '))
+    message.pop_back();
+  throw Failure{utf8_of(message)};
+}
+
+HANDLE handle_of(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
+std::intptr_t stored(HANDLE handle) { return reinterpret_cast<std::intptr_t>(handle); }
+
+HANDLE open(const std::string& path, DWORD access, DWORD disposition) {
+  return ::CreateFileW(wide_of(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                       disposition, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+}
+
+}  // namespace
+
+File::~File() {
+  if (handle_ != -1) ::CloseHandle(handle_of(handle_));
+}
+
+File::File(File&& other) noexcept : handle_(std::exchange(other.handle_, -1)) {}
+
+File& File::operator=(File&& other) noexcept {
+  std::swap(handle_, other.handle_);
+  return *this;
+}
+
+File File::open_for_reading(const std::string& path) {
+  const HANDLE handle = open(path, GENERIC_READ, OPEN_EXISTING);
+  if (handle == INVALID_HANDLE_VALUE) fail(::GetLastError());
+  return File(stored(handle));
+}
+
+std::optional<File> File::create_new(const std::string& path) {
+  const HANDLE handle = open(path, GENERIC_WRITE, CREATE_NEW);
+  if (handle == INVALID_HANDLE_VALUE && ::GetLastError() == ERROR_FILE_EXISTS) return std::nullopt;
+  if (handle == INVALID_HANDLE_VALUE) fail(::GetLastError());
+  return File(stored(handle));
+}
+
+File File::create_beside(const std::string& target, std::string& path) {
+  for (unsigned attempt = 0;; ++attempt) {
+    path = target + "." + std::to_string(::GetCurrentProcessId()) + "-" +
+           std::to_string(::GetTickCount64() + attempt) + ".tmp";
+    if (auto file = create_new(path)) return std::move(*file);
+  }
+}
+
+bool File::is_directory() const {
+  BY_HANDLE_FILE_INFORMATION information{};
+  return ::GetFileInformationByHandle(handle_of(handle_), &information) &&
+         (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::size_t File::read(char* buffer, std::size_t size) {
+  DWORD got = 0;
+  const DWORD wanted = size > 0x40000000 ? 0x40000000 : static_cast<DWORD>(size);
+  if (!::ReadFile(handle_of(handle_), buffer, wanted, &got, nullptr)) {
+    const DWORD error = ::GetLastError();
+    if (error == ERROR_BROKEN_PIPE || error == ERROR_HANDLE_EOF) return 0;
+    fail(error);
+  }
+  return got;
+}
+
+bool File::ready() {
+  if (::GetFileType(handle_of(handle_)) != FILE_TYPE_PIPE) return true;
+  DWORD waiting = 0;
+  return ::PeekNamedPipe(handle_of(handle_), nullptr, 0, nullptr, &waiting, nullptr) && waiting > 0;
+}
+
+void File::write(std::string_view bytes) {
+  for (std::size_t written = 0; written < bytes.size();) {
+    const std::size_t left = bytes.size() - written;
+    const DWORD chunk = left > 0x40000000 ? 0x40000000 : static_cast<DWORD>(left);
+    DWORD done = 0;
+    if (!::WriteFile(handle_of(handle_), bytes.data() + written, chunk, &done, nullptr))
+      fail(::GetLastError());
+    written += done;
+  }
+}
+
+void File::sync() {
+  if (!::FlushFileBuffers(handle_of(handle_))) fail(::GetLastError());
+}
+
+void File::truncate(long long size) {
+  LARGE_INTEGER position{};
+  position.QuadPart = size;
+  if (!::SetFilePointerEx(handle_of(handle_), position, nullptr, FILE_BEGIN) ||
+      !::SetEndOfFile(handle_of(handle_)))
+    fail(::GetLastError());
+}
+
+void File::close() {
+  if (!::CloseHandle(handle_of(std::exchange(handle_, -1)))) fail(::GetLastError());
+}
+
+bool is_directory(const std::string& path) {
+  const DWORD attributes = ::GetFileAttributesW(wide_of(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+void replace(const std::string& from, const std::string& to) {
+  if (!::MoveFileExW(wide_of(from).c_str(), wide_of(to).c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    fail(::GetLastError());
+}
+
+void remove(const std::string& path) noexcept { ::DeleteFileW(wide_of(path).c_str()); }
+
+void sync_folder(const std::string&) noexcept {}  // NTFS keeps a folder's names itself
+
+std::tm local_time(std::time_t time) {
+  std::tm local{};
+  ::localtime_s(&local, &time);
+  return local;
+}
+
+std::optional<std::string> environment(const char* name) {
+  const std::wstring wide_name = wide_of(name);
+  const DWORD size = ::GetEnvironmentVariableW(wide_name.c_str(), nullptr, 0);
+  if (size <= 1) return std::nullopt;
+  std::wstring value(size, L'\0');
+  value.resize(::GetEnvironmentVariableW(wide_name.c_str(), value.data(), size));
+  return utf8_of(value);
+}
+
+}  // namespace cp::os
