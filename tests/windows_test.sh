@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The core cross-built for 64-bit Windows with MinGW-w64 and run under Wine: its suites,
-# and every golden transcript, the same as on Linux but for the last bits of the
-# every-point doubles (compare_transcripts.py says why).
+# The program cross-built for 64-bit Windows with MinGW-w64 and run under Wine: the
+# core's suites and every golden transcript, the same as on Linux but for the last bits
+# of the every-point doubles (compare_transcripts.py says why); and the Windows program's
+# batch runs, their report byte for byte the Linux one, with Chinese file names.
 # Usage: windows_test.sh BUILD_DIR GOLDEN_DIR
 set -uo pipefail
 build=$(realpath -m "$1")
@@ -10,7 +11,7 @@ here=$(realpath "$(dirname "$0")")
 cmake -S "$here/.." -B "$build" -DCMAKE_TOOLCHAIN_FILE="$here/../cmake/mingw-w64.cmake" \
   -DCP_WITH_QT=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCP_WARNINGS_AS_ERRORS=ON --no-warn-unused-cli \
   >/dev/null || exit 1
-cmake --build "$build" -j2 --target unit_tests transcript >/dev/null || exit 1
+cmake --build "$build" -j2 --target unit_tests transcript central-polygon >/dev/null || exit 1
 
 # A prefix of its own, and one server kept for the whole run: a cold prefix takes
 # seconds, every later start a fraction of one.
@@ -37,5 +38,30 @@ for answers in "$golden"/*.answers; do
     echo "FAIL $name under Wine"; failures=$((failures + 1))
   fi
 done
+check() {  # check NAME CONDITION...
+  local name=$1; shift
+  if "$@"; then echo "ok   $name"; else echo "FAIL $name"; failures=$((failures + 1)); fi
+}
+program=$build/win32/central-polygon.exe
+work=$build/batch-under-wine
+rm -rf "$work" && mkdir -p "$work" && cd "$work" || exit 1
+sed -n '/^=== report$/,/^=== record$/p' "$golden/n6_b_on_ring.transcript" | sed '1d;$d' >expected.txt
+wine "$program" --batch "$golden/n6_b_on_ring.answers" >out.txt 2>err.txt
+check "batch under Wine exits 0" test $? -eq 0
+check "its report is the Linux one byte for byte" cmp -s out.txt expected.txt
+check "and nothing on stderr" test ! -s err.txt
+wine "$program" --batch "$golden/n6_outside_q2.answers" --report 报告.txt --sheet 数据表.csv \
+  --coordinates 座标.csv --dat 点.dat --dxf 网图.dxf --gama 平差.xml >out.txt 2>err.txt
+check "exports to Chinese file names exit 0" test $? -eq 0
+check "and are read back and re-adjusted" "$here/exchange_check.py" 报告.txt 座标.csv 点.dat 网图.dxf 平差.xml
+wine "$program" --batch 数据表.csv >out.txt 2>err.txt
+check "a sheet with a Chinese name gives the same report" cmp -s out.txt 报告.txt
+wine "$program" --batch "$golden/n6_b_on_ring.answers" --pdf 报告.pdf >out.txt 2>err.txt
+check "--pdf without the PDF printer exits 2" test $? -eq 2
+check "saying the printer is missing" grep -q 'Microsoft Print to PDF' err.txt
+check "and leaves no file" test ! -e 报告.pdf
+wine "$program" --help >out.txt 2>err.txt
+check "--help" grep -q -- '--batch' out.txt
+
 echo "$failures failed"
 exit $((failures > 0))

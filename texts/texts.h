@@ -156,6 +156,11 @@ inline constexpr std::string_view kPdfFilter = "PDF (*.pdf)";
 inline constexpr std::string_view kPrinterFailed = "打印机 {printer} 未能打印报告：{reason}";
 inline constexpr std::string_view kPrinterStopped = "打印机已停止，打印任务在队列中等待";
 inline constexpr std::string_view kPdfFailed = "报告无法写入 PDF 文件 {path}：{reason}";
+inline constexpr std::string_view kNoPdfPrinter =
+    "没有安装 Microsoft Print to PDF 打印机，无法写出 PDF 文件";
+inline constexpr std::string_view kPdfJobFailed = "打印到 PDF 的任务没有完成";
+inline constexpr std::string_view kNoWindowYet =
+    "这个 Windows 版本只有命令行：请用 --batch 计算答案文件或数据表";
 inline constexpr std::string_view kReplaceInput =
     "{path} 是{what}，用报告覆盖它会失去其中的答案。确定要覆盖吗？";
 inline constexpr std::string_view kReplayedFile = "本次重放的答案文件";

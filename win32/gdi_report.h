@@ -1,0 +1,15 @@
+#pragma once
+
+#include <windows.h>
+
+#include "printing.h"
+
+namespace cp {
+
+// Puts the document on the pages of a GDI device context that has started a document:
+// the report's rows at their tab columns in a monospaced CJK face, then on a page of its
+// own the appendix: its heading, the drawing to scale, and its table with the column
+// headings again on every page. False where the device refused a page.
+bool draw_report(HDC device, const ReportDocument& document);
+
+}  // namespace cp

@@ -1,0 +1,37 @@
+// The Windows program. Its command line is read in UTF-16 and handed on as UTF-8, so
+// that file names in Chinese work; what it writes to the console is UTF-8, byte for
+// byte what the Linux program writes.
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "batch_run.h"
+#include "command_line.h"
+#include "pdf_printer.h"
+#include "texts.h"
+#include "wide_text.h"
+
+int wmain(int argc, wchar_t** argv) {
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
+  ::SetConsoleOutputCP(CP_UTF8);
+  std::vector<std::string> arguments;
+  for (int i = 1; i < argc; ++i) arguments.push_back(cp::utf8_of(argv[i]));
+  const cp::CommandLine line = cp::read_command_line(arguments);
+  switch (line.mode) {
+    case cp::CommandLine::Mode::Help: std::cout << cp::text::kUsage; return 0;
+    case cp::CommandLine::Mode::Version: std::cout << "central-polygon " CP_VERSION "\n"; return 0;
+    case cp::CommandLine::Mode::Wrong:
+      std::cerr << "central-polygon: " << line.wrong << '\n' << cp::text::kTryHelp << '\n';
+      return cp::kBatchFileError;
+    case cp::CommandLine::Mode::Batch:
+      return cp::run_batch(line, cp::print_to_pdf_printer, std::cout, std::cerr);
+    case cp::CommandLine::Mode::Window: break;
+  }
+  std::cerr << "central-polygon: " << cp::text::kNoWindowYet << '\n' << cp::text::kTryHelp << '\n';
+  return cp::kBatchFileError;
+}
