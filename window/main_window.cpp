@@ -1,7 +1,6 @@
 #include "main_window.h"
 
 #include <algorithm>
-#include <ctime>
 #include <memory>
 #include <optional>
 
@@ -18,19 +17,13 @@
 #include <QTimer>
 #include <QUrl>
 
-#include "answer_source.h"
-#include "answers_file.h"
 #include "calculate.h"
 #include "exports.h"
-#include "file_messages.h"
 #include "fill.h"
 #include "flat_button.h"
-#include "journaling_prompt.h"
 #include "layout_table.h"
 #include "print_command.h"
 #include "prompt_placement.h"
-#include "replay_prompt.h"
-#include "same_file.h"
 
 namespace cp {
 namespace {
@@ -133,7 +126,7 @@ void MainWindow::build_commands() {
   open->setObjectName("open");
   open->setShortcut(QKeySequence(QKeySequence::Open));
   connect(open, &QAction::triggered, this, [this] {
-    if (running_) return;
+    if (desk_.running()) return;
     if (const auto path = chooser_->open_path(text::kFilterOpen))
       replay(QString::fromStdString(*path));
   });
@@ -143,8 +136,8 @@ void MainWindow::build_commands() {
     save->setObjectName(qstring(format.option.substr(2)));
     save->setShortcut(QKeySequence(qstring(format.shortcut)));
     connect(save, &QAction::triggered, this, [this, kind = format.kind] {
-      if (running_) return;
-      save_export(kind, session_, *chooser_, message_,
+      if (desk_.running()) return;
+      save_export(kind, desk_.session(), *chooser_, message_,
                   [this](const std::string& path) { return may_replace(path); });
     });
     addAction(save);
@@ -155,8 +148,8 @@ void MainWindow::build_commands() {
 void MainWindow::enable_commands() {
   for (const ExportFormat& format : export_formats()) {
     command(qstring(format.option.substr(2)))
-        ->setEnabled(format.needs_complete ? session_.last_complete.complete
-                                           : session_.record.N != 0);
+        ->setEnabled(format.needs_complete ? desk_.session().last_complete.complete
+                                           : desk_.session().record.N != 0);
   }
 }
 
@@ -190,63 +183,20 @@ void MainWindow::paintEvent(QPaintEvent* event) {
   }
 }
 
-void MainWindow::calculate_clicked() { run_calculation(nullptr); }
+void MainWindow::calculate_clicked() {
+  desk_.calculate();
+  enable_commands();
+}
 
 void MainWindow::print_clicked() {
-  print_report(session_.last_complete, printer_, message_,
+  print_report(desk_.session().last_complete, printer_, message_,
                [this](const std::string& path) { return may_replace(path); });
 }
 
-bool MainWindow::may_replace(const std::string& path) {
-  for (const auto& [kept, what] :
-       {std::pair{&replayed_, text::kReplayedFile}, std::pair{&journals_, text::kJournalFile}}) {
-    for (const std::string& input : *kept) {
-      if (!same_file(path, input)) continue;
-      return question_.ask(
-          text::fill_in(text::kReplaceInput, {{"{path}", path}, {"{what}", what}}));
-    }
-  }
-  return true;
-}
+bool MainWindow::may_replace(const std::string& path) { return desk_.may_replace(path); }
 
 void MainWindow::replay(const QString& path) {
-  try {
-    const std::unique_ptr<AnswerSource> answers = open_answers(path.toStdString());
-    replayed_.push_back(path.toStdString());
-    run_calculation(answers.get());
-  } catch (const AnswersFileError& error) {
-    message_.show(answers_file_message(error));
-  }
-}
-
-void MainWindow::run_calculation(AnswerSource* answers) {
-  auto journal_failed = [this](const JournalError& error) {
-    if (journal_failure_told_) return;
-    journal_failure_told_ = true;
-    message_.show(journal_message(error));
-  };
-  std::unique_ptr<Journal> journal;
-  try {
-    const auto folder = journal_folder();
-    if (!folder)
-      throw JournalError{std::string(text::kJournalFolderDefault), std::string(text::kNoHome)};
-    journal = std::make_unique<Journal>(*folder, std::time(nullptr), journals_);
-    journals_.push_back(journal->path());
-  } catch (const JournalError& error) {
-    journal_failed(error);
-  }
-  std::optional<ReplayPrompt> replayed;
-  std::optional<ReplayMessage> replay_message;
-  if (answers) {
-    replayed.emplace(*answers, &prompt_, &message_);
-    replay_message.emplace(*answers, message_);
-  }
-  JournalingPrompt prompt(replayed ? static_cast<ModalPrompt&>(*replayed) : prompt_,
-                          std::move(journal), journal_failed);
-  Message& message = replay_message ? static_cast<Message&>(*replay_message) : message_;
-  running_ = true;
-  if (calculate({prompt, fields_, message}, session_) == RunEnd::Ended) prompt.drop_last_answer();
-  running_ = false;
+  desk_.replay(path.toStdString());
   enable_commands();
 }
 
@@ -263,12 +213,12 @@ std::optional<QString> dropped_file(const QMimeData* data) {
 }  // namespace
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-  if (!running_ && dropped_file(event->mimeData())) event->acceptProposedAction();
+  if (!desk_.running() && dropped_file(event->mimeData())) event->acceptProposedAction();
 }
 
 void MainWindow::dropEvent(QDropEvent* event) {
   const auto path = dropped_file(event->mimeData());
-  if (running_ || !path) return;
+  if (desk_.running() || !path) return;
   event->acceptProposedAction();
   // The calculation's prompts are modal: start it once the drop has been answered.
   QTimer::singleShot(0, this, [this, file = *path] { replay(file); });

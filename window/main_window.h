@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QWidget>
 
+#include "desk_session.h"
 #include "prompt_placement.h"
 #include "qt_ports.h"
 #include "qt_printer.h"
@@ -12,8 +13,6 @@ class QAction;
 class QPushButton;
 
 namespace cp {
-
-class AnswerSource;
 
 // The hint and echo fields of the phases: N and the orientation, the sides, the names
 // and the output. A prompt of any phase leaves them all in view.
@@ -31,8 +30,8 @@ class MainWindow : public QWidget {
  public:
   MainWindow();
 
-  const SessionRecord& record() const { return session_.record; }
-  const SessionRecord& last_complete() const { return session_.last_complete; }
+  const SessionRecord& record() const { return desk_.session().record; }
+  const SessionRecord& last_complete() const { return desk_.session().last_complete; }
   QWidget* control(const QString& name) const { return controls_.value(name); }
   QPushButton* calculate_button() const { return calculate_; }
   QPushButton* end_button() const { return end_; }
@@ -60,7 +59,7 @@ class MainWindow : public QWidget {
   QAction* command(const QString& name) const;
 
   // The journals this program run has written, the newest last.
-  const std::vector<std::string>& journals() const { return journals_; }
+  const std::vector<std::string>& journals() const { return desk_.journals(); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -72,11 +71,9 @@ class MainWindow : public QWidget {
   QPushButton** button_slot(std::string_view name);
   void calculate_clicked();
   void print_clicked();
-  void run_calculation(AnswerSource* answers);
   void build_commands();
   void enable_commands();
 
-  Session session_;
   QHash<QString, QWidget*> controls_;
   QPushButton* calculate_ = nullptr;  // Command1
   QPushButton* end_ = nullptr;        // Command2
@@ -88,10 +85,8 @@ class MainWindow : public QWidget {
   QtPrinter printer_{this};
   QtFileChooser files_{this};
   FileChooser* chooser_ = &files_;
-  bool running_ = false;               // a calculation is asking
-  bool journal_failure_told_ = false;  // the journal's failure is said once a program run
-  std::vector<std::string> journals_;  // written by this program run, never pruned
-  std::vector<std::string> replayed_;  // answers files replayed in this program run
+  DeskSession desk_{prompt_, fields_, message_,
+                    [this](const std::string& text) { return question_.ask(text); }};
 };
 
 }  // namespace cp

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "calculate.h"
+#include "ports.h"
+#include "session.h"
+
+// What a window does around the dialogue, on every system: it keeps the session, keeps
+// every answer of a run in the journal, replays an answers file or a sheet and then
+// lets the user carry on by hand, and knows the files the user may not want to lose.
+namespace cp {
+
+class DeskSession {
+ public:
+  // Asks whether a file the user may not want to lose is to be written over; yes or no.
+  using Question = std::function<bool(const std::string& text)>;
+
+  DeskSession(ModalPrompt& by_hand, FieldText& fields, Message& message, Question question)
+      : by_hand_(by_hand), fields_(fields), message_(message), question_(std::move(question)) {}
+
+  // A calculation typed by hand.
+  RunEnd calculate();
+  // A calculation answered from the file (answers file or sheet), then by hand once it
+  // runs out; a file that cannot be read is said and nothing runs.
+  void replay(const std::string& path);
+
+  // Whether the chosen file may be written over: asked where it is an answers file
+  // replayed or a journal written in this program run.
+  bool may_replace(const std::string& path);
+
+  const Session& session() const { return session_; }
+  const std::vector<std::string>& journals() const { return journals_; }
+  bool running() const { return running_; }
+
+ private:
+  RunEnd run(class AnswerSource* answers);
+
+  ModalPrompt& by_hand_;
+  FieldText& fields_;
+  Message& message_;
+  Question question_;
+  Session session_;
+  bool running_ = false;
+  bool journal_failure_told_ = false;  // the journal's failure is said once a program run
+  std::vector<std::string> journals_;  // written by this program run, never pruned
+  std::vector<std::string> replayed_;  // answers files and sheets replayed in it
+};
+
+}  // namespace cp
