@@ -21,6 +21,7 @@
 #include "exports.h"
 #include "fill.h"
 #include "flat_button.h"
+#include "fonts.h"
 #include "layout_table.h"
 #include "print_command.h"
 #include "prompt_placement.h"

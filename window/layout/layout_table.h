@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "fonts.h"
+#include "faces.h"
 
 // The main window as data: every control and every line, in twips from the top-left
 // corner of the client area (15 twips to a device-independent pixel).
