@@ -19,6 +19,7 @@
 
 #include "calculate.h"
 #include "layout.h"
+#include "fonts.h"
 #include "layout_table.h"
 #include "main_window.h"
 #include "prompt_placement.h"
