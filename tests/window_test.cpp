@@ -18,8 +18,8 @@
 #include <set>
 
 #include "calculate.h"
-#include "layout.h"
 #include "fonts.h"
+#include "layout.h"
 #include "layout_table.h"
 #include "main_window.h"
 #include "prompt_placement.h"

@@ -1,6 +1,6 @@
-// The Windows program. Its command line is read in UTF-16 and handed on as UTF-8, so
-// that file names in Chinese work; what it writes to the console is UTF-8, byte for
-// byte what the Linux program writes.
+// The Windows program: the window, or a batch run. Its command line is read in UTF-16
+// and handed on as UTF-8, so that file names in Chinese work; what it writes to the
+// console is UTF-8, byte for byte what the Linux program writes.
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
@@ -11,6 +11,7 @@
 
 #include "batch_run.h"
 #include "command_line.h"
+#include "main_window.h"
 #include "pdf_printer.h"
 #include "texts.h"
 #include "wide_text.h"
@@ -32,6 +33,16 @@ int wmain(int argc, wchar_t** argv) {
       return cp::run_batch(line, cp::print_to_pdf_printer, std::cout, std::cerr);
     case cp::CommandLine::Mode::Window: break;
   }
-  std::cerr << "central-polygon: " << cp::text::kNoWindowYet << '\n' << cp::text::kTryHelp << '\n';
-  return cp::kBatchFileError;
+  // Started from the desktop, the console is the program's own: it is not wanted.
+  DWORD processes[2];
+  if (::GetConsoleProcessList(processes, 2) == 1) ::FreeConsole();
+  cp::MainWindow window;
+  if (line.answers) window.replay_later(*line.answers);
+  MSG message{};
+  while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (::TranslateAcceleratorW(window.handle(), window.accelerators(), &message)) continue;
+    ::TranslateMessage(&message);
+    ::DispatchMessageW(&message);
+  }
+  return static_cast<int>(message.wParam);
 }

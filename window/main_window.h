@@ -14,11 +14,6 @@ class QPushButton;
 
 namespace cp {
 
-// The hint and echo fields of the phases: N and the orientation, the sides, the names
-// and the output. A prompt of any phase leaves them all in view.
-inline constexpr const char* kHintAndEchoFields[] = {"Text50", "Text1",  "Text8", "Text19",
-                                                     "Text20", "Text21", "Text9"};
-
 // The one window of the program: the sketches, the panel of fields and the three
 // buttons, built from the layout table. It owns the session: the record of the last
 // run and the last complete one, which the report prints. Every answer of a run is

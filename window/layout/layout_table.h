@@ -40,6 +40,11 @@ inline constexpr int kClientWidth = 13100;  // twips
 inline constexpr int kClientHeight = 9735;  // twips
 inline constexpr Rgb kWindowBackground{192, 255, 255};
 
+// The hint and echo fields of the phases: N and the orientation, the sides, the names
+// and the output. A prompt of any phase leaves them all in view.
+inline constexpr const char* kHintAndEchoFields[] = {"Text50", "Text1",  "Text8", "Text19",
+                                                     "Text20", "Text21", "Text9"};
+
 const std::vector<ControlSpec>& window_controls();
 const std::vector<LineSpec>& window_lines();
 

@@ -1,0 +1,379 @@
+#include "main_window.h"
+
+#include <commdlg.h>
+#include <shellapi.h>
+#include <winspool.h>
+
+#include <algorithm>
+
+#include "exports.h"
+#include "gdi_report.h"
+#include "layout_table.h"
+#include "pdf_printer.h"
+#include "print_command.h"
+#include "prompt_placement.h"
+#include "texts.h"
+#include "wide_text.h"
+#include "win32_fonts.h"
+
+namespace cp {
+namespace {
+
+constexpr wchar_t kClass[] = L"CentralPolygonWindow";
+constexpr UINT kReplay = WM_APP + 1;
+constexpr int kButtonIds[] = {1, 2, 3};  // Command1 .. Command3
+constexpr int kOpenCommand = 40;
+constexpr int kFirstExportCommand = 41;  // then one a format, in the table's order
+
+COLORREF colour(Rgb rgb) { return RGB(rgb.r, rgb.g, rgb.b); }
+
+COLORREF darker(COLORREF c, int percent) {
+  return RGB(GetRValue(c) * 100 / percent, GetGValue(c) * 100 / percent,
+             GetBValue(c) * 100 / percent);
+}
+
+// The filter text of a file dialog: "name (*.x)" becomes "name (*.x)\0*.x\0".
+std::wstring filter_of(std::string_view filter) {
+  std::wstring out;
+  std::string_view rest = filter;
+  while (!rest.empty()) {
+    const auto end = rest.find(";;");
+    const std::string_view entry = rest.substr(0, end);
+    const auto open = entry.rfind('(');
+    const auto close = entry.rfind(')');
+    std::string pattern(entry.substr(open + 1, close - open - 1));
+    std::replace(pattern.begin(), pattern.end(), ' ', ';');
+    out += wide_of(entry) + L'\0' + wide_of(pattern) + L'\0';
+    rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 2);
+  }
+  return out + L'\0';
+}
+
+std::optional<std::string> file_dialog(HWND owner, std::string_view filter, std::string suggested,
+                                       bool save) {
+  std::wstring name = wide_of(suggested);
+  name.resize(MAX_PATH * 4, L'\0');
+  const std::wstring filters = filter_of(filter);
+  const std::wstring title = wide_of(text::kProgramTitle);
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = owner;
+  dialog.lpstrFilter = filters.c_str();
+  dialog.lpstrFile = name.data();
+  dialog.nMaxFile = static_cast<DWORD>(name.size());
+  dialog.lpstrTitle = title.c_str();
+  dialog.Flags = OFN_EXPLORER | (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+  if (!(save ? ::GetSaveFileNameW(&dialog) : ::GetOpenFileNameW(&dialog))) return std::nullopt;
+  name.resize(std::wcslen(name.c_str()));
+  return utf8_of(name);
+}
+
+ScreenRect screen_rect(const RECT& r) {
+  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+}  // namespace
+
+void Win32Fields::set(std::string_view control, const std::string& text) {
+  const auto found = fields_.find(control);
+  if (found == fields_.end()) return;  // a name the window does not have: a slip of the program
+  ::SetWindowTextW(found->second, wide_of(text).c_str());
+  last_written_ = found->second;
+}
+
+std::optional<std::string> Win32Files::open_path(std::string_view filter) {
+  return file_dialog(*owner_, filter, "", false);
+}
+
+std::optional<std::string> Win32Files::save_path(std::string_view suggested_name,
+                                                 std::string_view filter) {
+  return file_dialog(*owner_, filter, std::string(suggested_name), true);
+}
+
+std::optional<std::string> Win32Printer::default_printer() {
+  DWORD size = 0;
+  ::GetDefaultPrinterW(nullptr, &size);
+  if (size == 0) return std::nullopt;
+  std::wstring name(size, L'\0');
+  if (!::GetDefaultPrinterW(name.data(), &size)) return std::nullopt;
+  name.resize(std::wcslen(name.c_str()));
+  return utf8_of(name);
+}
+
+PrintOutcome Win32Printer::print(const ReportDocument& document, const std::string& printer) {
+  HDC device = ::CreateDCW(L"WINSPOOL", wide_of(printer).c_str(), nullptr, nullptr);
+  if (!device) return {.detail = std::string(text::kPdfJobFailed)};
+  const std::wstring title = wide_of(text::kProgramTitle);
+  DOCINFOW job{};
+  job.cbSize = sizeof job;
+  job.lpszDocName = title.c_str();
+  bool done = ::StartDocW(device, &job) > 0 && draw_report(device, document);
+  done = ::EndDoc(device) > 0 && done;
+  ::DeleteDC(device);
+  if (!done) return {.detail = std::string(text::kPdfJobFailed)};
+  return {.done = true};
+}
+
+std::optional<std::string> Win32Printer::choose_pdf_path(std::string_view suggested_name) {
+  return files_.save_path(suggested_name, text::kPdfFilter);
+}
+
+PrintOutcome Win32Printer::write_pdf(const ReportDocument& document, const std::string& path) {
+  return print_to_pdf_printer(document, path);
+}
+
+MainWindow::MainWindow()
+    : prompt_(&window_, [this](SIZE frame) { return prompt_place(frame); }),
+      message_(&window_),
+      files_(&window_),
+      printer_(files_),
+      desk_(prompt_, fields_, message_, [this](const std::string& text) {
+        return run_dialog(window_, text, false, true, {}).has_value();
+      }) {
+  WNDCLASSEXW type{};
+  type.cbSize = sizeof type;
+  type.lpfnWndProc = procedure;
+  type.hInstance = ::GetModuleHandleW(nullptr);
+  type.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+  background_ = ::CreateSolidBrush(colour(kWindowBackground));
+  white_ = ::CreateSolidBrush(RGB(255, 255, 255));
+  type.hbrBackground = background_;
+  type.lpszClassName = kClass;
+  ::RegisterClassExW(&type);
+  const std::wstring title = wide_of(text::kProgramTitle);
+  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;  // no maximize
+  window_ = ::CreateWindowExW(0, kClass, title.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT, 100,
+                              100, nullptr, nullptr, type.hInstance, this);
+  scale_ = ::GetDpiForWindow(window_) / 96.0;
+  RECT outer{0, 0, px(kClientWidth), px(kClientHeight)};
+  ::AdjustWindowRectExForDpi(&outer, style, FALSE, 0, ::GetDpiForWindow(window_));
+  ::SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOMOVE | SWP_NOZORDER);
+  build();
+  ::DragAcceptFiles(window_, TRUE);
+  std::vector<ACCEL> keys{{FCONTROL | FVIRTKEY, 'O', kOpenCommand}};
+  for (std::size_t i = 0; i < export_formats().size(); ++i) {
+    const std::string_view shortcut = export_formats()[i].shortcut;
+    BYTE flags = FCONTROL | FVIRTKEY;
+    if (shortcut.find("Shift") != std::string_view::npos) flags |= FSHIFT;
+    keys.push_back({flags, static_cast<WORD>(shortcut.back()),
+                    static_cast<WORD>(kFirstExportCommand + static_cast<int>(i))});
+  }
+  accelerators_ = ::CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size()));
+  ::ShowWindow(window_, SW_SHOW);
+}
+
+int MainWindow::px(int twips) const {
+  return static_cast<int>(twips / static_cast<double>(kTwipsPerPixel) * scale_ + 0.5);
+}
+
+void MainWindow::build() {
+  for (const ControlSpec& entry : window_controls()) {
+    const std::wstring caption = wide_of(entry.caption);
+    const wchar_t* type = L"STATIC";
+    DWORD style = WS_CHILD | WS_VISIBLE;
+    int id = 0;
+    switch (entry.kind) {
+      case Kind::Label: style |= SS_LEFT | SS_NOPREFIX; break;
+      case Kind::Field:
+        type = L"EDIT";
+        style |= ES_READONLY | ES_AUTOHSCROLL | WS_BORDER;
+        break;
+      case Kind::Button:
+        type = L"BUTTON";
+        style |= BS_OWNERDRAW | WS_TABSTOP;
+        id = entry.name[7] - '0';  // Command1 .. Command3
+        break;
+    }
+    HWND control = ::CreateWindowExW(
+        0, type, entry.kind == Kind::Field ? L"" : caption.c_str(), style, px(entry.left),
+        px(entry.top), px(entry.width), px(entry.height), window_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr), nullptr);
+    HFONT font = layout_font(entry.font.face, entry.font.points, entry.font.bold, scale_);
+    fonts_.push_back(font);
+    ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    if (entry.kind == Kind::Label) fit_to_caption(control, font, caption, entry);
+    if (entry.kind == Kind::Field) {
+      fields_.add(entry.name, control);
+      edits_.push_back(control);
+    }
+    if (entry.kind == Kind::Button) button_colours_[control] = colour(entry.background);
+  }
+}
+
+// A label shows its whole caption: where the installed face is larger than the stored
+// size allows, it grows to the right and down (labels are transparent). A label of more
+// than two lines' height holds a caption that wraps, and keeps its width.
+void MainWindow::fit_to_caption(HWND label, HFONT font, const std::wstring& caption,
+                                const ControlSpec& entry) {
+  constexpr int kLabelLineTwips = 255;
+  HDC device = ::GetDC(label);
+  HGDIOBJ previous = ::SelectObject(device, font);
+  SIZE text{};
+  ::GetTextExtentPoint32W(device, caption.c_str(), static_cast<int>(caption.size()), &text);
+  ::SelectObject(device, previous);
+  ::ReleaseDC(label, device);
+  const bool wraps = entry.height > 2 * kLabelLineTwips;
+  const int width = wraps ? px(entry.width) : std::max(px(entry.width), static_cast<int>(text.cx));
+  const int height = std::max(px(entry.height), static_cast<int>(text.cy));
+  ::SetWindowPos(label, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
+}
+
+void MainWindow::replay_later(const std::string& path) {
+  pending_replays_.push_back(path);
+  ::PostMessageW(window_, kReplay, 0, 0);
+}
+
+POINT MainWindow::prompt_place(SIZE frame) const {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  ::GetMonitorInfoW(::MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &monitor);
+  RECT frame_rect{};
+  ::GetWindowRect(window_, &frame_rect);
+  std::vector<ScreenRect> guarded;
+  const auto add = [&](HWND field) {
+    RECT r{};
+    ::GetWindowRect(field, &r);
+    guarded.push_back(screen_rect(r));
+  };
+  for (const char* name : kHintAndEchoFields) {
+    for (const ControlSpec& entry : window_controls())
+      if (std::string_view(entry.name) == name)
+        add(::ChildWindowFromPoint(window_, {px(entry.left) + 1, px(entry.top) + 1}));
+  }
+  if (fields_.last_written()) add(fields_.last_written());
+  const ScreenRect place = place_prompt(screen_rect(monitor.rcWork), screen_rect(frame_rect),
+                                        frame.cx, frame.cy, guarded);
+  return {place.x, place.y};
+}
+
+void MainWindow::paint() {
+  PAINTSTRUCT paint{};
+  HDC device = ::BeginPaint(window_, &paint);
+  for (const LineSpec& line : window_lines()) {
+    HPEN pen = ::CreatePen(PS_SOLID, std::max(1, static_cast<int>(line.width * scale_ + 0.5)),
+                           colour(line.colour));
+    HGDIOBJ previous = ::SelectObject(device, pen);
+    ::MoveToEx(device, px(line.x1), px(line.y1), nullptr);
+    ::LineTo(device, px(line.x2), px(line.y2));
+    ::SelectObject(device, previous);
+    ::DeleteObject(pen);
+  }
+  ::EndPaint(window_, &paint);
+}
+
+// A flat face in the layout's colour with a thin darker border; pressed, it darkens;
+// with the focus, its border thickens.
+void MainWindow::draw_button(const DRAWITEMSTRUCT& item) {
+  const COLORREF face = button_colours_[item.hwndItem];
+  const bool pressed = item.itemState & ODS_SELECTED;
+  HBRUSH fill = ::CreateSolidBrush(pressed ? darker(face, 120) : face);
+  ::FillRect(item.hDC, &item.rcItem, fill);
+  ::DeleteObject(fill);
+  HBRUSH border = ::CreateSolidBrush(darker(face, 160));
+  RECT edge = item.rcItem;
+  for (int i = 0; i < ((item.itemState & ODS_FOCUS) ? 2 : 1); ++i) {
+    ::FrameRect(item.hDC, &edge, border);
+    ::InflateRect(&edge, -1, -1);
+  }
+  ::DeleteObject(border);
+  wchar_t caption[32] = L"";
+  ::GetWindowTextW(item.hwndItem, caption, 32);
+  ::SetBkMode(item.hDC, TRANSPARENT);
+  RECT text = item.rcItem;
+  ::DrawTextW(item.hDC, caption, -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+}
+
+void MainWindow::context_menu(POINT at) {
+  HMENU menu = ::CreatePopupMenu();
+  ::AppendMenuW(menu, MF_STRING, kOpenCommand, wide_of(text::kMenuOpen).c_str());
+  const Session& session = desk_.session();
+  for (std::size_t i = 0; i < export_formats().size(); ++i) {
+    const ExportFormat& format = export_formats()[i];
+    const bool enabled =
+        format.needs_complete ? session.last_complete.complete : session.record.N != 0;
+    ::AppendMenuW(menu, MF_STRING | (enabled ? MF_ENABLED : MF_GRAYED),
+                  static_cast<UINT_PTR>(kFirstExportCommand + static_cast<int>(i)),
+                  wide_of(format.menu_text).c_str());
+  }
+  ::TrackPopupMenu(menu, TPM_RIGHTBUTTON, at.x, at.y, 0, window_, nullptr);
+  ::DestroyMenu(menu);
+}
+
+void MainWindow::command(int id) {
+  if (desk_.running()) return;
+  try {
+    if (id == kButtonIds[0]) {
+      desk_.calculate();
+    } else if (id == kButtonIds[1]) {
+      ::DestroyWindow(window_);
+    } else if (id == kButtonIds[2]) {
+      print_report(desk_.session().last_complete, printer_, message_,
+                   [this](const std::string& path) { return desk_.may_replace(path); });
+    } else if (id == kOpenCommand) {
+      if (const auto path = files_.open_path(text::kFilterOpen)) desk_.replay(*path);
+    } else if (id >= kFirstExportCommand &&
+               id < kFirstExportCommand + static_cast<int>(export_formats().size())) {
+      save_export(export_formats()[static_cast<std::size_t>(id - kFirstExportCommand)].kind,
+                  desk_.session(), files_, message_,
+                  [this](const std::string& path) { return desk_.may_replace(path); });
+    }
+  } catch (const WindowClosed&) {
+    // The window was closed at a prompt: the program ends, as the quit message says.
+  }
+}
+
+LRESULT CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
+    ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    self->window_ = window;
+  }
+  auto* self = reinterpret_cast<MainWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+  return self ? self->handle(message, w, l) : ::DefWindowProcW(window, message, w, l);
+}
+
+LRESULT MainWindow::handle(UINT message, WPARAM w, LPARAM l) {
+  switch (message) {
+    case WM_COMMAND: command(LOWORD(w)); return 0;
+    case WM_PAINT: paint(); return 0;
+    case WM_DRAWITEM: draw_button(*reinterpret_cast<const DRAWITEMSTRUCT*>(l)); return TRUE;
+    case WM_CTLCOLORSTATIC: {
+      // Labels on the window's light cyan; the read-only fields white.
+      HDC device = reinterpret_cast<HDC>(w);
+      const bool field =
+          std::find(edits_.begin(), edits_.end(), reinterpret_cast<HWND>(l)) != edits_.end();
+      ::SetBkColor(device, field ? RGB(255, 255, 255) : colour(kWindowBackground));
+      return reinterpret_cast<LRESULT>(field ? white_ : background_);
+    }
+    case WM_CONTEXTMENU: context_menu({LOWORD(l), HIWORD(l)}); return 0;
+    case WM_DROPFILES: {
+      HDROP drop = reinterpret_cast<HDROP>(w);
+      if (!desk_.running() && ::DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0) == 1) {
+        wchar_t path[MAX_PATH * 4];
+        ::DragQueryFileW(drop, 0, path, MAX_PATH * 4);
+        replay_later(utf8_of(path));
+      }
+      ::DragFinish(drop);
+      return 0;
+    }
+    case kReplay:
+      while (!pending_replays_.empty() && !desk_.running()) {
+        const std::string path = pending_replays_.front();
+        pending_replays_.erase(pending_replays_.begin());
+        try {
+          desk_.replay(path);
+        } catch (const WindowClosed&) {
+        }
+      }
+      return 0;
+    case WM_DESTROY:
+      for (HFONT font : fonts_) ::DeleteObject(font);
+      ::PostQuitMessage(0);
+      return 0;
+    default: break;
+  }
+  return ::DefWindowProcW(window_, message, w, l);
+}
+
+}  // namespace cp

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "desk_session.h"
+#include "layout_table.h"
+#include "ports.h"
+#include "printing.h"
+#include "win32_dialogs.h"
+
+// The one window of the Windows program, built from the same layout table as the Qt
+// window: the sketches, the panel of fields and the three flat buttons, with the file
+// commands on its right-click menu and keys. The desk session does the rest.
+namespace cp {
+
+class Win32Fields : public FieldText {
+ public:
+  void add(const std::string& name, HWND field) { fields_[name] = field; }
+  void set(std::string_view control, const std::string& text) override;
+  HWND last_written() const { return last_written_; }
+
+ private:
+  std::map<std::string, HWND, std::less<>> fields_;
+  HWND last_written_ = nullptr;
+};
+
+class Win32Files : public FileChooser {
+ public:
+  explicit Win32Files(HWND* owner) : owner_(owner) {}
+  std::optional<std::string> open_path(std::string_view filter) override;
+  std::optional<std::string> save_path(std::string_view suggested_name,
+                                       std::string_view filter) override;
+
+ private:
+  HWND* owner_;
+};
+
+class Win32Printer : public Printer {
+ public:
+  explicit Win32Printer(Win32Files& files) : files_(files) {}
+  std::optional<std::string> default_printer() override;
+  PrintOutcome print(const ReportDocument& document, const std::string& printer) override;
+  std::optional<std::string> choose_pdf_path(std::string_view suggested_name) override;
+  PrintOutcome write_pdf(const ReportDocument& document, const std::string& path) override;
+
+ private:
+  Win32Files& files_;
+};
+
+class MainWindow {
+ public:
+  MainWindow();
+  HWND handle() const { return window_; }
+  HACCEL accelerators() const { return accelerators_; }
+  // Replays the file once the window is shown.
+  void replay_later(const std::string& path);
+
+ private:
+  static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM w, LPARAM l);
+  LRESULT handle(UINT message, WPARAM w, LPARAM l);
+  void build();
+  void fit_to_caption(HWND label, HFONT font, const std::wstring& caption,
+                      const ControlSpec& entry);
+  void command(int id);
+  void paint();
+  void draw_button(const DRAWITEMSTRUCT& item);
+  void context_menu(POINT at);
+  POINT prompt_place(SIZE frame) const;
+  int px(int twips) const;
+
+  HWND window_ = nullptr;
+  HACCEL accelerators_ = nullptr;
+  double scale_ = 1;
+  std::vector<HFONT> fonts_;
+  std::map<HWND, COLORREF> button_colours_;
+  std::vector<HWND> edits_;
+  HBRUSH background_ = nullptr;
+  HBRUSH white_ = nullptr;
+  std::vector<std::string> pending_replays_;
+
+  Win32Fields fields_;
+  Win32Prompt prompt_;
+  Win32Message message_;
+  Win32Files files_;
+  Win32Printer printer_;
+  DeskSession desk_;
+};
+
+}  // namespace cp

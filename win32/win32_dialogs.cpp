@@ -1,0 +1,165 @@
+#include "win32_dialogs.h"
+
+#include <algorithm>
+
+#include "texts.h"
+#include "wide_text.h"
+#include "win32_fonts.h"
+
+namespace cp {
+namespace {
+
+constexpr int kEditId = 100;
+constexpr int kWidth = 460;  // the dialog's client width at 96 dpi
+constexpr int kMargin = 12;
+constexpr int kButtonWidth = 80;
+constexpr int kButtonHeight = 26;
+constexpr int kEditHeight = 24;
+constexpr wchar_t kClass[] = L"CentralPolygonDialog";
+
+struct DialogState {
+  bool done = false;
+  bool accepted = false;
+  std::wstring typed;
+};
+
+LRESULT CALLBACK dialog_procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
+  auto* state = reinterpret_cast<DialogState*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+  switch (message) {
+    case WM_COMMAND:
+      if (!state) break;
+      if (LOWORD(w) == IDOK || LOWORD(w) == IDCANCEL) {
+        state->accepted = LOWORD(w) == IDOK;
+        if (HWND edit = ::GetDlgItem(window, kEditId)) {
+          const int length = ::GetWindowTextLengthW(edit);
+          state->typed.assign(static_cast<std::size_t>(length) + 1, L'\0');
+          ::GetWindowTextW(edit, state->typed.data(), length + 1);
+          state->typed.resize(static_cast<std::size_t>(length));
+        }
+        state->done = true;
+        return 0;
+      }
+      break;
+    case WM_CLOSE:
+      if (state) state->done = true;
+      return 0;
+    case WM_CTLCOLORSTATIC: return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
+    default: break;
+  }
+  return ::DefWindowProcW(window, message, w, l);
+}
+
+void register_class() {
+  static const bool registered = [] {
+    WNDCLASSEXW type{};
+    type.cbSize = sizeof type;
+    type.lpfnWndProc = dialog_procedure;
+    type.hInstance = ::GetModuleHandleW(nullptr);
+    type.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+    type.hbrBackground = ::GetSysColorBrush(COLOR_BTNFACE);
+    type.lpszClassName = kClass;
+    return ::RegisterClassExW(&type) != 0;
+  }();
+  (void)registered;
+}
+
+HWND child(HWND parent, const wchar_t* type, const std::wstring& text, DWORD style, RECT at, int id,
+           HFONT font) {
+  HWND control = ::CreateWindowExW(0, type, text.c_str(), WS_CHILD | WS_VISIBLE | style, at.left,
+                                   at.top, at.right - at.left, at.bottom - at.top, parent,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                   ::GetModuleHandleW(nullptr), nullptr);
+  ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  return control;
+}
+
+}  // namespace
+
+std::optional<std::string> run_dialog(HWND owner, const std::string& text, bool edit_field,
+                                      bool cancel_button, const DialogPlacement& placement) {
+  register_class();
+  const double scale = owner ? ::GetDpiForWindow(owner) / 96.0 : 1.0;
+  const auto px = [scale](int at_96) { return static_cast<int>(at_96 * scale + 0.5); };
+  HFONT font = dialog_font(scale);
+
+  // The text's height, wrapped at the dialog's width.
+  const std::wstring wide = wide_of(text);
+  HDC screen = ::GetDC(nullptr);
+  HGDIOBJ previous = ::SelectObject(screen, font);
+  RECT measured{0, 0, px(kWidth - 2 * kMargin), 0};
+  ::DrawTextW(screen, wide.c_str(), -1, &measured, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+  ::SelectObject(screen, previous);
+  ::ReleaseDC(nullptr, screen);
+  const int text_height = measured.bottom;
+
+  int y = px(kMargin);
+  const int width = px(kWidth);
+  const int height = y + text_height + px(kMargin) + (edit_field ? px(kEditHeight + kMargin) : 0) +
+                     px(kButtonHeight + kMargin);
+  const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+  const DWORD ex_style = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+  RECT outer{0, 0, width, height};
+  ::AdjustWindowRectEx(&outer, style, FALSE, ex_style);
+  const SIZE size{outer.right - outer.left, outer.bottom - outer.top};
+  POINT corner{CW_USEDEFAULT, CW_USEDEFAULT};
+  if (placement) {
+    corner = placement(size);
+  } else if (owner) {
+    RECT frame{};
+    ::GetWindowRect(owner, &frame);
+    corner = {(frame.left + frame.right - size.cx) / 2, (frame.top + frame.bottom - size.cy) / 2};
+  }
+  const std::wstring title = wide_of(text::kProgramTitle);
+  HWND dialog =
+      ::CreateWindowExW(ex_style, kClass, title.c_str(), style, corner.x, corner.y, size.cx,
+                        size.cy, owner, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+  DialogState state;
+  ::SetWindowLongPtrW(dialog, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&state));
+  child(dialog, L"STATIC", wide, SS_LEFT | SS_NOPREFIX,
+        {px(kMargin), y, width - px(kMargin), y + text_height}, 0, font);
+  y += text_height + px(kMargin);
+  HWND edit = nullptr;
+  if (edit_field) {
+    edit = child(dialog, L"EDIT", L"", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL,
+                 {px(kMargin), y, width - px(kMargin), y + px(kEditHeight)}, kEditId, font);
+    y += px(kEditHeight + kMargin);
+  }
+  const int buttons = cancel_button ? 2 : 1;
+  int x = width - px(kMargin) - buttons * px(kButtonWidth) - (buttons - 1) * px(kMargin / 2);
+  child(dialog, L"BUTTON", wide_of(text::kOk), WS_TABSTOP | BS_DEFPUSHBUTTON,
+        {x, y, x + px(kButtonWidth), y + px(kButtonHeight)}, IDOK, font);
+  if (cancel_button) {
+    x += px(kButtonWidth + kMargin / 2);
+    child(dialog, L"BUTTON", wide_of(text::kCancel), WS_TABSTOP,
+          {x, y, x + px(kButtonWidth), y + px(kButtonHeight)}, IDCANCEL, font);
+  }
+
+  if (owner) ::EnableWindow(owner, FALSE);
+  ::ShowWindow(dialog, SW_SHOW);
+  ::SetFocus(edit ? edit : ::GetDlgItem(dialog, IDOK));
+  MSG message{};
+  bool quit = false;
+  while (!state.done) {
+    const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
+    if (got <= 0) {
+      quit = true;  // the program is ending: its window was closed
+      break;
+    }
+    if (!::IsDialogMessageW(dialog, &message)) {
+      ::TranslateMessage(&message);
+      ::DispatchMessageW(&message);
+    }
+  }
+  if (owner) ::EnableWindow(owner, TRUE);
+  ::DestroyWindow(dialog);
+  ::DeleteObject(font);
+  if (quit) {
+    ::PostQuitMessage(static_cast<int>(message.wParam));
+    throw WindowClosed{};
+  }
+  if (owner) ::SetForegroundWindow(owner);
+  if (!state.accepted) return std::nullopt;
+  return utf8_of(state.typed);
+}
+
+}  // namespace cp

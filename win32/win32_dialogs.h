@@ -1,0 +1,50 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "ports.h"
+
+// The modal dialogs of the Windows window: the prompt with its edit field and 确定/取消,
+// the message with 确定, and the question with 确定/取消. Each stands where the owner's
+// placement puts it and disables the owner while it is open.
+namespace cp {
+
+// The top left corner of a dialog of the given outer size, in screen pixels.
+using DialogPlacement = std::function<POINT(SIZE)>;
+
+// The window was closed while a dialog was open: the calculation ends, and the program
+// with it.
+struct WindowClosed {};
+
+// Shows the dialog and waits: the typed text for 确定 (or Enter) where it has an edit
+// field, an empty text for a dialog without one; nothing for 取消, Esc or the close box.
+std::optional<std::string> run_dialog(HWND owner, const std::string& text, bool edit_field,
+                                      bool cancel_button, const DialogPlacement& placement);
+
+class Win32Prompt : public ModalPrompt {
+ public:
+  Win32Prompt(HWND* owner, DialogPlacement placement)
+      : owner_(owner), placement_(std::move(placement)) {}
+  std::string ask(const std::string& text) override {
+    return run_dialog(*owner_, text, true, true, placement_).value_or(std::string());
+  }
+
+ private:
+  HWND* owner_;
+  DialogPlacement placement_;
+};
+
+class Win32Message : public Message {
+ public:
+  explicit Win32Message(HWND* owner) : owner_(owner) {}
+  void show(const std::string& text) override { run_dialog(*owner_, text, false, false, {}); }
+
+ private:
+  HWND* owner_;
+};
+
+}  // namespace cp
