@@ -6,7 +6,7 @@ cd "$(dirname "$0")"
 scripts/install-missing.sh cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev fonts-noto-cjk \
   poppler-utils clang-format qt6-translations-l10n libcups2-dev cups appstream dpkg-dev \
   libpango1.0-dev libcairo2-dev pkg-config python3 python3-ezdxf python3-numpy libxml2-utils \
-  g++-mingw-w64-x86-64-posix wine64 wine fonts-wqy-microhei xvfb xauth xdotool x11-apps
+  g++-mingw-w64-x86-64-posix wine64 wine fonts-wqy-microhei xvfb xauth xdotool x11-apps nsis
 
 # One layout for the whole tree.
 git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
@@ -27,6 +27,6 @@ cmake --build build-sanitize -j2
 (cd build-sanitize && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j2)
 
-# The core for Windows: cross-built with MinGW-w64, its suites and the golden
-# transcripts run under Wine.
+# The Windows program, cross-built with MinGW-w64 and run under Wine: the core's suites
+# and the golden transcripts, batch runs, the window on a virtual screen, the installer.
 tests/windows_test.sh build-windows tests/golden

@@ -95,7 +95,21 @@ sleep 4
 xwd -root -silent -out screen.xwd
 "$here/xwd_png.py" screen.xwd "$build/windows-window.png" 1420 700
 check "a screenshot of the window with its prompt" test -s "$build/windows-window.png"
-kill $window 2>/dev/null
+kill $window 2>/dev/null; wait $window 2>/dev/null; wineserver -w 2>/dev/null
+
+# The installer, silently: the installed program runs a batch, the uninstaller removes it.
+makensis -V1 -DVERSION=test -DPROGRAM="$program" -DOUTFILE="$work/setup.exe" \
+  "$here/../win32/installer.nsi" >/dev/null
+installed="$WINEPREFIX/drive_c/Program Files/central-polygon"
+wine "$work/setup.exe" /S; wineserver -w
+check "the installer puts the program in Program Files" test -f "$installed/central-polygon.exe"
+check "with a Start-menu entry" test -f "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/中心多边形三边平差.lnk"
+wine 'C:\Program Files\central-polygon\central-polygon.exe' --batch "$golden/n6_b_on_ring.answers" \
+  >out.txt 2>err.txt
+check "the installed program runs a batch" cmp -s out.txt expected.txt
+check "answers files open with it" sh -c "wine reg query 'HKLM\\Software\\Classes\\.answers' /reg:64 2>/dev/null | grep -q CentralPolygon.Answers"
+wine 'C:\Program Files\central-polygon\uninstall.exe' /S; wineserver -w
+check "the uninstaller removes it" test ! -e "$installed"
 
 echo "$failures failed"
 exit $((failures > 0))

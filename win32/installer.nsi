@@ -1,0 +1,54 @@
+; The installer of the Windows program: Program Files, a Start-menu entry, answers files
+; opened by a double click, an entry under Apps with the version, and an uninstaller.
+; Silent with /S. Built by scripts/build-windows.sh: makensis -DVERSION=... -DPROGRAM=...
+; -DOUTFILE=... installer.nsi
+Unicode true
+Target amd64-unicode
+SetCompressor /SOLID lzma
+RequestExecutionLevel admin
+
+!define TITLE "中心多边形三边平差"
+!define KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\central-polygon"
+
+Name "${TITLE}"
+OutFile "${OUTFILE}"
+InstallDir "$PROGRAMFILES64\central-polygon"
+
+Page directory
+Page instfiles
+UninstPage uninstConfirm
+UninstPage instfiles
+
+Section
+  SetRegView 64
+  SetOutPath "$INSTDIR"
+  File "/oname=central-polygon.exe" "${PROGRAM}"
+  WriteUninstaller "$INSTDIR\uninstall.exe"
+  SetShellVarContext all
+  CreateShortCut "$SMPROGRAMS\${TITLE}.lnk" "$INSTDIR\central-polygon.exe"
+  ; An answers file opens in the window and is replayed.
+  WriteRegStr HKLM "Software\Classes\.answers" "" "CentralPolygon.Answers"
+  WriteRegStr HKLM "Software\Classes\CentralPolygon.Answers" "" "${TITLE} 答案文件"
+  WriteRegStr HKLM "Software\Classes\CentralPolygon.Answers\shell\open\command" "" '"$INSTDIR\central-polygon.exe" "%1"'
+  WriteRegStr HKLM "${KEY}" "DisplayName" "${TITLE}"
+  WriteRegStr HKLM "${KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegStr HKLM "${KEY}" "Publisher" "central-polygon"
+  WriteRegStr HKLM "${KEY}" "DisplayIcon" "$INSTDIR\central-polygon.exe"
+  WriteRegStr HKLM "${KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegStr HKLM "${KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
+  WriteRegStr HKLM "${KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+  WriteRegDWORD HKLM "${KEY}" "NoModify" 1
+  WriteRegDWORD HKLM "${KEY}" "NoRepair" 1
+SectionEnd
+
+Section "Uninstall"
+  SetRegView 64
+  SetShellVarContext all
+  Delete "$SMPROGRAMS\${TITLE}.lnk"
+  Delete "$INSTDIR\central-polygon.exe"
+  Delete "$INSTDIR\uninstall.exe"
+  RMDir "$INSTDIR"
+  DeleteRegKey HKLM "Software\Classes\CentralPolygon.Answers"
+  DeleteRegKey HKLM "Software\Classes\.answers"
+  DeleteRegKey HKLM "${KEY}"
+SectionEnd
