@@ -8,19 +8,7 @@
 namespace cp::os {
 namespace {
 
-// The system's message for an error code, as UTF-8 and on one line.
-[[noreturn]] void fail(DWORD error) {
-  wchar_t* text = nullptr;
-  const DWORD length = ::FormatMessageW(
-      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-      nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-  std::wstring message = length ? std::wstring(text, length) : L"error " + std::to_wstring(error);
-  if (text) ::LocalFree(text);
-  while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r' ||
-                              message.back() == L'.' || message.back() == L' '))
-    message.pop_back();
-  throw Failure{utf8_of(message)};
-}
+[[noreturn]] void fail(DWORD error) { throw Failure{system_message(error)}; }
 
 HANDLE handle_of(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
 std::intptr_t stored(HANDLE handle) { return reinterpret_cast<std::intptr_t>(handle); }

@@ -23,4 +23,17 @@ std::string utf8_of(std::wstring_view wide) {
   return utf8;
 }
 
+std::string system_message(unsigned long error) {
+  wchar_t* text = nullptr;
+  const DWORD length = ::FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  std::wstring message = length ? std::wstring(text, length) : L"error " + std::to_wstring(error);
+  if (text) ::LocalFree(text);
+  while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r' ||
+                              message.back() == L'.' || message.back() == L' '))
+    message.pop_back();
+  return utf8_of(message);
+}
+
 }  // namespace cp

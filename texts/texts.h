@@ -159,6 +159,8 @@ inline constexpr std::string_view kPdfFailed = "报告无法写入 PDF 文件 {p
 inline constexpr std::string_view kNoPdfPrinter =
     "没有安装 Microsoft Print to PDF 打印机，无法写出 PDF 文件";
 inline constexpr std::string_view kPdfJobFailed = "打印到 PDF 的任务没有完成";
+inline constexpr std::string_view kNoPrinterPdf =
+    "没有默认打印机：报告将通过 Microsoft Print to PDF 保存为 PDF 文件";
 inline constexpr std::string_view kReplaceInput =
     "{path} 是{what}，用报告覆盖它会失去其中的答案。确定要覆盖吗？";
 inline constexpr std::string_view kReplayedFile = "本次重放的答案文件";

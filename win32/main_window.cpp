@@ -102,19 +102,23 @@ std::optional<std::string> Win32Printer::default_printer() {
 
 PrintOutcome Win32Printer::print(const ReportDocument& document, const std::string& printer) {
   HDC device = ::CreateDCW(L"WINSPOOL", wide_of(printer).c_str(), nullptr, nullptr);
-  if (!device) return {.detail = std::string(text::kPdfJobFailed)};
+  if (!device) return {.detail = system_message(::GetLastError())};
   const std::wstring title = wide_of(text::kProgramTitle);
   DOCINFOW job{};
   job.cbSize = sizeof job;
   job.lpszDocName = title.c_str();
   bool done = ::StartDocW(device, &job) > 0 && draw_report(device, document);
+  const DWORD error = ::GetLastError();
   done = ::EndDoc(device) > 0 && done;
   ::DeleteDC(device);
-  if (!done) return {.detail = std::string(text::kPdfJobFailed)};
+  if (!done) return {.detail = error ? system_message(error) : std::string(text::kPdfJobFailed)};
   return {.done = true};
 }
 
+// Without a printer the report goes to a PDF file through "Microsoft Print to PDF",
+// which the user is told first.
 std::optional<std::string> Win32Printer::choose_pdf_path(std::string_view suggested_name) {
+  message_.show(std::string(text::kNoPrinterPdf));
   return files_.save_path(suggested_name, text::kPdfFilter);
 }
 
@@ -126,7 +130,7 @@ MainWindow::MainWindow()
     : prompt_(&window_, [this](SIZE frame) { return prompt_place(frame); }),
       message_(&window_),
       files_(&window_),
-      printer_(files_),
+      printer_(files_, message_),
       desk_(prompt_, fields_, message_, [this](const std::string& text) {
         return run_dialog(window_, text, false, true, {}).has_value();
       }) {
@@ -186,18 +190,30 @@ void MainWindow::build() {
         break;
     }
     HWND control = ::CreateWindowExW(
-        0, type, entry.kind == Kind::Field ? L"" : caption.c_str(), style, px(entry.left),
-        px(entry.top), px(entry.width), px(entry.height), window_,
+        0, type, entry.kind == Kind::Field ? L"" : caption.c_str(), style, 0, 0, 0, 0, window_,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr), nullptr);
-    HFONT font = layout_font(entry.font.face, entry.font.points, entry.font.bold, scale_);
-    fonts_.push_back(font);
-    ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-    if (entry.kind == Kind::Label) fit_to_caption(control, font, caption, entry);
+    controls_.push_back({control, &entry});
     if (entry.kind == Kind::Field) {
       fields_.add(entry.name, control);
       edits_.push_back(control);
     }
     if (entry.kind == Kind::Button) button_colours_[control] = colour(entry.background);
+  }
+  lay_out();
+}
+
+// Every control at its place and in its face at the window's present scale: when it is
+// built, and again when it moves to a screen of another DPI.
+void MainWindow::lay_out() {
+  for (HFONT font : fonts_) ::DeleteObject(font);
+  fonts_.clear();
+  for (const auto& [control, entry] : controls_) {
+    HFONT font = layout_font(entry->font.face, entry->font.points, entry->font.bold, scale_);
+    fonts_.push_back(font);
+    ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    ::SetWindowPos(control, nullptr, px(entry->left), px(entry->top), px(entry->width),
+                   px(entry->height), SWP_NOZORDER | SWP_NOACTIVATE);
+    if (entry->kind == Kind::Label) fit_to_caption(control, font, wide_of(entry->caption), *entry);
   }
 }
 
@@ -367,6 +383,16 @@ LRESULT MainWindow::handle(UINT message, WPARAM w, LPARAM l) {
         }
       }
       return 0;
+    case WM_DPICHANGED: {
+      scale_ = LOWORD(w) / 96.0;
+      const RECT* suggested = reinterpret_cast<const RECT*>(l);
+      ::SetWindowPos(window_, nullptr, suggested->left, suggested->top,
+                     suggested->right - suggested->left, suggested->bottom - suggested->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+      lay_out();
+      ::InvalidateRect(window_, nullptr, TRUE);
+      return 0;
+    }
     case WM_DESTROY:
       for (HFONT font : fonts_) ::DeleteObject(font);
       ::PostQuitMessage(0);

@@ -41,7 +41,7 @@ class Win32Files : public FileChooser {
 
 class Win32Printer : public Printer {
  public:
-  explicit Win32Printer(Win32Files& files) : files_(files) {}
+  Win32Printer(Win32Files& files, Message& message) : files_(files), message_(message) {}
   std::optional<std::string> default_printer() override;
   PrintOutcome print(const ReportDocument& document, const std::string& printer) override;
   std::optional<std::string> choose_pdf_path(std::string_view suggested_name) override;
@@ -49,6 +49,7 @@ class Win32Printer : public Printer {
 
  private:
   Win32Files& files_;
+  Message& message_;
 };
 
 class MainWindow {
@@ -63,6 +64,7 @@ class MainWindow {
   static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM w, LPARAM l);
   LRESULT handle(UINT message, WPARAM w, LPARAM l);
   void build();
+  void lay_out();
   void fit_to_caption(HWND label, HFONT font, const std::wstring& caption,
                       const ControlSpec& entry);
   void command(int id);
@@ -76,6 +78,7 @@ class MainWindow {
   HACCEL accelerators_ = nullptr;
   double scale_ = 1;
   std::vector<HFONT> fonts_;
+  std::vector<std::pair<HWND, const ControlSpec*>> controls_;
   std::map<HWND, COLORREF> button_colours_;
   std::vector<HWND> edits_;
   HBRUSH background_ = nullptr;
