@@ -41,6 +41,16 @@ int wmain(int argc, wchar_t** argv) {
   MSG message{};
   while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
     if (::TranslateAcceleratorW(window.handle(), window.accelerators(), &message)) continue;
+    // Return and Enter press the focused button, as Space does.
+    if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN &&
+        ::GetParent(message.hwnd) == window.handle()) {
+      wchar_t type[16] = L"";
+      ::GetClassNameW(message.hwnd, type, 16);
+      if (std::wstring(type) == L"Button") {
+        ::SendMessageW(message.hwnd, BM_CLICK, 0, 0);
+        continue;
+      }
+    }
     ::TranslateMessage(&message);
     ::DispatchMessageW(&message);
   }
