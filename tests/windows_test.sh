@@ -33,8 +33,10 @@ for face in Tahoma "MS Shell Dlg" "MS Shell Dlg 2"; do
 done
 
 failures=0
+passed=0
 if wine "$build/tests/unit_tests.exe" --gtest_brief=1 >"$build/unit_tests.log" 2>&1; then
   echo "ok   the core's suites under Wine: $(grep -o '[0-9]* tests' "$build/unit_tests.log" | tail -1)"
+  passed=$((passed + 1))
 else
   echo "FAIL the core's suites under Wine"; grep -E 'FAILED|Failure' "$build/unit_tests.log" | head
   failures=$((failures + 1))
@@ -44,13 +46,20 @@ for answers in "$golden"/*.answers; do
   wine "$build/tests/transcript.exe" <"$answers" >"$build/$name.transcript" 2>/dev/null
   if "$here/compare_transcripts.py" "$golden/$name.transcript" "$build/$name.transcript"; then
     echo "ok   $name under Wine"
+    passed=$((passed + 1))
   else
     echo "FAIL $name under Wine"; failures=$((failures + 1))
   fi
 done
 check() {  # check NAME CONDITION...
   local name=$1; shift
-  if "$@"; then echo "ok   $name"; else echo "FAIL $name"; failures=$((failures + 1)); fi
+  if "$@"; then
+    echo "ok   $name"
+    passed=$((passed + 1))
+  else
+    echo "FAIL $name"
+    failures=$((failures + 1))
+  fi
 }
 program=$build/win32/central-polygon.exe
 work=$build/batch-under-wine
@@ -111,5 +120,5 @@ check "answers files open with it" sh -c "wine reg query 'HKLM\\Software\\Classe
 wine 'C:\Program Files\central-polygon\uninstall.exe' /S; wineserver -w
 check "the uninstaller removes it" test ! -e "$installed"
 
-echo "$failures failed"
+echo "$passed passed, $failures failed"
 exit $((failures > 0))
