@@ -155,4 +155,21 @@ int run_batch(const CommandLine& line, const PdfWriter& write_pdf, std::ostream&
   return kBatchFileError;
 }
 
+std::optional<int> run_without_window(const CommandLine& line, std::string_view version,
+                                      const PdfWriter& write_pdf, std::ostream& out,
+                                      std::ostream& err) {
+  switch (line.mode) {
+    case CommandLine::Mode::Help: out << text::kUsage; return kBatchComplete;
+    case CommandLine::Mode::Version:
+      out << "central-polygon " << version << "\n";
+      return kBatchComplete;
+    case CommandLine::Mode::Wrong:
+      err << "central-polygon: " << line.wrong << '\n' << text::kTryHelp << '\n';
+      return kBatchFileError;
+    case CommandLine::Mode::Batch: return run_batch(line, write_pdf, out, err);
+    case CommandLine::Mode::Window: break;
+  }
+  return std::nullopt;
+}
+
 }  // namespace cp

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 #include "command_line.h"
 #include "printing.h"
@@ -22,5 +24,11 @@ using PdfWriter = std::function<PrintOutcome(const ReportDocument&, const std::s
 // writer to --pdf; every message goes to `err` with the line of its answer.
 int run_batch(const CommandLine& line, const PdfWriter& write_pdf, std::ostream& out,
               std::ostream& err);
+
+// Everything of the command line that needs no window: --help, --version, a wrong
+// command line and a batch run, with the exit status; nothing where the window is asked.
+std::optional<int> run_without_window(const CommandLine& line, std::string_view version,
+                                      const PdfWriter& write_pdf, std::ostream& out,
+                                      std::ostream& err);
 
 }  // namespace cp

@@ -13,7 +13,6 @@
 #include "command_line.h"
 #include "main_window.h"
 #include "pdf_printer.h"
-#include "texts.h"
 #include "wide_text.h"
 
 int wmain(int argc, wchar_t** argv) {
@@ -23,16 +22,9 @@ int wmain(int argc, wchar_t** argv) {
   std::vector<std::string> arguments;
   for (int i = 1; i < argc; ++i) arguments.push_back(cp::utf8_of(argv[i]));
   const cp::CommandLine line = cp::read_command_line(arguments);
-  switch (line.mode) {
-    case cp::CommandLine::Mode::Help: std::cout << cp::text::kUsage; return 0;
-    case cp::CommandLine::Mode::Version: std::cout << "central-polygon " CP_VERSION "\n"; return 0;
-    case cp::CommandLine::Mode::Wrong:
-      std::cerr << "central-polygon: " << line.wrong << '\n' << cp::text::kTryHelp << '\n';
-      return cp::kBatchFileError;
-    case cp::CommandLine::Mode::Batch:
-      return cp::run_batch(line, cp::print_to_pdf_printer, std::cout, std::cerr);
-    case cp::CommandLine::Mode::Window: break;
-  }
+  if (const auto status =
+          cp::run_without_window(line, CP_VERSION, cp::print_to_pdf_printer, std::cout, std::cerr))
+    return *status;
   // Started from the desktop, the console is the program's own: it is not wanted.
   DWORD processes[2];
   if (::GetConsoleProcessList(processes, 2) == 1) ::FreeConsole();

@@ -9,7 +9,6 @@
 #include "command_line.h"
 #include "main_window.h"
 #include "report_pdf.h"
-#include "texts.h"
 
 namespace {
 
@@ -31,16 +30,10 @@ int run_window(int argc, char** argv, const cp::CommandLine& line) {
 int main(int argc, char** argv) {
   cp::quiet_qt_notes();
   const cp::CommandLine line = cp::read_command_line({argv + 1, argv + argc});
-  switch (line.mode) {
-    case cp::CommandLine::Mode::Help: std::cout << cp::text::kUsage; return 0;
-    case cp::CommandLine::Mode::Version: std::cout << "central-polygon " CP_VERSION "\n"; return 0;
-    case cp::CommandLine::Mode::Wrong:
-      std::cerr << "central-polygon: " << line.wrong << '\n' << cp::text::kTryHelp << '\n';
-      return cp::kBatchFileError;
-    case cp::CommandLine::Mode::Batch:
-      // No Qt at all: a batch run works without a display, whatever the environment says.
-      return cp::run_batch(line, cp::write_report_pdf, std::cout, std::cerr);
-    case cp::CommandLine::Mode::Window: break;
-  }
+  // No Qt at all without the window: a batch run works without a display, whatever the
+  // environment says.
+  if (const auto status =
+          cp::run_without_window(line, CP_VERSION, cp::write_report_pdf, std::cout, std::cerr))
+    return *status;
   return run_window(argc, argv, line);
 }
