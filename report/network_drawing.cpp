@@ -5,7 +5,6 @@
 #include <cmath>
 #include <optional>
 #include <string>
-#include <tuple>
 
 #include "display_width.h"
 #include "fill.h"
@@ -166,19 +165,18 @@ NetworkDrawing network_drawing(const SessionRecord& r, double width, double heig
   const NetworkPoints points = network_points(r.m, triangle_count(r));
   const Extent e = extent_of(r, points);
   const std::vector<int>& all = e.all;
-  const auto [north, south, east, west] = std::tuple{e.north, e.south, e.east, e.west};
   const double extent = e.size();
 
   // The largest round scale at which the network, with room for names around it, fits
   // the box across and down.
   NetworkDrawing out;
-  const double across = std::max(east - west, kSmallestExtentMetres) / (width - 2 * kBorder);
-  const double down = std::max(north - south, kSmallestExtentMetres) / (height - 2 * kBorder);
+  const double across = std::max(e.east - e.west, kSmallestExtentMetres) / (width - 2 * kBorder);
+  const double down = std::max(e.north - e.south, kSmallestExtentMetres) / (height - 2 * kBorder);
   out.scale_denominator = scale_at_least(std::max(across, down) * kMillimetresPerMetre);
   const double scale = kMillimetresPerMetre / out.scale_denominator;
   // Centred in the box.
-  const Placement at{scale, (north + south) / 2 + height / 2 / scale,
-                     (east + west) / 2 - width / 2 / scale};
+  const Placement at{scale, (e.north + e.south) / 2 + height / 2 / scale,
+                     (e.east + e.west) / 2 - width / 2 / scale};
 
   const std::optional<double> factor = ellipse_factor(r);
   const bool ellipses = factor.has_value();

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "constants.h"
+#include "texts.h"
 #include "wide_text.h"
 
 namespace cp {
@@ -108,7 +109,7 @@ class Pages {
       const int line = metrics.tmHeight + metrics.tmExternalLeading;
       if (y_ + line > bottom_ && y_ > top_) {
         if (!new_page()) return false;
-        if (heading && !rows_without_break(*heading)) return false;
+        if (heading && !this->rows(*heading)) return false;
       }
       ::SetTextAlign(page_.device(), TA_TOP | TA_LEFT);
       for (const ReportItem& item : row.items)
@@ -132,8 +133,6 @@ class Pages {
   }
 
  private:
-  bool rows_without_break(const std::vector<ReportRow>& rows) { return this->rows(rows); }
-
   const Page& page_;
   int left_;
   int top_;
@@ -226,6 +225,23 @@ bool draw_report(HDC device, const ReportDocument& document) {
       !pages.rows(document.appendix_table, &document.appendix_table_heading))
     return false;
   return ::EndPage(device) > 0;
+}
+
+PrintOutcome print_job(const std::wstring& printer, const ReportDocument& document,
+                       const std::wstring* output) {
+  HDC device = ::CreateDCW(L"WINSPOOL", printer.c_str(), nullptr, nullptr);
+  if (!device) return {.detail = system_message(::GetLastError())};
+  const std::wstring title = wide_of(text::kProgramTitle);
+  DOCINFOW job{};
+  job.cbSize = sizeof job;
+  job.lpszDocName = title.c_str();
+  job.lpszOutput = output ? output->c_str() : nullptr;
+  bool done = ::StartDocW(device, &job) > 0 && draw_report(device, document);
+  const DWORD error = ::GetLastError();
+  done = ::EndDoc(device) > 0 && done;
+  ::DeleteDC(device);
+  if (!done) return {.detail = error ? system_message(error) : std::string(text::kPdfJobFailed)};
+  return {.done = true};
 }
 
 }  // namespace cp

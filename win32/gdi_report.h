@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "printing.h"
 
 namespace cp {
@@ -11,5 +13,10 @@ namespace cp {
 // own the appendix: its heading, the drawing to scale, and its table with the column
 // headings again on every page. False where the device refused a page.
 bool draw_report(HDC device, const ReportDocument& document);
+
+// One print job of the document on the named printer, into the file `output` where one
+// is given; a failure with the system's reason.
+PrintOutcome print_job(const std::wstring& printer, const ReportDocument& document,
+                       const std::wstring* output = nullptr);
 
 }  // namespace cp

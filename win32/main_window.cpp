@@ -101,18 +101,7 @@ std::optional<std::string> Win32Printer::default_printer() {
 }
 
 PrintOutcome Win32Printer::print(const ReportDocument& document, const std::string& printer) {
-  HDC device = ::CreateDCW(L"WINSPOOL", wide_of(printer).c_str(), nullptr, nullptr);
-  if (!device) return {.detail = system_message(::GetLastError())};
-  const std::wstring title = wide_of(text::kProgramTitle);
-  DOCINFOW job{};
-  job.cbSize = sizeof job;
-  job.lpszDocName = title.c_str();
-  bool done = ::StartDocW(device, &job) > 0 && draw_report(device, document);
-  const DWORD error = ::GetLastError();
-  done = ::EndDoc(device) > 0 && done;
-  ::DeleteDC(device);
-  if (!done) return {.detail = error ? system_message(error) : std::string(text::kPdfJobFailed)};
-  return {.done = true};
+  return print_job(wide_of(printer), document);
 }
 
 // Without a printer the report goes to a PDF file through "Microsoft Print to PDF",
@@ -252,11 +241,7 @@ POINT MainWindow::prompt_place(SIZE frame) const {
     ::GetWindowRect(field, &r);
     guarded.push_back(screen_rect(r));
   };
-  for (const char* name : kHintAndEchoFields) {
-    for (const ControlSpec& entry : window_controls())
-      if (std::string_view(entry.name) == name)
-        add(::ChildWindowFromPoint(window_, {px(entry.left) + 1, px(entry.top) + 1}));
-  }
+  for (const char* name : kHintAndEchoFields) add(fields_.field(name));
   if (fields_.last_written()) add(fields_.last_written());
   const ScreenRect place = place_prompt(screen_rect(monitor.rcWork), screen_rect(frame_rect),
                                         frame.cx, frame.cy, guarded);

@@ -21,6 +21,7 @@ class Win32Fields : public FieldText {
  public:
   void add(const std::string& name, HWND field) { fields_[name] = field; }
   void set(std::string_view control, const std::string& text) override;
+  HWND field(std::string_view name) const { return fields_.find(name)->second; }
   HWND last_written() const { return last_written_; }
 
  private:

@@ -4,9 +4,7 @@
 
 #include <vector>
 
-#include "fill.h"
 #include "gdi_report.h"
-#include "output_file.h"
 #include "system_file.h"
 #include "texts.h"
 #include "wide_text.h"
@@ -42,22 +40,10 @@ PrintOutcome print_to_pdf_printer(const ReportDocument& document, const std::str
   } catch (const os::Failure& failure) {
     return {.detail = failure.reason};
   }
-  HDC device = ::CreateDCW(L"WINSPOOL", kPdfPrinter, nullptr, nullptr);
-  if (!device) {
-    os::remove(temporary);
-    return {.detail = std::string(text::kNoPdfPrinter)};
-  }
-  const std::wstring title = wide_of(text::kProgramTitle);
   const std::wstring output = wide_of(temporary);
-  DOCINFOW job{};
-  job.cbSize = sizeof job;
-  job.lpszDocName = title.c_str();
-  job.lpszOutput = output.c_str();
-  bool done = ::StartDocW(device, &job) > 0 && draw_report(device, document);
-  done = ::EndDoc(device) > 0 && done;
-  ::DeleteDC(device);
+  const PrintOutcome printed = print_job(kPdfPrinter, document, &output);
   try {
-    if (!done) throw os::Failure{std::string(text::kPdfJobFailed)};
+    if (!printed.done) throw os::Failure{printed.detail};
     os::replace(temporary, path);
   } catch (const os::Failure& failure) {
     os::remove(temporary);
