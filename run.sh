@@ -8,4 +8,4 @@ scripts/install-missing.sh cmake g++ make libgtest-dev qt6-base-dev fonts-noto-c
 
 cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release
 cmake --build build-release -j2 --target central-polygon
-exec ./build-release/window/central-polygon "$@"
+exec ./build-release/qt/central-polygon "$@"

@@ -11,9 +11,9 @@
 
 #include "batch_run.h"
 #include "command_line.h"
-#include "main_window.h"
 #include "pdf_printer.h"
 #include "wide_text.h"
+#include "win32_window.h"
 
 int wmain(int argc, wchar_t** argv) {
   _setmode(_fileno(stdout), _O_BINARY);

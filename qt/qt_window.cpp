@@ -1,4 +1,4 @@
-#include "main_window.h"
+#include "qt_window.h"
 
 #include <algorithm>
 #include <memory>

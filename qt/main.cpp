@@ -7,7 +7,7 @@
 
 #include "batch_run.h"
 #include "command_line.h"
-#include "main_window.h"
+#include "qt_window.h"
 #include "report_pdf.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "main_window.h"
+#include "win32_window.h"
 
 #include <commdlg.h>
 #include <shellapi.h>

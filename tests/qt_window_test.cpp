@@ -21,9 +21,9 @@
 #include "fonts.h"
 #include "layout.h"
 #include "layout_table.h"
-#include "main_window.h"
 #include "prompt_placement.h"
 #include "qt_printer.h"
+#include "qt_window.h"
 #include "scripted_user.h"
 
 namespace cp {
@@ -455,4 +455,4 @@ class WindowTest : public QObject {
 }  // namespace cp
 
 QTEST_MAIN(cp::WindowTest)
-#include "window_test.moc"
+#include "qt_window_test.moc"
