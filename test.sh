@@ -11,8 +11,14 @@ scripts/install-missing.sh cmake g++ make libgtest-dev libbenchmark-dev qt6-base
 # One layout for the whole tree.
 git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
+# GNU Gama's gama-local, built from the source beside the project, reads every exported
+# Gama file in the suite.
+export GAMA_LOCAL
+GAMA_LOCAL=$(../shared/third_party/build-gama-local.sh "$PWD/build-gama")
+
 export QT_QPA_PLATFORM=offscreen
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCP_WARNINGS_AS_ERRORS=ON
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCP_WARNINGS_AS_ERRORS=ON \
+  -DGAMA_LOCAL="$GAMA_LOCAL"
 cmake --build build -j2
 (cd build && ctest --output-on-failure -j2)
 

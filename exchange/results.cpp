@@ -313,16 +313,19 @@ std::string gama_xml(const SessionRecord& r) {
     out += "<point id=\"" + xml_escaped(id(k)) + "\" x=\"" + shortest_fixed_text(X) + "\" y=\"" +
            shortest_fixed_text(Y) + (fixed ? "\" fix=\"xy\" />\n" : "\" adj=\"xy\" />\n");
   }
-  out += "<obs>\n";
+  // Every standpoint's observations in an <obs from="…"> of its own, the form every
+  // version of gama-local reads: the centre's radial sides, then each ring point's
+  // perimeter side to the next, then the orientation at A.
   const int known = known_side_number(r.m, n);
   const auto ring = [&](int j) { return points.ring[static_cast<std::size_t>(j % n)]; };
+  std::map<int, std::string> standpoints;
   for (int k = 1; k <= 2 * n; ++k) {
     if (k == known) continue;
     const int i = (k + 1) / 2;
     const int from = k % 2 == 1 ? points.centre : ring(i - 1);
     const int to = k % 2 == 1 ? ring(i - 1) : ring(i);
-    out += "<distance from=\"" + xml_escaped(id(from)) + "\" to=\"" + xml_escaped(id(to)) +
-           "\" val=\"" + shortest_fixed_text(r.observed[static_cast<std::size_t>(k)]) + "\" />\n";
+    standpoints[from] += "<distance to=\"" + xml_escaped(id(to)) + "\" val=\"" +
+                         shortest_fixed_text(r.observed[static_cast<std::size_t>(k)]) + "\" />\n";
   }
   if (r.m == Configuration::OutsideAzimuth && r.typed.T0) {
     // The direction the orientation angle was measured to: S(2), S(1) or S(2N).
@@ -331,11 +334,18 @@ std::string gama_xml(const SessionRecord& r) {
     const bool q2 = !q1 && in.Q2 && *in.Q2 != 0;
     const double q = q1 ? *in.Q1 : q2 ? *in.Q2 : in.Q3.value_or(0);
     const int target = q1 ? ring(1) : q2 ? points.centre : ring(n - 1);
-    out += "<azimuth from=\"" + xml_escaped(id(0)) + "\" to=\"" + xml_escaped(id(target)) +
-           "\" val=\"" + gama_degrees(dms_to_degrees(*in.T0) + dms_to_degrees(q)) +
-           "\" stdev=\"0.001\" />\n";
+    standpoints[0] += "<azimuth to=\"" + xml_escaped(id(target)) + "\" val=\"" +
+                      gama_degrees(dms_to_degrees(*in.T0) + dms_to_degrees(q)) +
+                      "\" stdev=\"0.001\" />\n";
   }
-  out += "</obs>\n</points-observations>\n</network>\n</gama-local>\n";
+  const auto standpoint = [&](int from) {
+    const auto found = standpoints.find(from);
+    if (found == standpoints.end()) return;
+    out += "<obs from=\"" + xml_escaped(id(from)) + "\">\n" + found->second + "</obs>\n";
+  };
+  standpoint(points.centre);
+  for (const int k : points.ring) standpoint(k);
+  out += "</points-observations>\n</network>\n</gama-local>\n";
   return out;
 }
 

@@ -15,6 +15,19 @@ for case in n6_b_on_ring n6_b_at_centre n6_outside_q1 n6_outside_q2 n6_outside_q
   check "$case: and nothing on stderr" test ! -s err.txt
 done
 
+# Every golden that completes: its Gama file read by the real gama-local (GAMA_LOCAL), no
+# error, and the adjusted coordinates the program's within 0.1 mm.
+if [ -n "${GAMA_LOCAL:-}" ]; then
+  for answers in "$golden"/*.answers; do
+    name=$(basename "$answers" .answers)
+    run --batch "$answers" --report report.txt $exports
+    [ $status -eq 0 ] || continue
+    check "$name: gama-local takes its Gama file and agrees" "$checker" report.txt c.csv p.dat n.dxf g.xml
+  done
+else
+  check "GAMA_LOCAL names the gama-local to check the Gama files with" false
+fi
+
 # The sheet as office programs save it again: GBK, every field quoted, LF, extra rows
 # and columns; and point names in Chinese, with a comma, quotes, blanks and a hash.
 run --batch "$golden/n6_b_on_ring.answers" --sheet sheet.csv --report report.txt
