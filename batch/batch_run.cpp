@@ -79,22 +79,16 @@ std::optional<std::string> clashing_output(const CommandLine& line) {
   return std::nullopt;
 }
 
-// Writes a file whole or not at all.
-void write_file(const std::string& path, const std::string& bytes) {
-  OutputFile file(path);
-  file.write(bytes);
-  file.commit();
-}
-
 // The exports of the command line that the record can give: the sheet from any run,
-// the others from a complete calculation.
-void write_exports(const CommandLine& line, const SessionRecord& run,
-                   const SessionRecord& complete) {
+// the others from a complete calculation. A format that cannot hold the data refuses
+// here, before any file is written.
+void add_exports(OutputSet& outputs, const CommandLine& line, const SessionRecord& run,
+                 const SessionRecord& complete) {
   for (const auto& [kind, path] : line.exports) {
     const bool from_complete = export_format(kind).needs_complete;
     if (from_complete && !complete.complete) continue;
     try {
-      write_file(path, export_bytes(kind, from_complete ? complete : run));
+      outputs.add(path, export_bytes(kind, from_complete ? complete : run));
     } catch (const ExchangeError& error) {
       throw OutputError{path, error.message};
     }
@@ -103,7 +97,7 @@ void write_exports(const CommandLine& line, const SessionRecord& run,
 
 }  // namespace
 
-int run_batch(const CommandLine& line, const PdfWriter& write_pdf, std::ostream& out,
+int run_batch(const CommandLine& line, const PdfRenderer& render_pdf, std::ostream& out,
               std::ostream& err) {
   if (const auto clash = clashing_output(line)) {
     err << *clash << '\n';
@@ -127,24 +121,26 @@ int run_batch(const CommandLine& line, const PdfWriter& write_pdf, std::ostream&
       }
     }
     // The sheet keeps what was entered, whether or not the run completed.
-    write_exports(line, session.record, session.last_complete);
-    if (end != RunEnd::Complete) return kBatchEndedEarly;
+    OutputSet outputs;
+    add_exports(outputs, line, session.record, session.last_complete);
+    if (end != RunEnd::Complete) {
+      outputs.commit();
+      return kBatchEndedEarly;
+    }
     if (source->more_at_once()) err << source->where_next() << ": " << text::kLinesLeft << '\n';
 
     const auto document = report_document(session.last_complete);
-    const auto& rows = document->rows;
-    if (line.report) {
-      write_file(*line.report, report_text(rows));
-    } else {
-      out << report_text(rows);
-      out.flush();
-    }
+    const std::string report = report_text(document->rows);
+    if (line.report) outputs.add(*line.report, report);
     if (line.pdf) {
-      const PrintOutcome written = write_pdf(*document, *line.pdf);
-      if (!written.done) {
-        err << output_message({*line.pdf, written.detail}) << '\n';
-        return kBatchFileError;
-      }
+      PdfBytes pdf = render_pdf(*document);
+      if (!pdf.failure.empty()) throw OutputError{*line.pdf, pdf.failure};
+      outputs.add(*line.pdf, std::move(pdf.bytes));
+    }
+    outputs.commit();
+    if (!line.report) {
+      out << report;
+      out.flush();
     }
     return kBatchComplete;
   } catch (const AnswersFileError& error) {
@@ -156,7 +152,7 @@ int run_batch(const CommandLine& line, const PdfWriter& write_pdf, std::ostream&
 }
 
 std::optional<int> run_without_window(const CommandLine& line, std::string_view version,
-                                      const PdfWriter& write_pdf, std::ostream& out,
+                                      const PdfRenderer& render_pdf, std::ostream& out,
                                       std::ostream& err) {
   switch (line.mode) {
     case CommandLine::Mode::Help: out << text::kUsage; return kBatchComplete;
@@ -166,7 +162,7 @@ std::optional<int> run_without_window(const CommandLine& line, std::string_view 
     case CommandLine::Mode::Wrong:
       err << "central-polygon: " << line.wrong << '\n' << text::kTryHelp << '\n';
       return kBatchFileError;
-    case CommandLine::Mode::Batch: return run_batch(line, write_pdf, out, err);
+    case CommandLine::Mode::Batch: return run_batch(line, render_pdf, out, err);
     case CommandLine::Mode::Window: break;
   }
   return std::nullopt;

@@ -1,13 +1,18 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
+#include <vector>
 
+#include "printing.h"
 #include "system_file.h"
 
 // A file written whole or not at all: the contents go to a temporary file beside the
 // target, which is renamed over the target only once complete and on the disk. A write
-// that fails leaves any file already at the target as it was.
+// that fails leaves any file already at the target as it was. A target that is a link
+// to a file replaces that file and stays a link; a target that is no regular file (a
+// device, a pipe, the terminal) is written straight into at the end, as `cp` does.
 namespace cp {
 
 // Why an output file cannot be written: its path and the system's reason.
@@ -18,33 +23,64 @@ struct OutputError {
 
 class OutputFile {
  public:
-  // Creates the temporary file in the target's folder; throws OutputError where that
-  // folder cannot take it (missing, not writable) or the target is a folder.
+  // Finds where the output goes and, for a file, creates the temporary file beside it;
+  // throws OutputError where that folder cannot take it (missing, not writable) or the
+  // target is a folder.
   explicit OutputFile(std::string path);
   ~OutputFile();  // removes the temporary file unless committed
   OutputFile(const OutputFile&) = delete;
   OutputFile& operator=(const OutputFile&) = delete;
 
-  // Where the contents are to be written, for writers that take a path.
-  const std::string& temporary_path() const { return temporary_; }
-
-  // Writes the contents to the temporary file, every byte or an OutputError: a full
-  // disk or a file size limit is the system's reason.
+  // Writes the contents, every byte or an OutputError: a full disk or a file size limit
+  // is the system's reason. A device or a pipe gets them only at the commit.
   void write(const std::string& contents);
 
-  // Puts the temporary file's contents on the disk, closes it and renames it over the
-  // target. Done only when every step succeeded; otherwise throws OutputError, and the
-  // destructor removes the temporary file.
+  // Puts the temporary file's contents on the disk and closes it: after this, only the
+  // rename is left to do.
+  void finish();
+
+  // Finishes, then renames the temporary file over the target, or writes the contents
+  // into the device or pipe. Done only when every step succeeded; otherwise throws
+  // OutputError, and the destructor removes the temporary file.
   void commit();
+
+  bool special() const { return target_.special; }
 
  private:
   // Runs a step, its failure an OutputError naming the target.
   void guarded(const std::function<void()>& step) const;
 
   std::string path_;
+  os::OutputTarget target_;
   std::string temporary_;
   os::File file_;
+  std::string special_contents_;
+  bool finished_ = false;
   bool committed_ = false;
+};
+
+// Writes one file whole or not at all; throws OutputError.
+void write_whole_file(const std::string& path, const std::string& contents);
+
+// Writes a drawn PDF at the path, whole or not at all, saying how that went: the
+// drawing's failure or the system's reason.
+PrintOutcome write_pdf_file(const PdfBytes& pdf, const std::string& path);
+
+// The outputs of one run, committed together: every file is written to its temporary
+// and put on the disk first, and only when all of them are there are they renamed over
+// their targets. A failure on the way leaves every target as it was.
+class OutputSet {
+ public:
+  void add(std::string path, std::string contents);
+  // Throws OutputError naming the output that failed.
+  void commit();
+
+ private:
+  struct Pending {
+    std::string path;
+    std::string contents;
+  };
+  std::vector<Pending> pending_;
 };
 
 }  // namespace cp

@@ -27,6 +27,9 @@ class File {
   File& operator=(const File&) = delete;
 
   static File open_for_reading(const std::string& path);
+  // An existing file that is not a regular one (a device, a pipe), to write straight
+  // into: it is neither created nor replaced.
+  static File open_special_for_writing(const std::string& path);
   // A new file that must not exist yet; nothing where one does.
   static std::optional<File> create_new(const std::string& path);
   // A new file beside the target, its path in `path`, with the ordinary permissions.
@@ -48,6 +51,20 @@ class File {
 };
 
 bool is_directory(const std::string& path);
+
+// Where an output named `path` goes. A regular file, or none yet, is replaced whole:
+// `path` is then the file itself, through any symbolic links, so that a link stays a
+// link and the file it names is replaced. Anything else that exists (a device, a pipe,
+// the terminal) is written straight into, never replaced. A folder is a Failure.
+struct OutputTarget {
+  std::string path;
+  bool special = false;
+};
+OutputTarget output_target(const std::string& path);
+
+// A file size limit is then said as the reason a write fails, as a full disk is, instead
+// of ending the program with a signal.
+void report_file_size_limit() noexcept;
 // Renames the file over the target, which may exist; a Failure leaves both as they were.
 void replace(const std::string& from, const std::string& to);
 void remove(const std::string& path) noexcept;

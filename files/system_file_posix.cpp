@@ -1,5 +1,6 @@
 #include <fcntl.h>
 #include <poll.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -33,6 +34,14 @@ File& File::operator=(File&& other) noexcept {
 
 File File::open_for_reading(const std::string& path) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) fail(errno);
+  return File(fd);
+}
+
+File File::open_special_for_writing(const std::string& path) {
+  // No O_CREAT: the file exists and stays what it is; O_TRUNC empties a regular file that
+  // took its place meanwhile and means nothing to a device or a pipe.
+  const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
   if (fd < 0) fail(errno);
   return File(fd);
 }
@@ -106,6 +115,34 @@ bool is_directory(const std::string& path) {
   struct stat status {};
   return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
 }
+
+OutputTarget output_target(const std::string& path) {
+  struct stat status {};
+  if (::stat(path.c_str(), &status) == 0) {
+    if (S_ISDIR(status.st_mode)) fail(EISDIR);
+    if (!S_ISREG(status.st_mode)) return {path, true};
+    // A regular file, perhaps through links: the file itself is replaced.
+    std::error_code error;
+    const auto file = std::filesystem::canonical(path_of(path), error);
+    if (error) fail(error.value());
+    return {utf8_of(file), false};
+  }
+  if (errno != ENOENT) fail(errno);
+  // Nothing there yet, or a link to a file not there yet: the file is made where the
+  // links lead.
+  std::filesystem::path at = path_of(path);
+  for (int hops = 0; hops < 40; ++hops) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(std::filesystem::symlink_status(at, error)))
+      return {utf8_of(at)};
+    const std::filesystem::path next = std::filesystem::read_symlink(at, error);
+    if (error) fail(error.value());
+    at = next.is_absolute() ? next : at.parent_path() / next;
+  }
+  fail(ELOOP);
+}
+
+void report_file_size_limit() noexcept { ::signal(SIGXFSZ, SIG_IGN); }
 
 void replace(const std::string& from, const std::string& to) {
   if (::rename(from.c_str(), to.c_str()) != 0) fail(errno);

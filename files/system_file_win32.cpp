@@ -1,8 +1,12 @@
 #include <windows.h>
 
+#include <algorithm>
+#include <cwctype>
 #include <utility>
 
+#include "fill.h"
 #include "system_file.h"
+#include "texts.h"
 #include "wide_text.h"
 
 namespace cp::os {
@@ -16,6 +20,20 @@ std::intptr_t stored(HANDLE handle) { return reinterpret_cast<std::intptr_t>(han
 HANDLE open(const std::string& path, DWORD access, DWORD disposition) {
   return ::CreateFileW(wide_of(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                        disposition, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+}
+
+// CON, PRN, AUX, NUL, COM1–9 and LPT1–9 name devices in every folder, with any
+// extension: "aux.txt" is the AUX device, never a file.
+bool reserved_device_name(const std::filesystem::path& path) {
+  std::wstring stem = path.filename().wstring();
+  stem = stem.substr(0, stem.find(L'.'));
+  while (!stem.empty() && (stem.back() == L' ')) stem.pop_back();
+  std::transform(stem.begin(), stem.end(), stem.begin(),
+                 [](wchar_t c) { return static_cast<wchar_t>(std::towupper(c)); });
+  for (const wchar_t* name : {L"CON", L"PRN", L"AUX", L"NUL"})
+    if (stem == name) return true;
+  return stem.size() == 4 && (stem.starts_with(L"COM") || stem.starts_with(L"LPT")) &&
+         stem[3] >= L'1' && stem[3] <= L'9';
 }
 
 }  // namespace
@@ -44,12 +62,22 @@ std::optional<File> File::create_new(const std::string& path) {
   return File(stored(handle));
 }
 
+File File::open_special_for_writing(const std::string& path) {
+  const HANDLE handle = open(path, GENERIC_WRITE, OPEN_EXISTING);
+  if (handle == INVALID_HANDLE_VALUE) fail(::GetLastError());
+  return File(stored(handle));
+}
+
 File File::create_beside(const std::string& target, std::string& path) {
-  for (unsigned attempt = 0;; ++attempt) {
+  // A few names are tried, each new; one taken after another means something else is
+  // wrong, and the last attempt's reason is said.
+  constexpr unsigned kAttempts = 100;
+  for (unsigned attempt = 0; attempt < kAttempts; ++attempt) {
     path = target + "." + std::to_string(::GetCurrentProcessId()) + "-" +
            std::to_string(::GetTickCount64() + attempt) + ".tmp";
     if (auto file = create_new(path)) return std::move(*file);
   }
+  fail(ERROR_FILE_EXISTS);
 }
 
 bool File::is_directory() const {
@@ -106,6 +134,20 @@ bool is_directory(const std::string& path) {
   const DWORD attributes = ::GetFileAttributesW(wide_of(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
+
+OutputTarget output_target(const std::string& path) {
+  const std::filesystem::path at = path_of(path);
+  if (reserved_device_name(at))
+    throw Failure{text::fill_in(text::kReservedDeviceName, "{name}", utf8_of(at.filename()))};
+  const DWORD attributes = ::GetFileAttributesW(wide_of(path).c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES) {
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) fail(ERROR_DIRECTORY);
+    if (attributes & FILE_ATTRIBUTE_READONLY) throw Failure{std::string(text::kReadOnlyTarget)};
+  }
+  return {path, false};
+}
+
+void report_file_size_limit() noexcept {}  // Windows has no such limit or signal
 
 void replace(const std::string& from, const std::string& to) {
   if (!::MoveFileExW(wide_of(from).c_str(), wide_of(to).c_str(),

@@ -87,6 +87,12 @@ struct PrintOutcome {
   std::string detail = {};
 };
 
+// A whole PDF file in memory, or why it could not be drawn.
+struct PdfBytes {
+  std::string bytes;
+  std::string failure;  // empty when the file is complete
+};
+
 class Printer {
  public:
   virtual ~Printer() = default;

@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
   // No Qt at all without the window: a batch run works without a display, whatever the
   // environment says.
   if (const auto status =
-          cp::run_without_window(line, CP_VERSION, cp::write_report_pdf, std::cout, std::cerr))
+          cp::run_without_window(line, CP_VERSION, cp::render_report_pdf, std::cout, std::cerr))
     return *status;
   return run_window(argc, argv, line);
 }

@@ -5,6 +5,7 @@
 
 #include <cups/cups.h>
 
+#include "output_file.h"
 #include "qt_ports.h"
 #include "report_pdf.h"
 #include "texts.h"
@@ -53,7 +54,7 @@ PrintOutcome QtPrinter::print(const ReportDocument& document, const std::string&
   const QTemporaryDir folder;
   if (!folder.isValid()) return {.detail = folder.errorString().toStdString()};
   const std::string path = folder.filePath(QStringLiteral("report.pdf")).toStdString();
-  const PrintOutcome written = write_report_pdf(document, path);
+  const PrintOutcome written = write_pdf_file(render_report_pdf(document), path);
   if (!written.done) return written;
   const std::string title = program_title().toStdString();
   const int job =
@@ -86,7 +87,7 @@ std::optional<std::string> QtPrinter::choose_pdf_path(std::string_view suggested
 }
 
 PrintOutcome QtPrinter::write_pdf(const ReportDocument& document, const std::string& path) {
-  return write_report_pdf(document, path);
+  return write_pdf_file(render_report_pdf(document), path);
 }
 
 }  // namespace cp

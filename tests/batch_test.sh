@@ -42,8 +42,8 @@ check "the old file is untouched" test "$(cat kept.txt)" = old
 
 # A write that does not reach the disk whole is a failure: exit 2, the reason, no file.
 # The runs go through RUNNER: `run`, or `run_limited` under a file size limit of 8 KiB
-# (ulimit counts blocks of 1024 bytes) with its signal ignored, as a full disk answers.
-run_limited() { (ulimit -f 8; trap '' XFSZ; exec timeout 20 "$program" "$@") >out.txt 2>err.txt; status=$?; }
+# (ulimit counts blocks of 1024 bytes), which the program reports as a full disk.
+run_limited() { (ulimit -f 8; exec timeout 20 "$program" "$@") >out.txt 2>err.txt; status=$?; }
 full_disk() {  # full_disk WHAT RUNNER OPTION PATH
   local what=$1 runner=$2
   shift 2

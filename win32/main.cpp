@@ -22,8 +22,8 @@ int wmain(int argc, wchar_t** argv) {
   std::vector<std::string> arguments;
   for (int i = 1; i < argc; ++i) arguments.push_back(cp::utf8_of(argv[i]));
   const cp::CommandLine line = cp::read_command_line(arguments);
-  if (const auto status =
-          cp::run_without_window(line, CP_VERSION, cp::print_to_pdf_printer, std::cout, std::cerr))
+  if (const auto status = cp::run_without_window(line, CP_VERSION, cp::render_through_pdf_printer,
+                                                 std::cout, std::cerr))
     return *status;
   // Started from the desktop, the console is the program's own: it is not wanted.
   DWORD processes[2];

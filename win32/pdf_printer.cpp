@@ -30,26 +30,28 @@ bool pdf_printer_installed() {
 
 }  // namespace
 
-PrintOutcome print_to_pdf_printer(const ReportDocument& document, const std::string& path) {
-  if (!pdf_printer_installed()) return {.detail = std::string(text::kNoPdfPrinter)};
-  // The printer writes a file beside the target, which replaces the target only once
-  // the job has ended well: whole or not at all.
+PdfBytes render_through_pdf_printer(const ReportDocument& document) {
+  if (!pdf_printer_installed()) return {.failure = std::string(text::kNoPdfPrinter)};
+  // The printer writes a file of the user's temporary folder, which is read back whole
+  // and removed: the caller writes it where it belongs, with the run's other files.
+  wchar_t folder[MAX_PATH + 1] = L"";
+  if (::GetTempPathW(MAX_PATH + 1, folder) == 0)
+    return {.failure = system_message(::GetLastError())};
   std::string temporary;
+  PdfBytes pdf;
   try {
-    os::File::create_beside(path, temporary).close();
-  } catch (const os::Failure& failure) {
-    return {.detail = failure.reason};
-  }
-  const std::wstring output = wide_of(temporary);
-  const PrintOutcome printed = print_job(kPdfPrinter, document, &output);
-  try {
+    os::File::create_beside(utf8_of(folder) + "central-polygon.pdf", temporary).close();
+    const std::wstring output = wide_of(temporary);
+    const PrintOutcome printed = print_job(kPdfPrinter, document, &output);
     if (!printed.done) throw os::Failure{printed.detail};
-    os::replace(temporary, path);
+    os::File file = os::File::open_for_reading(temporary);
+    char buffer[65536];
+    while (const std::size_t got = file.read(buffer, sizeof buffer)) pdf.bytes.append(buffer, got);
   } catch (const os::Failure& failure) {
-    os::remove(temporary);
-    return {.detail = failure.reason};
+    pdf = {.failure = failure.reason};
   }
-  return {.done = true};
+  if (!temporary.empty()) os::remove(temporary);
+  return pdf;
 }
 
 }  // namespace cp

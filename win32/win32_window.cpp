@@ -9,6 +9,7 @@
 #include "exports.h"
 #include "gdi_report.h"
 #include "layout_table.h"
+#include "output_file.h"
 #include "pdf_printer.h"
 #include "print_command.h"
 #include "prompt_placement.h"
@@ -112,7 +113,7 @@ std::optional<std::string> Win32Printer::choose_pdf_path(std::string_view sugges
 }
 
 PrintOutcome Win32Printer::write_pdf(const ReportDocument& document, const std::string& path) {
-  return print_to_pdf_printer(document, path);
+  return write_pdf_file(render_through_pdf_printer(document), path);
 }
 
 MainWindow::MainWindow()

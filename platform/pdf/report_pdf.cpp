@@ -5,7 +5,6 @@
 
 #include <memory>
 
-#include "output_file.h"
 #include "texts.h"
 
 namespace cp {
@@ -247,19 +246,6 @@ PdfBytes render_report_pdf(const ReportDocument& document) {
     out.failure = cairo_status_to_string(status);
   if (!out.failure.empty()) out.bytes.clear();
   return out;
-}
-
-PrintOutcome write_report_pdf(const ReportDocument& document, const std::string& path) {
-  try {
-    OutputFile file(path);
-    const PdfBytes pdf = render_report_pdf(document);
-    if (!pdf.failure.empty()) return {.detail = pdf.failure};
-    file.write(pdf.bytes);
-    file.commit();
-    return {.done = true};
-  } catch (const OutputError& error) {
-    return {.detail = error.reason};
-  }
 }
 
 }  // namespace cp

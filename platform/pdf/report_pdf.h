@@ -12,14 +12,6 @@
 namespace cp {
 
 // The whole file in memory, or why it could not be drawn.
-struct PdfBytes {
-  std::string bytes;
-  std::string failure;  // empty when the file is complete
-};
 PdfBytes render_report_pdf(const ReportDocument& document);
-
-// Writes the document as a PDF file at the path, whole or not at all: a failure leaves
-// any file at the path as it was and says why.
-PrintOutcome write_report_pdf(const ReportDocument& document, const std::string& path);
 
 }  // namespace cp
