@@ -89,8 +89,8 @@ struct PrintOutcome {
 
 // A whole PDF file in memory, or why it could not be drawn.
 struct PdfBytes {
-  std::string bytes;
-  std::string failure;  // empty when the file is complete
+  std::string bytes = {};
+  std::string failure = {};  // empty when the file is complete
 };
 
 class Printer {
