@@ -33,6 +33,10 @@ void run_phases(const Observations& in, Computation& out) {
   out.my = mean_square_error(*out.ms, *out.Py);
   out.md = position_error(*out.mx, *out.my);
   out.points = every_point_precision(rows, adjustment.a, *out.ms, last_point(in.orientation.m, n));
+  if (in.edm) {
+    out.grade = grade_check(adjustment.a, out.observed, out.S, *out.w,
+                            known_side_number(in.orientation.m, n), *in.edm);
+  }
 }
 
 }  // namespace
@@ -42,7 +46,8 @@ Observations observations_of(const SessionRecord& record, const Orientation& ori
           .Ya = record.Ya,
           .n = triangle_count(record),
           .sides = record.S,
-          .orientation = orientation};
+          .orientation = orientation,
+          .edm = record.edm};
 }
 
 Computation compute(const Observations& observations) {

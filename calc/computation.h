@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "fault.h"
+#include "grade_check.h"
 #include "session.h"
 #include "traverse.h"
 
@@ -22,6 +23,7 @@ struct Observations {
   int n = 0;                  // number of triangles
   std::vector<double> sides;  // S(0..2N+1) as entered; S(0) and S(2N+1) unused
   Orientation orientation;
+  std::optional<EdmPrecision> edm;  // where known, the work is judged against it
 };
 
 Observations observations_of(const SessionRecord& record, const Orientation& orientation);
@@ -44,6 +46,7 @@ struct Computation {
   std::optional<float> my;
   std::optional<float> md;
   std::vector<PointPrecision> points;  // 0..L, every point's precision; empty until reached
+  std::optional<GradeCheck> grade;     // with an EDM precision: the closure and every side judged
 
   std::optional<Fault> fault;
 };

@@ -32,6 +32,7 @@ enum class Quantity {
   WeightReciprocalY,      // Py
   Precision,              // ms, mx, my or md
   PointPrecision,         // the weight reciprocals or errors of point `index`
+  GradeCheck,             // the closure's limit, or the mean error of side `index`
 };
 
 enum class Solution { Observed, Adjusted };

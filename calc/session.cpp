@@ -21,6 +21,7 @@ void size_session_record(SessionRecord& record, float N) {
   record.S.assign(size_for_bound(2 * N + 1), 0.0);
   record.observed.assign(size_for_bound(2 * N), 0.0);
   record.points.clear();
+  record.grade.reset();
   record.typed = {};
 }
 

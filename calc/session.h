@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "grade_check.h"
+
 // The session record: the inputs and results of the last calculation, kept by the main
 // window for as long as the program runs, read by the report. Lists are indexed from 0
 // and are created afresh from N by every calculation; before the first one they do not
@@ -68,6 +70,11 @@ struct SessionRecord {
   bool complete = false;               // the last calculation ran to its end
   std::int64_t calculated_at = 0;      // when it completed, seconds since 1970 (UTC)
   TypedInputs typed;                   // the known data and names as entered
+
+  // The EDM's precision where the user gave one, set before a run; with it, the run
+  // judges the closure and every adjusted side.
+  std::optional<EdmPrecision> edm;
+  std::optional<GradeCheck> grade;
 };
 
 // What the window keeps for as long as the program runs: the record of the last run, as

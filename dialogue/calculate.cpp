@@ -4,12 +4,30 @@
 
 #include "asking.h"
 #include "compute_results.h"
+#include "display_decimals.h"
+#include "fill.h"
 #include "fault_message.h"
 #include "known_data.h"
 #include "names_and_sides.h"
+#include "number_text.h"
 #include "point_output.h"
+#include "texts.h"
 
 namespace cp {
+namespace {
+
+// A closure beyond its limit, in one line: the closure, the limit and the precision of
+// the EDM it was derived from.
+std::string closure_beyond_limit(const GradeCheck& grade) {
+  const auto seconds = [](double value) { return rounded_text(value, decimals::kClosure); };
+  return text::fill_in(text::kClosureBeyondLimit,
+                       {{"{w}", seconds(grade.w)},
+                        {"{limit}", seconds(grade.limit)},
+                        {"{a}", shortest_text(grade.edm.a)},
+                        {"{b}", shortest_text(grade.edm.b)}});
+}
+
+}  // namespace
 
 RunEnd calculate(UserPorts ports, SessionRecord& record) {
   Asking asking(ports);
@@ -22,6 +40,7 @@ RunEnd calculate(UserPorts ports, SessionRecord& record) {
     show_points(asking, record);
     record.complete = true;
     record.calculated_at = static_cast<std::int64_t>(std::time(nullptr));
+    if (record.grade && !record.grade->pass) asking.tell(closure_beyond_limit(*record.grade));
     return RunEnd::Complete;
   } catch (const RunEnded&) {
     return RunEnd::Ended;

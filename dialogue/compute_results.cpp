@@ -26,6 +26,7 @@ void compute_results(FieldText& fields, SessionRecord& record, const Orientation
   record.e = c.e;
   record.m = orientation.m;
   record.points = c.points;
+  record.grade = c.grade;
   if (c.w) {
     record.w = *c.w;
     fields.set(field::Text12, rounded_text(*c.w, decimals::kClosure) + std::string(text::kSeconds));

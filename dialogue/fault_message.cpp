@@ -48,6 +48,8 @@ std::string quantity_name(const Fault& fault) {
     case Quantity::WeightReciprocalY: return std::string(text::kQuantityWeightReciprocalY);
     case Quantity::Precision: return std::string(text::kQuantityPrecision);
     case Quantity::PointPrecision: return with_k(text::kQuantityPointPrecision, k);
+    case Quantity::GradeCheck:
+      return k > 0 ? with_k(text::kQuantitySideGrade, k) : std::string(text::kQuantityClosureLimit);
   }
   return std::string(text::kQuantityUnnamed);
 }

@@ -1,6 +1,12 @@
-# Runs the transcript harness on one answers file and compares its output with the
-# golden transcript. A transcript that ends with the answers running out must exit 3.
-execute_process(COMMAND ${TRANSCRIPT}
+# Runs the transcript harness on one answers file, with the arguments of NAME.args beside
+# it where there is one, and compares its output with the golden transcript. A
+# transcript that ends with the answers running out must exit 3.
+set(arguments)
+if(EXISTS ${ARGS})
+  file(STRINGS ${ARGS} arguments)
+  separate_arguments(arguments UNIX_COMMAND "${arguments}")
+endif()
+execute_process(COMMAND ${TRANSCRIPT} ${arguments}
   INPUT_FILE ${ANSWERS}
   OUTPUT_VARIABLE actual
   RESULT_VARIABLE status)

@@ -8,7 +8,8 @@ report and the record, whose 32-bit values and printed digits the C runtime cann
 change), except the numbers of `=== every point`. Those are doubles formed through
 sin, cos, atan, atan2 and sqrt, which the Windows C runtime rounds differently from
 glibc in the last bit for a few arguments; they must agree within 1e-12 of the point's
-largest figure.
+largest figure. The same holds for the numbers of `=== grade check`, which follow from
+the same coefficients: within 1e-12 relative, the words and side numbers the same.
 """
 import sys
 
@@ -17,13 +18,36 @@ actual = open(sys.argv[2], encoding="utf-8").read().split("\n")
 failures = []
 if len(golden) != len(actual):
     failures.append(f"{len(actual)} lines, the golden transcript has {len(golden)}")
-every_point = False
+
+
+def close_numbers(want, got):
+    """The same words, and numbers within 1e-12 of each other, relative."""
+    want_words, got_words = want.split(" "), got.split(" ")
+    if len(want_words) != len(got_words):
+        return False
+    for a, b in zip(want_words, got_words):
+        if a == b:
+            continue
+        try:
+            x, y = float(a), float(b)
+        except ValueError:
+            return False
+        if abs(x - y) > 1e-12 * max(abs(x), abs(y)):
+            return False
+    return True
+
+
+section = None
 for number, (want, got) in enumerate(zip(golden, actual), 1):
-    if want == "=== every point":
-        every_point = True
+    if want.startswith("=== "):
+        section = want
     if want == got:
         continue
-    if not every_point:
+    if section == "=== grade check":
+        if not close_numbers(want, got):
+            failures.append(f"line {number}: {got!r} beyond 1e-12 of {want!r}")
+        continue
+    if section != "=== every point":
         failures.append(f"line {number}: {got!r}, golden {want!r}")
         continue
     want_fields, got_fields = want.split(" ", 7), got.split(" ", 7)

@@ -34,7 +34,7 @@ report_path, coordinates_path, points_path, dxf_path, gama_path = sys.argv[1:6]
 # The report's points: "name :  x( k )=X  y( k )=Y".
 report = open(report_path, encoding="utf-8").read()
 report_points = {int(k): (x, y) for k, x, y in re.findall(
-    r"x\( (\d+) \)=(-?[\d.]+)\s+y\( \d+ \)=(-?[\d.]+)", report)}
+    r"x\( (\d+) \)=(-?[\d.]+)\s*y\( \d+ \)=(-?[\d.]+)", report)}
 
 # Coordinate table: UTF-8 with a byte-order mark, CR LF, one row a point.
 raw = open(coordinates_path, "rb").read()

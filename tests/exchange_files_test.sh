@@ -24,6 +24,14 @@ if [ -n "${GAMA_LOCAL:-}" ]; then
     [ $status -eq 0 ] || continue
     check "$name: gama-local takes its Gama file and agrees" "$checker" report.txt c.csv p.dat n.dxf g.xml
   done
+  # The mean errors of the adjusted sides with b = 0: gama-local, given that same
+  # standard deviation a priori for every distance, gives them again.
+  case=grade_fixed_error_b_at_centre
+  run --batch "$golden/$case.answers" --gama g.xml
+  sed 's/sigma-act="aposteriori"/sigma-act="apriori"/' g.xml >apriori.xml
+  "$GAMA_LOCAL" apriori.xml --text gama.txt --xml gama.xml >/dev/null 2>&1
+  check "$case: gama-local gives each adjusted side's mean error" \
+    "$(dirname "$checker")/grade_gama_check.py" "$golden/$case.transcript" gama.xml
 else
   check "GAMA_LOCAL names the gama-local to check the Gama files with" false
 fi

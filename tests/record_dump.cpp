@@ -59,4 +59,18 @@ std::string every_point_dump(const SessionRecord& r) {
   return out;
 }
 
+std::string grade_check_dump(const SessionRecord& r) {
+  if (!r.complete || !r.grade) return {};
+  const GradeCheck& g = *r.grade;
+  std::string out = "edm " + shortest_text(g.edm.a) + ' ' + shortest_text(g.edm.b) + '\n';
+  out += "closure " + shortest_text(g.w) + ' ' + shortest_text(g.m_w) + ' ' +
+         shortest_text(g.limit) + (g.pass ? " pass\n" : " fail\n");
+  for (const SideGrade& side : g.sides) {
+    out += "side " + std::to_string(side.k) + ' ' + shortest_text(side.S_hat) + ' ' +
+           shortest_text(side.m) + ' ' + shortest_text(side.T) + '\n';
+  }
+  out += "weakest " + std::to_string(g.weakest) + '\n';
+  return out;
+}
+
 }  // namespace cp

@@ -15,4 +15,12 @@ std::string record_dump(const SessionRecord& record);
 // is not complete.
 std::string every_point_dump(const SessionRecord& record);
 
+// The grade check of a complete record, numbers as the shortest text:
+//   edm A B
+//   closure W M_W LIMIT pass|fail
+//   side K S_HAT M_K T_K      (every observed side in side order; M_K in millimetres)
+//   weakest K
+// Empty where the record is not complete or has no grade check.
+std::string grade_check_dump(const SessionRecord& record);
+
 }  // namespace cp

@@ -4,16 +4,20 @@
 // Input (stdin): one answer per line. Output (stdout): "=== calculate" at each run,
 // "? prompt", "> answer", "Control=text", "! message", then "=== report" and
 // "=== record", then "=== every point". The report and every point describe the last
-// complete calculation, the record the last run, as far as it got. Exits 3 when the answers ran out
-// while a prompt waited.
+// complete calculation, the record the last run, as far as it got. With
+// `--edm A+B` every run judges its work by that EDM precision, and "=== grade check"
+// follows. Exits 3 when the answers ran out while a prompt waited, 2 for a wrong
+// command line.
 #include <iostream>
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
 #endif
+#include <optional>
 #include <string>
 
 #include "calculate.h"
+#include "grade_check.h"
 #include "layout.h"
 #include "record_dump.h"
 
@@ -49,7 +53,13 @@ bool answers_remain() { return std::cin.peek() != std::char_traits<char>::eof();
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+  std::optional<cp::EdmPrecision> edm;
+  if (argc == 3 && std::string(argv[1]) == "--edm") edm = cp::read_edm_precision(argv[2]);
+  if (argc != 1 && !edm) {
+    std::cerr << "usage: transcript [--edm A+B] < answers\n";
+    return 2;
+  }
 #ifdef _WIN32
   // The transcript is the same bytes on every system: no CR before each LF.
   _setmode(_fileno(stdout), _O_BINARY);
@@ -60,6 +70,7 @@ int main() {
   PrintedFields fields;
   PrintedMessage message;
   cp::Session session;
+  session.record.edm = edm;
   bool ran_out = false;
   do {
     std::cout << "=== calculate\n";
@@ -79,6 +90,7 @@ int main() {
   }
   std::cout << "=== record\n" << cp::record_dump(session.record);
   std::cout << "=== every point\n" << cp::every_point_dump(session.last_complete);
+  if (edm) std::cout << "=== grade check\n" << cp::grade_check_dump(session.last_complete);
   std::cout.flush();
   return ran_out ? 3 : 0;
 }

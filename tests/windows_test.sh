@@ -43,7 +43,9 @@ else
 fi
 for answers in "$golden"/*.answers; do
   name=$(basename "$answers" .answers)
-  wine "$build/tests/transcript.exe" <"$answers" >"$build/$name.transcript" 2>/dev/null
+  arguments=()
+  [ -f "$golden/$name.args" ] && read -ra arguments <"$golden/$name.args"
+  wine "$build/tests/transcript.exe" "${arguments[@]}" <"$answers" >"$build/$name.transcript" 2>/dev/null
   if "$here/compare_transcripts.py" "$golden/$name.transcript" "$build/$name.transcript"; then
     echo "ok   $name under Wine"
     passed=$((passed + 1))

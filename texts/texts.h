@@ -149,6 +149,10 @@ inline constexpr std::string_view kQuantityWeightReciprocalX = "纵座标权倒�
 inline constexpr std::string_view kQuantityWeightReciprocalY = "横座标权倒数 Py";
 inline constexpr std::string_view kQuantityPrecision = "精度评定的中误差";
 inline constexpr std::string_view kQuantityPointPrecision = "第 {k} 点的点位精度";
+inline constexpr std::string_view kClosureBeyondLimit =
+    "闭合差 w = {w} 秒，超过限差 ±{limit} 秒（测距精度 {a} 毫米 + {b} 毫米/公里）";
+inline constexpr std::string_view kQuantityClosureLimit = "闭合差的限差";
+inline constexpr std::string_view kQuantitySideGrade = "平差后边长 S({k}) 的中误差";
 
 // Printing.
 inline constexpr std::string_view kPdfFileName = "中心多边形三边平差.pdf";

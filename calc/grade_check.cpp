@@ -1,0 +1,99 @@
+#include "grade_check.h"
+
+#include <cmath>
+#include <string>
+
+#include "constants.h"
+#include "fault.h"
+#include "number_input.h"
+#include "number_text.h"
+
+namespace cp {
+namespace {
+
+// The limit error is twice the mean error, as the survey standards take it.
+constexpr double kLimitFactor = 2;
+
+std::optional<double> edm_term(std::string_view text) {
+  const auto value = read_double(text);
+  if (!value || *value < 0 || *value > kLargestEdmTerm) return std::nullopt;
+  return *value + 0.0;  // -0 reads as 0
+}
+
+}  // namespace
+
+std::optional<EdmPrecision> read_edm_precision(std::string_view text) {
+  // The plus sign, in its ASCII or full-width form, parts a from b.
+  std::size_t plus = text.find('+');
+  std::size_t plus_width = 1;
+  if (const std::size_t wide = text.find("\xEF\xBC\x8B"); wide < plus) {
+    plus = wide;
+    plus_width = 3;
+  }
+  const auto a = edm_term(text.substr(0, plus));
+  const auto b = plus == std::string_view::npos ? std::optional<double>(0)
+                                                : edm_term(text.substr(plus + plus_width));
+  if (!a || !b || (*a == 0 && *b == 0)) return std::nullopt;
+  return EdmPrecision{*a, *b};
+}
+
+std::string edm_precision_text(const EdmPrecision& edm) {
+  return shortest_text(edm.a) + "+" + shortest_text(edm.b);
+}
+
+GradeCheck grade_check(const std::vector<double>& a, const std::vector<double>& observed,
+                       const std::vector<double>& adjusted, float w, int known_side,
+                       const EdmPrecision& edm) {
+  GradeCheck out{.edm = edm, .w = w};
+  const auto sides = static_cast<int>(a.size()) - 1;  // 2N
+
+  // The mean error of each observed side, in metres: sigma(k) = a + b·S(k)/1000 mm.
+  std::vector<double> sigma(a.size(), 0.0);
+  for (int k = 1; k <= sides; ++k) {
+    if (k == known_side) continue;
+    const auto s = static_cast<std::size_t>(k);
+    sigma[s] = (edm.a + edm.b * observed[s] / kMillimetresPerMetre) / kMillimetresPerMetre;
+  }
+
+  // [aa] and [a²σ²] over the observed sides; the closure w = Σ a(k)·ΔS(k) has the
+  // variance m_w² = Σ (a(k)·σ(k))², in seconds of arc squared.
+  double aa = 0;
+  double aa_sigma = 0;
+  for (int k = 1; k <= sides; ++k) {
+    const auto s = static_cast<std::size_t>(k);
+    aa += a[s] * a[s];
+    aa_sigma += a[s] * a[s] * sigma[s] * sigma[s];
+  }
+  out.m_w = std::sqrt(aa_sigma);
+  out.limit = kLimitFactor * out.m_w;
+  require_finite(out.limit, Quantity::GradeCheck);
+  out.pass = std::fabs(out.w) <= out.limit;
+
+  // The adjusted sides are Ŝ = S + a·K with K = -w/[aa]: Ŝ = P·S with
+  // P = I - a·aᵀ/[aa], so var(Ŝ(k)) = Σ_j P(k,j)²·σ(j)²
+  //   = σ(k)² - 2·a(k)²·σ(k)²/[aa] + a(k)²·[a²σ²]/[aa]².
+  // It is summed as (1 - a(k)²/[aa])²·σ(k)² + a(k)²·([a²σ²] - a(k)²σ(k)²)/[aa]²,
+  // the same value as two terms that cannot be negative, so that no cancellation
+  // turns a small variance into a negative one.
+  std::size_t weakest = 0;
+  for (int k = 1; k <= sides; ++k) {
+    if (k == known_side) continue;
+    const auto s = static_cast<std::size_t>(k);
+    const double share = a[s] * a[s] / aa;
+    const double own = (1 - share) * (1 - share) * sigma[s] * sigma[s];
+    const double others = share * (aa_sigma - a[s] * a[s] * sigma[s] * sigma[s]) / aa;
+    SideGrade side{.k = k,
+                   .S_hat = adjusted[s],
+                   .v = (adjusted[s] - observed[s]) * kMillimetresPerMetre,
+                   .observed = observed[s],
+                   .m = std::sqrt(own + std::fmax(others, 0.0)) * kMillimetresPerMetre};
+    side.T = side.S_hat / (side.m / kMillimetresPerMetre);
+    require_finite(side.T, Quantity::GradeCheck, k);
+    if (!out.sides.empty() && side.T < out.sides[weakest].T) weakest = out.sides.size();
+    out.sides.push_back(side);
+  }
+  if (!out.sides.empty()) out.weakest = out.sides[weakest].k;
+  return out;
+}
+
+}  // namespace cp

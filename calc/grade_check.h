@@ -1,0 +1,58 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+#include <vector>
+
+// Judging the work: the closure of the central condition against its limit, and the
+// precision of every adjusted side, from the nominal precision of the EDM that measured
+// the sides.
+namespace cp {
+
+// The EDM's nominal precision: a side of S metres is measured with a mean error of
+// a + b·S/1000 millimetres (a in mm, b in mm/km, that is ppm).
+struct EdmPrecision {
+  double a = 0;  // millimetres
+  double b = 0;  // millimetres per kilometre
+};
+
+// The largest a and b taken: no EDM is anywhere near, and the figures stay finite.
+inline constexpr double kLargestEdmTerm = 1000;
+
+// Reads "A+B" or "A" (b = 0), blanks allowed around the numbers, full-width forms as
+// the prompts take them. Nothing where it is not that form, a term is negative or
+// beyond the largest, or both are 0.
+std::optional<EdmPrecision> read_edm_precision(std::string_view text);
+// Writes it as "A+B" in shortest form, as read_edm_precision reads it back.
+std::string edm_precision_text(const EdmPrecision& edm);
+
+// One observed side: its adjusted length, the mean error of that length and its
+// relative mean error 1/T.
+struct SideGrade {
+  int k = 0;           // side number
+  double S_hat = 0;    // adjusted length, metres
+  double v = 0;        // correction, millimetres
+  double observed = 0; // observed length, metres
+  double m = 0;        // mean error of the adjusted length, millimetres
+  double T = 0;        // S_hat / m, both in metres
+};
+
+struct GradeCheck {
+  EdmPrecision edm;
+  double w = 0;      // closure, seconds of arc (the stored 32-bit value)
+  double m_w = 0;    // mean error of the closure, seconds of arc
+  double limit = 0;  // twice the mean error: the limit error
+  bool pass = false; // |w| <= limit
+  std::vector<SideGrade> sides = {};  // every observed side in side order; not the known side
+  int weakest = 0;               // the side of the smallest T
+};
+
+// The grade check of an adjustment. `a` holds the condition coefficients a(0..2N)
+// (seconds of arc per metre), `observed` and `adjusted` the sides S(0..2N), `w` the
+// closure; the known side (0 for none) is fixed and carries no coefficient. Throws a
+// Fault where a figure would not be finite.
+GradeCheck grade_check(const std::vector<double>& a, const std::vector<double>& observed,
+                       const std::vector<double>& adjusted, float w, int known_side,
+                       const EdmPrecision& edm);
+
+}  // namespace cp
