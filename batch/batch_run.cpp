@@ -51,9 +51,11 @@ std::string output_message(const OutputError& error) {
                        {{"{path}", error.path}, {"{reason}", error.reason}});
 }
 
-std::string report_text(const std::vector<ReportRow>& rows) {
+// The report as text: its rows, then the grade check where there is one.
+std::string report_text(const ReportDocument& document) {
   std::string out;
-  for (const ReportRow& row : rows) out += row_text(row) + '\n';
+  for (const ReportRow& row : document.rows) out += row_text(row) + '\n';
+  for (const ReportRow& row : document.grade_check) out += row_text(row) + '\n';
   return out;
 }
 
@@ -111,6 +113,8 @@ int run_batch(const CommandLine& line, const PdfRenderer& render_pdf, std::ostre
     LineMessage message(*source, err);
     NoWindow fields;
     Session session;
+    // The precision on the command line wins over the sheet's rows.
+    session.record.edm = line.edm ? line.edm : source->edm();
     RunEnd end = RunEnd::Ended;
     try {
       end = calculate({prompt, fields, message}, session);
@@ -130,7 +134,7 @@ int run_batch(const CommandLine& line, const PdfRenderer& render_pdf, std::ostre
     if (source->more_at_once()) err << source->where_next() << ": " << text::kLinesLeft << '\n';
 
     const auto document = report_document(session.last_complete);
-    const std::string report = report_text(document->rows);
+    const std::string report = report_text(*document);
     if (line.report) outputs.add(*line.report, report);
     if (line.pdf) {
       PdfBytes pdf = render_pdf(*document);
@@ -142,7 +146,8 @@ int run_batch(const CommandLine& line, const PdfRenderer& render_pdf, std::ostre
       out << report;
       out.flush();
     }
-    return kBatchComplete;
+    const auto& grade = session.last_complete.grade;
+    return grade && !grade->pass ? kBatchBeyondLimit : kBatchComplete;
   } catch (const AnswersFileError& error) {
     err << answers_file_message(error) << '\n';
   } catch (const OutputError& error) {

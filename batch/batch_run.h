@@ -12,9 +12,10 @@
 namespace cp {
 
 // Exit statuses of a batch run.
-inline constexpr int kBatchComplete = 0;    // the calculation completed
-inline constexpr int kBatchEndedEarly = 1;  // it ended early, faulted, or the answers ran out
-inline constexpr int kBatchFileError = 2;   // usage, answers file or output file error
+inline constexpr int kBatchComplete = 0;     // the calculation completed
+inline constexpr int kBatchEndedEarly = 1;   // it ended early, faulted, or the answers ran out
+inline constexpr int kBatchFileError = 2;    // usage, answers file or output file error
+inline constexpr int kBatchBeyondLimit = 3;  // complete, but the closure is beyond its limit
 
 // Draws the document as a PDF file in memory: each system has its own way.
 using PdfRenderer = std::function<PdfBytes(const ReportDocument&)>;

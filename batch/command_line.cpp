@@ -41,6 +41,12 @@ CommandLine read_command_line(const std::vector<std::string>& arguments) {
       value = &line.pdf;
     } else if (argument == "--report") {
       value = &line.report;
+    } else if (argument == "--edm") {
+      if (line.edm) return wrong(text::kOptionTwice, argument);
+      if (i + 1 == arguments.size()) return wrong(text::kEdmWithoutValue, argument);
+      line.edm = read_edm_precision(arguments[++i]);
+      if (!line.edm) return wrong(text::kEdmNotUnderstood, arguments[i]);
+      continue;
     } else if (const auto kind = export_named(argument)) {
       if (line.exports.contains(*kind)) return wrong(text::kOptionTwice, argument);
       if (i + 1 == arguments.size()) return wrong(text::kOptionWithoutValue, argument);
@@ -61,6 +67,8 @@ CommandLine read_command_line(const std::vector<std::string>& arguments) {
   const auto outputs = line.outputs();
   if (!outputs.empty() && line.mode != CommandLine::Mode::Batch)
     return wrong(text::kOutputWithoutBatch, std::string(outputs.front().option));
+  if (line.edm && line.mode != CommandLine::Mode::Batch)
+    return wrong(text::kOutputWithoutBatch, "--edm");
   return line;
 }
 

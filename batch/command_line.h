@@ -7,12 +7,14 @@
 #include <vector>
 
 #include "exports.h"
+#include "grade_check.h"
 
 // What the program is asked to do by its command line:
 //   central-polygon                      the window
 //   central-polygon FILE                 the window, replaying an answers file or sheet
-//   central-polygon --batch FILE [--pdf OUT.pdf] [--report OUT.txt] [--sheet OUT.csv]
-//                   [--coordinates OUT.csv] [--dat OUT.dat] [--dxf OUT.dxf] [--gama OUT.xml]
+//   central-polygon --batch FILE [--edm A+B] [--pdf OUT.pdf] [--report OUT.txt]
+//                   [--sheet OUT.csv] [--coordinates OUT.csv] [--dat OUT.dat]
+//                   [--dxf OUT.dxf] [--gama OUT.xml]
 //   central-polygon --help | --version
 namespace cp {
 
@@ -23,7 +25,8 @@ struct CommandLine {
   std::optional<std::string> pdf = {};
   std::optional<std::string> report = {};
   std::map<ExportKind, std::string> exports = {};
-  std::string wrong = {};  // what was wrong, for Mode::Wrong
+  std::optional<EdmPrecision> edm = {};  // --edm A+B: the work is judged against it
+  std::string wrong = {};                // what was wrong, for Mode::Wrong
 
   // The files a batch run writes, each with the option that names it.
   struct Output {

@@ -29,22 +29,22 @@ std::string edm_precision_text(const EdmPrecision& edm);
 // One observed side: its adjusted length, the mean error of that length and its
 // relative mean error 1/T.
 struct SideGrade {
-  int k = 0;           // side number
-  double S_hat = 0;    // adjusted length, metres
-  double v = 0;        // correction, millimetres
-  double observed = 0; // observed length, metres
-  double m = 0;        // mean error of the adjusted length, millimetres
-  double T = 0;        // S_hat / m, both in metres
+  int k = 0;            // side number
+  double S_hat = 0;     // adjusted length, metres
+  double v = 0;         // correction, millimetres
+  double observed = 0;  // observed length, metres
+  double m = 0;         // mean error of the adjusted length, millimetres
+  double T = 0;         // S_hat / m, both in metres
 };
 
 struct GradeCheck {
   EdmPrecision edm;
-  double w = 0;      // closure, seconds of arc (the stored 32-bit value)
-  double m_w = 0;    // mean error of the closure, seconds of arc
-  double limit = 0;  // twice the mean error: the limit error
-  bool pass = false; // |w| <= limit
+  double w = 0;                       // closure, seconds of arc (the stored 32-bit value)
+  double m_w = 0;                     // mean error of the closure, seconds of arc
+  double limit = 0;                   // twice the mean error: the limit error
+  bool pass = false;                  // |w| <= limit
   std::vector<SideGrade> sides = {};  // every observed side in side order; not the known side
-  int weakest = 0;               // the side of the smallest T
+  int weakest = 0;                    // the side of the smallest T
 };
 
 // The grade check of an adjustment. `a` holds the condition coefficients a(0..2N)

@@ -95,4 +95,28 @@ std::string rounded_text(float value, int decimals) {
   return round_decimal(shortest_fixed(value), decimals, Ties::ToEven);
 }
 
+std::string significant_text(double value, int digits) {
+  const std::string text = shortest_fixed(value);
+  const bool negative = text.front() == '-';
+  const std::string body = negative ? text.substr(1) : text;
+  const auto point = body.find('.');
+  const std::string whole = body.substr(0, point);
+  const std::string fraction = point == std::string::npos ? "" : body.substr(point + 1);
+  if (whole == "0") {
+    // Below 1: the zeros after the point do not count.
+    const auto zeros = fraction.find_first_not_of('0');
+    if (zeros == std::string::npos) return "0";
+    return round_decimal(text, static_cast<int>(zeros) + digits, Ties::ToEven);
+  }
+  const auto kept = static_cast<std::size_t>(digits);
+  if (whole.size() <= kept)
+    return round_decimal(text, static_cast<int>(kept - whole.size()), Ties::ToEven);
+  // More whole digits than significant ones: round with the point moved left, then put
+  // the zeros back.
+  const std::size_t dropped = whole.size() - kept;
+  const std::string shifted = std::string(negative ? "-" : "") + whole.substr(0, kept) + "." +
+                              whole.substr(kept) + fraction;
+  return round_decimal(shifted, 0, Ties::ToEven) + std::string(dropped, '0');
+}
+
 }  // namespace cp

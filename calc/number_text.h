@@ -27,4 +27,9 @@ std::string pattern_text(float value, int decimals);
 std::string rounded_text(double value, int decimals);
 std::string rounded_text(float value, int decimals);
 
+// Rounded to that many significant digits, halves to the even digit, in fixed notation:
+// 309983 to 3 digits is "310000", 45.64 is "45.6", 0.012345 is "0.0123". For a
+// relative mean error 1/T, as survey reports give it.
+std::string significant_text(double value, int digits);
+
 }  // namespace cp

@@ -69,7 +69,7 @@ RunEnd DeskSession::run(AnswerSource* answers) {
     ~NotRunning() { running = false; }
   } not_running{running_};
   const RunEnd end = cp::calculate({prompt, fields_, message}, session_);
-  if (end == RunEnd::Ended) prompt.drop_last_answer();
+  if (end != RunEnd::Ended) prompt.keep_last_answer();
   return end;
 }
 

@@ -5,8 +5,8 @@
 #include "asking.h"
 #include "compute_results.h"
 #include "display_decimals.h"
-#include "fill.h"
 #include "fault_message.h"
+#include "fill.h"
 #include "known_data.h"
 #include "names_and_sides.h"
 #include "number_text.h"
@@ -20,11 +20,10 @@ namespace {
 // the EDM it was derived from.
 std::string closure_beyond_limit(const GradeCheck& grade) {
   const auto seconds = [](double value) { return rounded_text(value, decimals::kClosure); };
-  return text::fill_in(text::kClosureBeyondLimit,
-                       {{"{w}", seconds(grade.w)},
-                        {"{limit}", seconds(grade.limit)},
-                        {"{a}", shortest_text(grade.edm.a)},
-                        {"{b}", shortest_text(grade.edm.b)}});
+  return text::fill_in(text::kClosureBeyondLimit, {{"{w}", seconds(grade.w)},
+                                                   {"{limit}", seconds(grade.limit)},
+                                                   {"{a}", shortest_text(grade.edm.a)},
+                                                   {"{b}", shortest_text(grade.edm.b)}});
 }
 
 }  // namespace

@@ -91,6 +91,10 @@ std::string sheet_text(const SessionRecord& r) {
     row({"Q2", typed(in.Q2), std::string(t::kNoteQ2)});
     row({"Q3", typed(in.Q3), std::string(t::kNoteQ3)});
   }
+  if (r.edm) {
+    row({"ma", shortest_text(r.edm->a), std::string(t::kNoteMa)});
+    row({"mb", shortest_text(r.edm->b), std::string(t::kNoteMb)});
+  }
   if (n <= 0) return out;
 
   row({});
@@ -149,6 +153,23 @@ class SheetReader {
   explicit SheetReader(std::string_view text) {
     if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
     for (const csv::NumberedRow& numbered : csv::rows_of(text)) read_row(numbered);
+  }
+
+  // The EDM's precision of the rows ma and mb, where either has a value; a missing one
+  // is 0. Refused with the row where no EDM has it.
+  std::optional<EdmPrecision> edm() const {
+    const auto a = number("ma");
+    const auto b = number("mb");
+    if (!a && !b) return std::nullopt;
+    const std::string text = shortest_text(a.value_or(0)) + "+" + shortest_text(b.value_or(0));
+    const auto edm = read_edm_precision(text);
+    if (!edm) {
+      const long row = values_.at(a ? "ma" : "mb").row;
+      fail(row, text::fill_in(t::kSheetEdmRefused, {{"{row}", std::to_string(row)},
+                                                    {"{a}", shortest_text(a.value_or(0))},
+                                                    {"{b}", shortest_text(b.value_or(0))}}));
+    }
+    return edm;
   }
 
   std::vector<SheetAnswer> answers() {
@@ -235,7 +256,8 @@ class SheetReader {
       if (!sides_.emplace(*k, entry).second) repeated(row, label);
       return;
     }
-    static const char* const kValues[] = {"N", "Xa", "Ya", "Xb", "Yb", "m", "T0", "Q1", "Q2", "Q3"};
+    static const char* const kValues[] = {"N",  "Xa", "Ya", "Xb", "Yb", "m",
+                                          "T0", "Q1", "Q2", "Q3", "ma", "mb"};
     if (std::find(std::begin(kValues), std::end(kValues), label) == std::end(kValues)) {
       fail(row, text::fill_in(t::kSheetUnknownLabel,
                               {{"{row}", std::to_string(row)}, {"{label}", label}}));
@@ -289,8 +311,10 @@ class SheetReader {
 
 }  // namespace
 
-std::vector<SheetAnswer> sheet_answers(std::string_view text) {
-  return SheetReader(text).answers();
+PolygonSheet read_polygon_sheet(std::string_view text) {
+  SheetReader reader(text);
+  std::optional<EdmPrecision> edm = reader.edm();
+  return {reader.answers(), edm};
 }
 
 }  // namespace cp

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "grade_check.h"
 #include "session.h"
 
 // The polygon sheet: the inputs of a calculation as a table that Excel and WPS open and
@@ -31,9 +33,16 @@ struct SheetError {
   std::string message;
 };
 
-// The answers of a sheet in the order the dialogue asks for them, then an Enter for
-// each point shown. The text is UTF-8. Throws SheetError for a missing or repeated
-// label, a value that is not a number, sides that do not match N, an unknown label.
-std::vector<SheetAnswer> sheet_answers(std::string_view text);
+// What a sheet holds: the answers in the order the dialogue asks for them, then an
+// Enter for each point shown; and the EDM's precision, where its rows ma and mb give it.
+struct PolygonSheet {
+  std::vector<SheetAnswer> answers;
+  std::optional<EdmPrecision> edm;
+};
+
+// Reads a sheet whose text is UTF-8. Throws SheetError for a missing or repeated label,
+// a value that is not a number, sides that do not match N, an unknown label, an EDM
+// precision no EDM has.
+PolygonSheet read_polygon_sheet(std::string_view text);
 
 }  // namespace cp

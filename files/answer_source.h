@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "grade_check.h"
+
 // Where replayed answers come from: an answers file, a line an answer, or a polygon
 // sheet, a row a value.
 namespace cp {
@@ -32,6 +34,9 @@ class AnswerSource {
 
   // For a sheet: the row and label of the last answer, as the window says them.
   virtual std::string row_and_label() const { return {}; }
+
+  // For a sheet: the EDM's precision its rows ma and mb give, if any.
+  virtual std::optional<EdmPrecision> edm() const { return std::nullopt; }
 };
 
 // The answers of the file at the path: a polygon sheet where its name ends in .csv

@@ -119,16 +119,6 @@ void Journal::append(std::string_view answer) {
     file_->write(line);
     file_->sync();
   });
-  last_start_ = size_;
-  size_ += static_cast<long long>(line.size());
-}
-
-void Journal::drop_last() {
-  guarded([&] {
-    file_->truncate(last_start_);
-    file_->sync();
-  });
-  size_ = last_start_;
 }
 
 void Journal::guarded(const std::function<void()>& write) const {

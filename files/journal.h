@@ -39,10 +39,6 @@ class Journal {
   // Appends one answer as a line and waits until it is on the disk. Throws JournalError.
   void append(std::string_view answer);
 
-  // Takes the last answer back off the file: the empty answer that ended the run is not
-  // kept, so that a replay stops at that prompt again. Throws JournalError.
-  void drop_last();
-
   const std::string& path() const { return path_; }
 
  private:
@@ -52,8 +48,6 @@ class Journal {
   std::string folder_;
   std::string path_;
   std::optional<os::File> file_;
-  long long size_ = 0;        // bytes written so far
-  long long last_start_ = 0;  // where the last answer's line begins
 };
 
 }  // namespace cp

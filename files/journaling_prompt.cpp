@@ -13,13 +13,19 @@ void JournalingPrompt::guarded(const std::function<void(Journal&)>& write) {
 }
 
 std::string JournalingPrompt::ask(const std::string& text) {
+  keep_last_answer();
   std::string answer = inner_.ask(text);
-  guarded([&answer](Journal& journal) { journal.append(answer); });
+  if (answer.empty())
+    empty_held_back_ = true;
+  else
+    guarded([&answer](Journal& journal) { journal.append(answer); });
   return answer;
 }
 
-void JournalingPrompt::drop_last_answer() {
-  guarded([](Journal& journal) { journal.drop_last(); });
+void JournalingPrompt::keep_last_answer() {
+  if (!empty_held_back_) return;
+  empty_held_back_ = false;
+  guarded([](Journal& journal) { journal.append(""); });
 }
 
 }  // namespace cp

@@ -10,8 +10,12 @@
 namespace cp {
 
 // Passes every prompt on and writes each answer to the journal before handing it back.
-// A journal that cannot be written is let go after its first failure, which is told
-// once through `failed`; the calculation goes on without it.
+// An empty answer is held back until the dialogue asks again: it accepted a value then,
+// and is written; where the empty answer ended the run instead, the program may be
+// ended by the user or the system while its message shows, and the journal never
+// holds it, so that a replay stops at that prompt again. A journal that cannot be
+// written is let go after its first failure, which is told once through `failed`; the
+// calculation goes on without it.
 class JournalingPrompt : public ModalPrompt {
  public:
   JournalingPrompt(ModalPrompt& inner, std::unique_ptr<Journal> journal,
@@ -20,8 +24,9 @@ class JournalingPrompt : public ModalPrompt {
 
   std::string ask(const std::string& text) override;
 
-  // The run ended on the empty answer just given: take it back off the journal.
-  void drop_last_answer();
+  // The run went on past the last answer (it completed, or the computation failed):
+  // an empty answer held back is written now.
+  void keep_last_answer();
 
  private:
   void guarded(const std::function<void(Journal&)>& write);
@@ -29,6 +34,7 @@ class JournalingPrompt : public ModalPrompt {
   ModalPrompt& inner_;
   std::unique_ptr<Journal> journal_;
   std::function<void(const JournalError&)> failed_;
+  bool empty_held_back_ = false;
 };
 
 }  // namespace cp

@@ -62,7 +62,9 @@ SheetFile::SheetFile(std::string path) : path_(std::move(path)) {
   if (const auto bad = first_invalid_byte(text))
     fail(path_, AnswersFileError::Kind::InvalidUtf8, line_of(text, *bad));
   try {
-    answers_ = sheet_answers(text);
+    PolygonSheet sheet = read_polygon_sheet(text);
+    answers_ = std::move(sheet.answers);
+    edm_ = sheet.edm;
   } catch (const SheetError& error) {
     fail(path_, AnswersFileError::Kind::InvalidSheet, error.row, error.message);
   }

@@ -27,11 +27,13 @@ class SheetFile : public AnswerSource {
   bool holds_each_value_once() const override { return true; }
   void stop() override { next_ = answers_.size(); }
   std::string row_and_label() const override;
+  std::optional<EdmPrecision> edm() const override { return edm_; }
 
  private:
   std::string path_;
   std::vector<SheetAnswer> answers_;
   std::size_t next_ = 0;
+  std::optional<EdmPrecision> edm_;
 };
 
 }  // namespace cp

@@ -42,7 +42,6 @@ class File {
   bool ready();
   void write(std::string_view bytes);  // every byte, or a Failure
   void sync();                         // the contents on the disk
-  void truncate(long long size);       // cut to `size` bytes and write on from there
   void close();                        // a failure to close is a failure to write
 
  private:

@@ -101,11 +101,6 @@ void File::sync() {
   if (::fdatasync(descriptor(handle_)) != 0) fail(errno);
 }
 
-void File::truncate(long long size) {
-  if (::ftruncate(descriptor(handle_), static_cast<off_t>(size)) != 0) fail(errno);
-  if (::lseek(descriptor(handle_), static_cast<off_t>(size), SEEK_SET) < 0) fail(errno);
-}
-
 void File::close() {
   const int closed = ::close(descriptor(std::exchange(handle_, -1)));
   if (closed != 0) fail(errno);

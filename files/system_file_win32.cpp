@@ -118,14 +118,6 @@ void File::sync() {
   if (!::FlushFileBuffers(handle_of(handle_))) fail(::GetLastError());
 }
 
-void File::truncate(long long size) {
-  LARGE_INTEGER position{};
-  position.QuadPart = size;
-  if (!::SetFilePointerEx(handle_of(handle_), position, nullptr, FILE_BEGIN) ||
-      !::SetEndOfFile(handle_of(handle_)))
-    fail(::GetLastError());
-}
-
 void File::close() {
   if (!::CloseHandle(handle_of(std::exchange(handle_, -1)))) fail(::GetLastError());
 }

@@ -70,12 +70,13 @@ struct Drawing {
 };
 
 // Everything that is printed: the report's rows, then on a page of its own the
-// appendix: its heading rows, the drawing, and its table, whose column headings stand
-// again at the top of every page the table runs on to.
+// appendix: its heading rows, the drawing, the grade check where there is one, and its
+// table, whose column headings stand again at the top of every page the table runs on to.
 struct ReportDocument {
   std::vector<ReportRow> rows;
   std::vector<ReportRow> appendix_heading;
   Drawing drawing;
+  std::vector<ReportRow> grade_check;  // empty without an EDM precision
   std::vector<ReportRow> appendix_table_heading;
   std::vector<ReportRow> appendix_table;
 };

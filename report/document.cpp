@@ -22,6 +22,8 @@ namespace t = report_text;
 constexpr int kNameColumn = 4;
 constexpr int kFirstFigureColumn = 22;
 constexpr int kFigureWidth = 9;
+// A relative mean error 1/T is given with T to three significant digits.
+constexpr int kRelativeErrorDigits = 3;
 
 std::string right_aligned(std::string_view text) {
   const int width = display_width(text);
@@ -92,17 +94,90 @@ std::vector<ReportRow> table(const SessionRecord& r) {
   return std::move(sheet).rows();
 }
 
+// The grade check's side table: the side, then five figures right-aligned, each ending
+// at its column's right edge, and the weakest side marked after them.
+constexpr std::array<int, 5> kGradeColumnEnds = {21, 33, 46, 56, 67};
+constexpr int kWeakestColumn = 69;
+
+void grade_row(Sheet& sheet, std::string side, const std::array<std::string, 5>& figures,
+               bool weakest = false) {
+  sheet.at(kNameColumn, std::move(side));
+  for (std::size_t i = 0; i < figures.size(); ++i) {
+    const int width = display_width(figures[i]);
+    if (!figures[i].empty()) sheet.at(kGradeColumnEnds[i] - width + 1, figures[i]);
+  }
+  if (weakest) sheet.at(kWeakestColumn, std::string(t::kWeakestMark));
+  sheet.end_line();
+}
+
+std::vector<ReportRow> grade_check(const GradeCheck& g) {
+  const auto seconds = [](double value) { return rounded_text(value, decimals::kClosure); };
+  const auto millimetres = [](double value) { return rounded_text(value, decimals::kError); };
+  const auto relative = [](double T) {
+    return text::fill_in(t::kRelativeError, "{T}", significant_text(T, kRelativeErrorDigits));
+  };
+  const auto side_name = [](int k) {
+    return text::fill_in(t::kSideName, "{k}", std::to_string(k));
+  };
+  Sheet sheet(kReportBodyPoints);
+  sheet.blank();
+  sheet.at(kNameColumn, std::string(t::kGradeTitle)).end_line();
+  sheet
+      .at(kNameColumn, text::fill_in(t::kGradeEdm, {{"{a}", shortest_text(g.edm.a)},
+                                                    {"{b}", shortest_text(g.edm.b)}}))
+      .end_line();
+  sheet
+      .at(kNameColumn,
+          text::fill_in(t::kGradeClosure,
+                        {{"{w}", seconds(g.w)},
+                         {"{m_w}", seconds(g.m_w)},
+                         {"{limit}", seconds(g.limit)},
+                         {"{verdict}", std::string(g.pass ? t::kGradePass : t::kGradeFail)}}))
+      .end_line();
+  sheet.blank();
+  grade_row(sheet, std::string(t::kSideColumn),
+            {std::string(t::kObservedColumn), std::string(t::kCorrectionColumn),
+             std::string(t::kAdjustedColumn), std::string(t::kSideErrorColumn),
+             std::string(t::kRelativeErrorColumn)});
+  grade_row(sheet, "",
+            {std::string(t::kMetresColumn), std::string(t::kMillimetresColumn),
+             std::string(t::kMetresColumn), std::string(t::kMillimetresColumn),
+             std::string(t::kRelativeErrorUnit)});
+  const SideGrade* weakest = nullptr;
+  for (const SideGrade& side : g.sides) {
+    if (side.k == g.weakest) weakest = &side;
+    grade_row(
+        sheet, side_name(side.k),
+        {rounded_text(side.observed, decimals::kCoordinate), millimetres(side.v),
+         rounded_text(side.S_hat, decimals::kCoordinate), millimetres(side.m), relative(side.T)},
+        side.k == g.weakest);
+  }
+  if (weakest) {
+    sheet.blank();
+    sheet
+        .at(kNameColumn,
+            text::fill_in(t::kWeakestSide,
+                          {{"{k}", std::to_string(weakest->k)},
+                           {"{T}", significant_text(weakest->T, kRelativeErrorDigits)}}))
+        .end_line();
+  }
+  sheet.blank();
+  return std::move(sheet).rows();
+}
+
 }  // namespace
 
 std::optional<ReportDocument> report_document(const SessionRecord& record) {
   auto rows = report_rows(record);
   if (!rows) return std::nullopt;
   NetworkDrawing drawing = network_drawing(record, kDrawingWidth, kDrawingHeight);
-  return ReportDocument{.rows = std::move(*rows),
-                        .appendix_heading = heading(record, drawing),
-                        .drawing = std::move(drawing.drawing),
-                        .appendix_table_heading = table_heading(),
-                        .appendix_table = table(record)};
+  return ReportDocument{
+      .rows = std::move(*rows),
+      .appendix_heading = heading(record, drawing),
+      .drawing = std::move(drawing.drawing),
+      .grade_check = record.grade ? grade_check(*record.grade) : std::vector<ReportRow>{},
+      .appendix_table_heading = table_heading(),
+      .appendix_table = table(record)};
 }
 
 }  // namespace cp

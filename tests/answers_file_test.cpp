@@ -156,15 +156,23 @@ TEST_F(JournalTest, EachAnswerIsOnTheFileWhenItsPromptReturns) {
   const std::string path = journal->path();
   EXPECT_EQ(fs::path(path).parent_path(), runs);
   EXPECT_TRUE(path.ends_with(".answers"));
-  ScriptedUser user({"6", "", "3511206.399"});
-  JournalingPrompt prompt(user, std::move(journal), [](const JournalError&) { FAIL(); });
-  EXPECT_EQ(prompt.ask("N"), "6");
-  EXPECT_EQ(contents_of(path), "6\n");
-  prompt.ask("confirm");
-  EXPECT_EQ(contents_of(path), "6\n\n");
-  prompt.ask("Xa");
-  prompt.drop_last_answer();
-  EXPECT_EQ(contents_of(path), "6\n\n");
+  ScriptedUser user({"6", "", "3511206.399", "", ""});
+  {
+    JournalingPrompt prompt(user, std::move(journal), [](const JournalError&) { FAIL(); });
+    EXPECT_EQ(prompt.ask("N"), "6");
+    EXPECT_EQ(contents_of(path), "6\n");
+    // An empty answer is on the file once the dialogue asks again: it was accepted.
+    prompt.ask("confirm");
+    EXPECT_EQ(contents_of(path), "6\n");
+    prompt.ask("Xa");
+    EXPECT_EQ(contents_of(path), "6\n\n3511206.399\n");
+    prompt.ask("confirm");
+    prompt.keep_last_answer();
+    EXPECT_EQ(contents_of(path), "6\n\n3511206.399\n\n");
+    // An empty answer that ends the run is never written, whatever ends the program.
+    prompt.ask("Ya");
+  }
+  EXPECT_EQ(contents_of(path), "6\n\n3511206.399\n\n");
 }
 
 TEST_F(JournalTest, NamesStayUniqueAndOnlyTheNewestAreKept) {
@@ -259,7 +267,6 @@ TEST_F(JournalTest, ARunEndedEarlyResumesFromItsJournalAtThePromptWhereItStopped
   JournalingPrompt prompt(user, std::move(journal), [](const JournalError&) { FAIL(); });
   Session session;
   ASSERT_EQ(calculate({prompt, user, user}, session), RunEnd::Ended);
-  prompt.drop_last_answer();
 
   // Replayed, the journal answers every prompt up to S(3); the rest is typed by hand.
   AnswersFile replayed(path);

@@ -71,7 +71,7 @@ TEST(PolygonSheet, ARunsSheetRunsToTheSameRecord) {
     const std::string sheet = sheet_text(original);
     EXPECT_TRUE(sheet.starts_with("\xEF\xBB\xBF"));
     EXPECT_NE(sheet.find("\r\n"), std::string::npos);
-    const SessionRecord again = run(texts_of(sheet_answers(sheet)));
+    const SessionRecord again = run(texts_of(read_polygon_sheet(sheet).answers));
     ASSERT_TRUE(again.complete);
     EXPECT_EQ(record_dump(again), record_dump(original));
     EXPECT_EQ(again.names, original.names);
@@ -99,7 +99,7 @@ TEST(PolygonSheet, AnEarlyEndWritesWhatWasEnteredWithEmptyCells) {
     }
     filled += csv::row_text(row.fields);
   }
-  EXPECT_EQ(record_dump(run(texts_of(sheet_answers(filled)))), record_dump(full));
+  EXPECT_EQ(record_dump(run(texts_of(read_polygon_sheet(filled).answers))), record_dump(full));
 }
 
 std::string written(const std::filesystem::path& path, const std::string& bytes) {
@@ -169,7 +169,7 @@ TEST(PolygonSheet, SheetsThatCannotBeReadSayWhy) {
   };
   for (const auto& c : cases) {
     try {
-      sheet_answers(c.sheet);
+      read_polygon_sheet(c.sheet);
       ADD_FAILURE() << c.name << ": no error";
     } catch (const SheetError& error) {
       EXPECT_EQ(error.message, c.message) << c.name;

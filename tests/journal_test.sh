@@ -4,7 +4,9 @@
 # the journal, and that journal with the rest of the answers must give the golden
 # transcript again. The runs folder already holds 250 journals that a wrong clock named
 # and dated in 2099, and two files that are not journals: pruning must not take this
-# run's journal, nor touch the other files.
+# run's journal, nor touch the other files. Then a run ended by an empty answer at a
+# value prompt, killed while its message 计算中止 is shown: its journal holds every
+# answer given before, and not the empty one that ended it.
 set -uo pipefail
 program=$(realpath "$1")
 transcript=$(realpath "$2")
@@ -32,6 +34,19 @@ sleep 0.2
 kill -9 %1
 wait %1 2>/dev/null
 
+# Wait for a journal of this program run that holds LINES answers, then SIGKILL.
+killed_at() {  # killed_at LINES: sets $journal
+  journal=
+  for _ in $(seq 200); do
+    journal=$(ls -t "$runs"/*.answers 2>/dev/null | grep -v '/2099' | head -n 1)
+    [ -n "$journal" ] && [ "$(wc -l <"$journal")" -ge "$1" ] && break
+    sleep 0.05
+  done
+  sleep 0.5
+  kill -9 %% 2>/dev/null
+  wait %% 2>/dev/null
+}
+
 failures=0
 if [ -n "$journal" ] && cmp -s "$journal" "$scratch/first.answers"; then
   echo "ok   the killed run left every answer in its journal"
@@ -49,6 +64,17 @@ if [ "$(ls "$runs"/*.answers | wc -l)" -eq 200 ] && [ "$(cat "$runs/notes.txt")"
 else
   echo "FAIL the runs folder: $(ls "$runs" | wc -l) entries"; failures=1
 fi
+# 31 answers end on the confirmation of S(7); the empty answer at S(8) ends the run.
+{ head -n 31 "$answers"; echo; } >"$scratch/ended.answers"
+"$program" "$scratch/ended.answers" 2>>"$scratch/err.txt" &
+killed_at 31
+if [ -n "$journal" ] && cmp -s "$journal" <(head -n 31 "$answers"); then
+  echo "ok   killed at 计算中止, the journal holds the answers given and not the empty one"
+else
+  echo "FAIL the journal of the ended run holds $(wc -l <"$journal") lines, not the 31 answers"
+  failures=1
+fi
+
 if [ ! -s "$scratch/err.txt" ]; then
   echo "ok   nothing on stderr"
 else

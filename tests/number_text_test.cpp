@@ -66,6 +66,26 @@ TEST(NumberText, SingleValuesAreJudgedOnTheirOwnText) {
   EXPECT_EQ(rounded_text(0.145f, 2), "0.14");
 }
 
+TEST(NumberText, SignificantDigitsOfARelativeError) {
+  const struct {
+    const char* name;
+    double value;
+    const char* text;
+  } rows[] = {
+      {"thousands rounded", 309982.998, "310000"},
+      {"a tie to even, down", 224500, "224000"},
+      {"a tie to even, up", 223500, "224000"},
+      {"carried into a new digit", 999600, "1000000"},
+      {"three whole digits", 456.7, "457"},
+      {"a fraction kept", 45.64, "45.6"},
+      {"one whole digit", 4.5649, "4.56"},
+      {"below one", 0.012345, "0.0123"},
+      {"exact", 120000, "120000"},
+      {"zero", 0, "0"},
+  };
+  for (const auto& row : rows) EXPECT_EQ(significant_text(row.value, 3), row.text) << row.name;
+}
+
 struct DmsRow {
   const char* name;
   double dms;

@@ -31,6 +31,8 @@ inline constexpr std::string_view kNoteT0 = "没有 B 点时：起始方位角 (
 inline constexpr std::string_view kNoteQ1 = "A 点定向角 (度.分秒)，不在 S2 边填 0";
 inline constexpr std::string_view kNoteQ2 = "Q1 为 0 时：A 点定向角，不在 S1 边填 0";
 inline constexpr std::string_view kNoteQ3 = "Q1、Q2 都为 0 时：A 点定向角";
+inline constexpr std::string_view kNoteMa = "测距固定误差 a (毫米)，可不填";
+inline constexpr std::string_view kNoteMb = "测距比例误差 b (毫米/公里)，可不填";
 inline constexpr std::string_view kRadialSide = "径向边";
 inline constexpr std::string_view kPerimeterSide = "周边";
 inline constexpr std::string_view kCentre = "中心";
@@ -62,6 +64,8 @@ inline constexpr std::string_view kSheetSideCount =
     "第 {row} 行：{label} 与三角形个数 N 不符，N 个三角形的数据表应有 {count} 条观测边";
 inline constexpr std::string_view kSheetPointCount =
     "第 {row} 行：点号 {value} 与三角形个数 N 不符";
+inline constexpr std::string_view kSheetEdmRefused =
+    "第 {row} 行：测距精度 ma={a}、mb={b} 不可用，应在 0 到 1000 之间且不能都为 0";
 inline constexpr std::string_view kSheetAt = "第 {row} 行 {label}：";
 
 }  // namespace cp::exchange_text

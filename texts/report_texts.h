@@ -59,6 +59,26 @@ inline constexpr std::string_view kMillimetresColumn = "(毫米)";
 inline constexpr std::string_view kDegreesColumn = "(度)";
 inline constexpr std::string_view kKnownPoint = "已知点";
 
+// The grade check: the closure against its limit, every adjusted side's mean error.
+inline constexpr std::string_view kGradeTitle = "限差检核";
+inline constexpr std::string_view kGradeEdm = "测距精度 {a} mm + {b} ppm";
+inline constexpr std::string_view kGradeClosure =
+    "闭合差 w = {w} 秒    中误差 m_w = {m_w} 秒    限差 2m_w = {limit} 秒    {verdict}";
+inline constexpr std::string_view kGradePass = "合格";
+inline constexpr std::string_view kGradeFail = "超限";
+inline constexpr std::string_view kSideColumn = "边号";
+inline constexpr std::string_view kObservedColumn = "观测边长";
+inline constexpr std::string_view kCorrectionColumn = "改正数 v";
+inline constexpr std::string_view kAdjustedColumn = "平差后边长";
+inline constexpr std::string_view kSideErrorColumn = "中误差";
+inline constexpr std::string_view kRelativeErrorColumn = "相对中误差";
+inline constexpr std::string_view kMetresColumn = "(米)";
+inline constexpr std::string_view kRelativeErrorUnit = "1/T";
+inline constexpr std::string_view kSideName = "S({k})";
+inline constexpr std::string_view kRelativeError = "1/{T}";
+inline constexpr std::string_view kWeakestMark = "最弱边";
+inline constexpr std::string_view kWeakestSide = "最弱边 S({k})    相对中误差 1/{T}";
+
 inline constexpr std::string_view kNothingToPrint = "没有完整的计算结果可以打印，请先完成一次计算";
 
 }  // namespace cp::report_text

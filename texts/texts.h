@@ -226,13 +226,17 @@ inline constexpr std::string_view kUnknownOption = "不认识的选项 {argument
 inline constexpr std::string_view kExtraArgument = "多余的参数 {argument}：只能给出一个答案文件";
 inline constexpr std::string_view kOptionWithoutValue = "选项 {argument} 后面缺少文件名";
 inline constexpr std::string_view kOptionTwice = "选项 {argument} 只能给出一次";
+inline constexpr std::string_view kEdmWithoutValue = "选项 {argument} 后面缺少测距精度 a+b";
+inline constexpr std::string_view kEdmNotUnderstood =
+    "测距精度 {argument} 不是 a+b 的形式（a 毫米，b 毫米/公里，0 到 1000，不能都为 0），例如 --edm "
+    "2+2";
 inline constexpr std::string_view kOutputWithoutBatch = "选项 {argument} 只能与 --batch 一起使用";
 inline constexpr std::string_view kTryHelp = "用 central-polygon --help 查看用法";
 inline constexpr std::string_view kUsage =
     "用法：central-polygon [答案文件|数据表.csv]\n"
-    "      central-polygon --batch 答案文件|数据表.csv [--pdf 报告.pdf] [--report 报告.txt]\n"
-    "                      [--sheet 数据表.csv] [--coordinates 座标.csv] [--dat 点.dat]\n"
-    "                      [--dxf 网图.dxf] [--gama 平差.xml]\n"
+    "      central-polygon --batch 答案文件|数据表.csv [--edm a+b] [--pdf 报告.pdf]\n"
+    "                      [--report 报告.txt] [--sheet 数据表.csv] [--coordinates 座标.csv]\n"
+    "                      [--dat 点.dat] [--dxf 网图.dxf] [--gama 平差.xml]\n"
     "\n"
     "中心多边形三边平差：中心多边形测边网的条件平差计算。\n"
     "\n"
@@ -241,6 +245,8 @@ inline constexpr std::string_view kUsage =
     "  数据表.csv          打开窗口，用数据表（Excel/WPS 可编辑）中的数据回答各个提示\n"
     "  --batch 文件        不打开窗口，用答案文件或数据表完成一次计算，\n"
     "                      报告文本写到标准输出\n"
+    "  --edm a+b           测距精度 a 毫米 + b 毫米/公里：检核闭合差是否超限，\n"
+    "                      评定各平差边长的精度（优先于数据表中的 ma、mb）\n"
     "  --pdf 报告.pdf      同时把打印的报告写成 PDF 文件\n"
     "  --report 报告.txt   把报告文本写到文件，而不是标准输出\n"
     "  --sheet 数据表.csv  把本次输入写成数据表（计算未完成时也写出已输入的数据）\n"
@@ -251,7 +257,8 @@ inline constexpr std::string_view kUsage =
     "  --help              显示本说明\n"
     "  --version           显示版本\n"
     "\n"
-    "退出状态：0 计算完成；1 计算提前结束或答案不够；2 用法、输入文件或输出文件有误。\n"
+    "退出状态：0 计算完成；1 计算提前结束或答案不够；2 用法、输入文件或输出文件有误；\n"
+    "          3 计算完成，但闭合差超过限差。\n"
     "输出文件不能是输入文件，也不能彼此相同；每个文件要么完整写出，要么不写。\n"
     "每次在窗口中计算的答案都记录在 $XDG_DATA_HOME/central-polygon/runs/\n"
     "（默认 ~/.local/share/central-polygon/runs/）。\n";

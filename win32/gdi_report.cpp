@@ -221,7 +221,7 @@ bool draw_report(HDC device, const ReportDocument& document) {
     return false;
   const auto [left, top] = pages.box(page.size(document.drawing.height));
   draw_drawing(page, document.drawing, left, top);
-  if (!pages.rows(document.appendix_table_heading) ||
+  if (!pages.rows(document.grade_check) || !pages.rows(document.appendix_table_heading) ||
       !pages.rows(document.appendix_table, &document.appendix_table_heading))
     return false;
   return ::EndPage(device) > 0;

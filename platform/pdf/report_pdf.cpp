@@ -235,6 +235,7 @@ PdfBytes render_report_pdf(const ReportDocument& document) {
     pages.rows(document.appendix_heading);
     const auto [left, top] = pages.box(document.drawing.height);
     draw(cr.get(), document.drawing, left, top);
+    pages.rows(document.grade_check);
     pages.rows(document.appendix_table_heading);
     pages.rows(document.appendix_table, &document.appendix_table_heading);
     if (const cairo_status_t status = cairo_status(cr.get()); status != CAIRO_STATUS_SUCCESS)
