@@ -6,16 +6,48 @@
 
 #include "answer_source.h"
 #include "answers_file.h"
+#include "edm_setting.h"
 #include "file_messages.h"
 #include "fill.h"
 #include "journaling_prompt.h"
+#include "number_input.h"
+#include "output_file.h"
 #include "replay_prompt.h"
 #include "same_file.h"
 #include "texts.h"
 
 namespace cp {
 
+DeskSession::DeskSession(ModalPrompt& by_hand, FieldText& fields, Message& message,
+                         Question question)
+    : by_hand_(by_hand),
+      fields_(fields),
+      message_(message),
+      question_(std::move(question)),
+      edm_(remembered_edm()) {}
+
 RunEnd DeskSession::calculate() { return run(nullptr); }
+
+void DeskSession::ask_edm_precision() {
+  const std::string current = edm_ ? edm_precision_text(*edm_) : std::string(text::kEdmNone);
+  const std::string answer = by_hand_.ask(text::fill_in(text::kAskEdm, "{current}", current));
+  if (answer.empty()) return;
+  std::optional<EdmPrecision> chosen = read_edm_precision(answer);
+  if (!chosen) {
+    const auto number = read_double(answer);
+    if (!number || *number != 0) {
+      message_.show(text::fill_in(text::kEdmRefused, "{value}", answer));
+      return;
+    }
+  }
+  edm_ = chosen;
+  try {
+    remember_edm(edm_);
+  } catch (const OutputError& error) {
+    message_.show(text::fill_in(text::kEdmNotRemembered,
+                                {{"{path}", error.path}, {"{reason}", error.reason}}));
+  }
+}
 
 void DeskSession::replay(const std::string& path) {
   try {
@@ -63,6 +95,9 @@ RunEnd DeskSession::run(AnswerSource* answers) {
   JournalingPrompt prompt(replayed ? static_cast<ModalPrompt&>(*replayed) : by_hand_,
                           std::move(journal), journal_failed);
   Message& message = replay_message ? static_cast<Message&>(*replay_message) : message_;
+  // A sheet's rows ma and mb win over the precision in force, for that run.
+  const std::optional<EdmPrecision> sheet_edm = answers ? answers->edm() : std::nullopt;
+  session_.record.edm = sheet_edm ? sheet_edm : edm_;
   running_ = true;
   struct NotRunning {
     bool& running;

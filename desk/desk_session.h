@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,8 +19,8 @@ class DeskSession {
   // Asks whether a file the user may not want to lose is to be written over; yes or no.
   using Question = std::function<bool(const std::string& text)>;
 
-  DeskSession(ModalPrompt& by_hand, FieldText& fields, Message& message, Question question)
-      : by_hand_(by_hand), fields_(fields), message_(message), question_(std::move(question)) {}
+  // The EDM precision remembered from the last program run is in force from the start.
+  DeskSession(ModalPrompt& by_hand, FieldText& fields, Message& message, Question question);
 
   // A calculation typed by hand.
   RunEnd calculate();
@@ -30,6 +31,12 @@ class DeskSession {
   // Whether the chosen file may be written over: asked where it is an answers file
   // replayed or a journal written in this program run.
   bool may_replace(const std::string& path);
+
+  // Asks the EDM precision through the prompt, showing the one in force: a new one is
+  // remembered for the next program run too, 0 forgets it, an empty answer keeps it.
+  // Each calculation judges its work by it, unless a sheet's rows give their own.
+  void ask_edm_precision();
+  const std::optional<EdmPrecision>& edm() const { return edm_; }
 
   const Session& session() const { return session_; }
   const std::vector<std::string>& journals() const { return journals_; }
@@ -43,6 +50,7 @@ class DeskSession {
   Message& message_;
   Question question_;
   Session session_;
+  std::optional<EdmPrecision> edm_;
   bool running_ = false;
   bool journal_failure_told_ = false;  // the journal's failure is said once a program run
   std::vector<std::string> journals_;  // written by this program run, never pruned

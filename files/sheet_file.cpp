@@ -77,7 +77,9 @@ std::optional<std::string> SheetFile::next() {
 
 std::string SheetFile::where() const {
   if (next_ == 0) return path_ + ":1";
+  // The Enters that step through the points stand on no row: the sheet as a whole.
   const SheetAnswer& last = answers_[next_ - 1];
+  if (last.row == 0) return path_;
   return path_ + ":" + std::to_string(last.row) + (last.label.empty() ? "" : ": " + last.label);
 }
 

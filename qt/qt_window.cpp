@@ -143,6 +143,15 @@ void MainWindow::build_commands() {
     });
     addAction(save);
   }
+  auto* separator = new QAction(this);
+  separator->setSeparator(true);
+  addAction(separator);
+  auto* edm = new QAction(qstring(text::kMenuEdm), this);
+  edm->setObjectName("edm");
+  connect(edm, &QAction::triggered, this, [this] {
+    if (!desk_.running()) desk_.ask_edm_precision();
+  });
+  addAction(edm);
   enable_commands();
 }
 

@@ -50,8 +50,11 @@ class MainWindow : public QWidget {
   void set_file_chooser(FileChooser* chooser) { chooser_ = chooser; }
 
   // The commands of the right-click menu and their keys, by their object names:
-  // "open", then "sheet", "coordinates", "dat", "dxf", "gama".
+  // "open", then "sheet", "coordinates", "dat", "dxf", "gama", and "edm".
   QAction* command(const QString& name) const;
+
+  // The EDM precision in force, if any.
+  const std::optional<EdmPrecision>& desk_edm() const { return desk_.edm(); }
 
   // The journals this program run has written, the newest last.
   const std::vector<std::string>& journals() const { return desk_.journals(); }

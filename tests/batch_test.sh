@@ -158,6 +158,32 @@ run --batch silent
 check "a pipe left open after the answers does not hang" test $status -eq 0
 kill %2 2>/dev/null
 
+# The EDM precision: within the limit exit 0, beyond it exit 3 with one message; the
+# report text carries the grade check; the command line wins over a sheet's rows.
+run --batch "$complete" --edm 2+2 --report graded.txt
+check "a closure within its limit exits 0" test $status -eq 0
+check "and says nothing" test ! -s err.txt
+check "the report text carries the grade check" grep -q '限差检核' graded.txt
+check "and begins with the report as it was" cmp -s <(head -n "$(wc -l <expected.txt)" graded.txt) expected.txt
+run --batch "$complete" --edm 0.1
+check "a closure beyond its limit exits 3" test $status -eq 3
+check "with one message naming the closure, limit and precision" \
+  grep -q '闭合差 w = 2.32 秒，超过限差 ±.* 秒（测距精度 0.1 毫米 + 0 毫米/公里）' err.txt
+check "in one line" test "$(wc -l <err.txt)" -eq 1
+run --batch "$complete" --edm 2+2 --sheet graded.csv
+check "the sheet keeps the precision" grep -q '^ma,2,' graded.csv
+run --batch graded.csv --edm 0.1
+check "--edm wins over the sheet's rows" test $status -eq 3
+run --batch graded.csv
+check "the sheet's rows judge a run of their own" test $status -eq 0
+check "and its report carries the grade check" grep -q '测距精度 2 mm + 2 ppm' out.txt
+for wrong in 2mm 0+0 -1 2+ 1001; do
+  run --batch "$complete" --edm "$wrong"
+  check "--edm $wrong exits 2" test $status -eq 2
+  check "--edm $wrong is named" grep -q "测距精度 $wrong 不是 a+b 的形式" err.txt
+done
+rm -f graded.csv
+
 run --help
 check "--help exits 0 with the usage" sh -c "test $status -eq 0 && grep -q -- '--batch' out.txt"
 run --version
@@ -166,7 +192,7 @@ run --batch
 check "a usage error exits 2" test $status -eq 2
 
 rm -rf folder.answers
-unexpected=$(ls -A | grep -vxE '(out|err|expected|report|kept)\.txt|report\.pdf|[a-z]+\.answers|endless|silent|home')
+unexpected=$(ls -A | grep -vxE '(out|err|expected|report|kept|graded)\.txt|report\.pdf|[a-z]+\.answers|endless|silent|home')
 check "nothing written outside the chosen outputs" test -z "$unexpected"
 check "a batch run keeps no journal" test -z "$(ls -A home)"
 

@@ -8,6 +8,7 @@
 #include "calculate.h"
 #include "computation.h"
 #include "exports.h"
+#include "grade_check.h"
 #include "layout.h"
 #include "network.h"
 #include "point_precision.h"
@@ -49,6 +50,22 @@ void every_point(benchmark::State& state, Case c) {
     benchmark::DoNotOptimize(
         every_point_precision(rows, adjustment.a, *result.ms, last_point(o.m, n)));
   }
+}
+
+// The grade check alone, from the coefficients and sides of a finished run: linear in N
+// like the rest (about 50 µs for N = 1000).
+void grade(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  const Observations observed = prepared(n, Case::Q2);
+  const Computation result = compute(observed);
+  std::vector<double> S = result.S;
+  TriangleAngles angles = first_solution(S, n);
+  const Adjustment adjustment = adjust_sides(S, angles, observed.orientation.m, *result.w);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(
+        grade_check(adjustment.a, result.observed, result.S, *result.w, 0, {2, 2}));
+  }
+  state.SetComplexityN(state.range(0));
 }
 
 // All five exchange files of a complete N = 1000 calculation (at most 50 ms together).
@@ -107,6 +124,7 @@ BENCHMARK_CAPTURE(computation, q3, Case::Q3)
     ->Complexity(benchmark::oN);
 BENCHMARK_CAPTURE(every_point, m1, Case::BOnRing)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(every_point, q2, Case::Q2)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(grade)->Arg(100)->Arg(300)->Arg(1000)->Complexity(benchmark::oN);
 BENCHMARK(report_layout);
 BENCHMARK(exports)->Unit(benchmark::kMillisecond);
 

@@ -78,6 +78,48 @@ TEST(PolygonSheet, ARunsSheetRunsToTheSameRecord) {
   }
 }
 
+// The EDM precision goes out in the rows ma and mb and comes back; a sheet without them
+// has none, and one that no EDM has is refused at its row.
+TEST(PolygonSheet, TheEdmPrecisionRoundTripsAndIsChecked) {
+  std::mt19937 random(6);
+  const TrueNetwork net = make_network(4, Case::Q2, random);
+  SessionRecord record = run(answers_for(net, Case::Q2));
+  EXPECT_FALSE(read_polygon_sheet(sheet_text(record)).edm);
+  record.edm = EdmPrecision{1.5, 2};
+  const std::string sheet = sheet_text(record);
+  const auto edm = read_polygon_sheet(sheet).edm;
+  ASSERT_TRUE(edm);
+  EXPECT_EQ(edm->a, 1.5);
+  EXPECT_EQ(edm->b, 2);
+  EXPECT_EQ(texts_of(read_polygon_sheet(sheet).answers), answers_for(net, Case::Q2));
+  // The sheet with each (from, to) replaced once.
+  const auto with = [&](std::initializer_list<std::pair<std::string, std::string>> changes) {
+    std::string changed = sheet;
+    for (const auto& [from, to] : changes) changed.replace(changed.find(from), from.size(), to);
+    return changed;
+  };
+  EXPECT_EQ(read_polygon_sheet(with({{"\r\nmb,2,", "\r\nmb,,"}})).edm->b, 0);
+  const struct {
+    const char* name;
+    std::string sheet;
+    const char* message;
+  } refused[] = {
+      {"both zero", with({{"ma,1.5,", "ma,0,"}, {"mb,2,", "mb,0,"}}), "测距精度 ma=0、mb=0 不可用"},
+      {"negative", with({{"ma,1.5,", "ma,-1,"}}), "测距精度 ma=-1、mb=2 不可用"},
+      {"no number", with({{"mb,2,", "mb,2ppm,"}}), "mb 的值 2ppm 不是数值"},
+  };
+  for (const auto& c : refused) {
+    try {
+      read_polygon_sheet(c.sheet);
+      ADD_FAILURE() << c.name << ": no error";
+    } catch (const SheetError& error) {
+      EXPECT_NE(error.row, 0) << c.name;
+      EXPECT_NE(error.message.find(c.message), std::string::npos)
+          << c.name << ": " << error.message;
+    }
+  }
+}
+
 // A run that ended early writes what was entered; filled in, the sheet runs to the end.
 TEST(PolygonSheet, AnEarlyEndWritesWhatWasEnteredWithEmptyCells) {
   std::mt19937 random(5);

@@ -246,6 +246,52 @@ class WindowTest : public QObject {
     QDir(folder).removeRecursively();
   }
 
+  // The EDM precision: asked from the menu, remembered for the next program run, and a
+  // closure beyond the limit it gives said in one message; within it, nothing is said.
+  void edmPrecisionIsRememberedAndJudgesTheClosure() {
+    const QString folder = QDir::tempPath() + "/window-test-edm";
+    QDir(folder).removeRecursively();
+    qputenv("XDG_CONFIG_HOME", folder.toUtf8());
+    qputenv("XDG_DATA_HOME", (folder + "/data").toUtf8());
+    QStringList skewed = regular_figure();
+    skewed[skewed.indexOf("100")] = "100.05";  // the first perimeter side: w is not 0
+    {
+      MainWindow window;
+      window.show();
+      {
+        DialogAnswerer answerer({"abc", "0.5+1"});
+        window.command("edm")->trigger();
+        window.command("edm")->trigger();
+        QCOMPARE(answerer.unexpected, 0);
+        QVERIFY(answerer.prompts.first().contains(QStringLiteral("现在为 未设定")));
+        QVERIFY(answerer.messages.first().startsWith(QStringLiteral("测距精度 abc 不是")));
+        QCOMPARE(answerer.messages.size(), 1);
+      }
+      DialogAnswerer within(regular_figure());
+      click(window.calculate_button());
+      QVERIFY(window.record().complete);
+      QVERIFY(window.record().grade && window.record().grade->pass);
+      QVERIFY(within.messages.isEmpty());
+    }
+    MainWindow again;  // the next program run
+    again.show();
+    {
+      DialogAnswerer beyond(skewed);
+      click(again.calculate_button());
+      QVERIFY(again.record().complete);
+      QCOMPARE(beyond.messages.size(), 1);
+      QVERIFY(beyond.messages.first().startsWith(QStringLiteral("闭合差 w = ")));
+      QVERIFY(
+          beyond.messages.first().endsWith(QStringLiteral("（测距精度 0.5 毫米 + 1 毫米/公里）")));
+    }
+    DialogAnswerer cleared({"", "0"});
+    again.command("edm")->trigger();
+    again.command("edm")->trigger();
+    QVERIFY(cleared.prompts.last().contains(QStringLiteral("现在为 0.5+1")));
+    QVERIFY(!again.desk_edm());
+    QDir(folder).removeRecursively();
+  }
+
   void printBeforeAnyCalculationRefuses() {
     MainWindow window;
     window.show();

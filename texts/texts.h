@@ -177,6 +177,15 @@ inline constexpr std::string_view kMenuCoordinates = "输出座标表 (.csv)…"
 inline constexpr std::string_view kMenuPointFile = "输出 CASS 点文件 (.dat)…";
 inline constexpr std::string_view kMenuDxf = "输出网图 (.dxf)…";
 inline constexpr std::string_view kMenuGama = "输出 GNU Gama 平差文件 (.xml)…";
+inline constexpr std::string_view kMenuEdm = "测距精度…";
+inline constexpr std::string_view kAskEdm =
+    "测距精度 a+b（a 毫米，b 毫米/公里），例如 2+2；现在为 {current}。"
+    "输入 0 不作限差检核，直接回车不改变";
+inline constexpr std::string_view kEdmNone = "未设定";
+inline constexpr std::string_view kEdmRefused =
+    "测距精度 {value} 不是 a+b 的形式（a、b 在 0 到 1000 之间，不能都为 0），没有改变";
+inline constexpr std::string_view kEdmNotRemembered =
+    "测距精度无法保存到 {path}：{reason}；本次运行仍然使用它";
 inline constexpr std::string_view kFilterOpen = "答案文件或数据表 (*.answers *.csv);;所有文件 (*)";
 inline constexpr std::string_view kFilterSheet = "数据表 (*.csv)";
 inline constexpr std::string_view kFilterCoordinates = "座标表 (*.csv)";
@@ -206,6 +215,7 @@ inline constexpr std::string_view kAnswersNulByte =
     "{file} {path} 第 {line} 行含有空字符 (NUL)，不是文本";
 inline constexpr std::string_view kAnswersLineTooLong =
     "答案文件 {path} 第 {line} 行超过 1048576 字节，不是一个答案";
+inline constexpr std::string_view kEdmSettingDefault = "~/.config/central-polygon/edm";
 inline constexpr std::string_view kJournalFolderDefault = "~/.local/share/central-polygon/runs";
 inline constexpr std::string_view kNoHome = "没有设置 HOME 或 XDG_DATA_HOME";
 inline constexpr std::string_view kJournalFailed =

@@ -25,6 +25,7 @@ constexpr UINT kReplay = WM_APP + 1;
 constexpr int kButtonIds[] = {1, 2, 3};  // Command1 .. Command3
 constexpr int kOpenCommand = 40;
 constexpr int kFirstExportCommand = 41;  // then one a format, in the table's order
+constexpr int kEdmCommand = 60;
 
 COLORREF colour(Rgb rgb) { return RGB(rgb.r, rgb.g, rgb.b); }
 
@@ -288,7 +289,11 @@ void MainWindow::draw_button(const DRAWITEMSTRUCT& item) {
 
 void MainWindow::context_menu(POINT at) {
   HMENU menu = ::CreatePopupMenu();
-  ::AppendMenuW(menu, MF_STRING, kOpenCommand, wide_of(text::kMenuOpen).c_str());
+  // Each entry shows its keys after a tab, where Windows sets them right-aligned.
+  const auto entry = [](std::string_view caption, std::string_view keys) {
+    return wide_of(std::string(caption) + "\t" + std::string(keys));
+  };
+  ::AppendMenuW(menu, MF_STRING, kOpenCommand, entry(text::kMenuOpen, "Ctrl+O").c_str());
   const Session& session = desk_.session();
   for (std::size_t i = 0; i < export_formats().size(); ++i) {
     const ExportFormat& format = export_formats()[i];
@@ -296,8 +301,10 @@ void MainWindow::context_menu(POINT at) {
         format.needs_complete ? session.last_complete.complete : session.record.N != 0;
     ::AppendMenuW(menu, MF_STRING | (enabled ? MF_ENABLED : MF_GRAYED),
                   static_cast<UINT_PTR>(kFirstExportCommand + static_cast<int>(i)),
-                  wide_of(format.menu_text).c_str());
+                  entry(format.menu_text, format.shortcut).c_str());
   }
+  ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+  ::AppendMenuW(menu, MF_STRING, kEdmCommand, wide_of(text::kMenuEdm).c_str());
   ::TrackPopupMenu(menu, TPM_RIGHTBUTTON, at.x, at.y, 0, window_, nullptr);
   ::DestroyMenu(menu);
 }
@@ -312,6 +319,8 @@ void MainWindow::command(int id) {
     } else if (id == kButtonIds[2]) {
       print_report(desk_.session().last_complete, printer_, message_,
                    [this](const std::string& path) { return desk_.may_replace(path); });
+    } else if (id == kEdmCommand) {
+      desk_.ask_edm_precision();
     } else if (id == kOpenCommand) {
       if (const auto path = files_.open_path(text::kFilterOpen)) desk_.replay(*path);
     } else if (id >= kFirstExportCommand &&
