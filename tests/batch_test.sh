@@ -160,8 +160,11 @@ kill %2 2>/dev/null
 
 # The EDM precision: within the limit exit 0, beyond it exit 3 with one message; the
 # report text carries the grade check; the command line wins over a sheet's rows.
-run --batch "$complete" --edm 2+2 --report graded.txt
+run --batch "$complete" --edm 2+2 --report graded.txt --pdf graded.pdf
 check "a closure within its limit exits 0" test $status -eq 0
+check "the PDF's appendix carries the grade check" \
+  sh -c 'pdftotext graded.pdf - | grep -q 限差检核 && pdftotext graded.pdf - | grep -q "最弱边 S(5)"'
+rm graded.pdf
 check "and says nothing" test ! -s err.txt
 check "the report text carries the grade check" grep -q '限差检核' graded.txt
 check "and begins with the report as it was" cmp -s <(head -n "$(wc -l <expected.txt)" graded.txt) expected.txt
