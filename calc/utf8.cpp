@@ -50,6 +50,18 @@ char32_t next_code_point(std::string_view text, std::size_t& at) {
   return kReplacementCharacter;
 }
 
+std::string utf8_of(char32_t code) {
+  if ((code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF) code = kReplacementCharacter;
+  const auto byte = [](char32_t bits) { return static_cast<char>(bits); };
+  if (code < 0x80) return std::string(1, byte(code));
+  if (code < 0x800) return {byte(0xC0 | (code >> 6)), byte(0x80 | (code & 0x3F))};
+  if (code < 0x10000)
+    return {byte(0xE0 | (code >> 12)), byte(0x80 | ((code >> 6) & 0x3F)),
+            byte(0x80 | (code & 0x3F))};
+  return {byte(0xF0 | (code >> 18)), byte(0x80 | ((code >> 12) & 0x3F)),
+          byte(0x80 | ((code >> 6) & 0x3F)), byte(0x80 | (code & 0x3F))};
+}
+
 std::optional<std::size_t> first_invalid_byte(std::string_view text) {
   for (std::size_t at = 0; at < text.size();) {
     const auto decoded = decode(text, at);

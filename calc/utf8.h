@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 
 // UTF-8, the one decoder of the program: answers typed into prompts, names in the report
@@ -17,6 +18,9 @@ inline constexpr char32_t kReplacementCharacter = 0xFFFD;
 
 // Decodes the code point that starts at `at` and moves `at` past it; `at` < size.
 char32_t next_code_point(std::string_view text, std::size_t& at);
+
+// The UTF-8 form of a code point (U+FFFD for a surrogate or beyond U+10FFFF).
+std::string utf8_of(char32_t code);
 
 // Where the first byte that is not part of a well-formed sequence stands, if any.
 std::optional<std::size_t> first_invalid_byte(std::string_view text);

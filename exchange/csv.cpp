@@ -23,8 +23,53 @@ std::string row_text(const Row& row) {
   return out + "\r\n";
 }
 
+namespace {
+
+// Whether a spreadsheet would take the text for something other than text: a formula,
+// or a number, date or time it would show in its own way.
+bool spreadsheet_changes(std::string_view text) {
+  if (text.empty()) return false;
+  const char first = text.front();
+  if (first == '=' || first == '+' || first == '-' || first == '@') return true;
+  // Anything that starts like a number may become one (001, 2E3, 1.50, 1e5, 3/4, 12:30).
+  return (first >= '0' && first <= '9') || first == '.';
+}
+
+}  // namespace
+
+std::string text_cell(std::string_view text) {
+  // Excel keeps a formula of up to 255 characters; a longer name is left as it is.
+  constexpr std::size_t kLongestFormulaText = 250;
+  if (!spreadsheet_changes(text) || text.size() > kLongestFormulaText) return std::string(text);
+  std::string out = "=\"";
+  for (const char c : text) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  return out + "\"";
+}
+
+std::string cell_text(std::string_view cell) {
+  if (cell.size() < 3 || !cell.starts_with("=\"") || !cell.ends_with('"')) return std::string(cell);
+  std::string out;
+  for (std::size_t i = 2; i + 1 < cell.size(); ++i) {
+    if (cell[i] == '"') {
+      if (cell[i + 1] != '"' || i + 2 == cell.size()) return std::string(cell);  // no string
+      ++i;
+    }
+    out += cell[i];
+  }
+  return out;
+}
+
 std::vector<NumberedRow> rows_of(std::string_view text) {
   std::vector<NumberedRow> rows;
+  for_each_row(text, ',', [&](NumberedRow&& row) { rows.push_back(std::move(row)); });
+  return rows;
+}
+
+void for_each_row(std::string_view text, char separator,
+                  const std::function<void(NumberedRow&&)>& take) {
   NumberedRow row{1, {}};
   std::string field;
   long line = 1;
@@ -36,7 +81,7 @@ std::vector<NumberedRow> rows_of(std::string_view text) {
   };
   const auto end_row = [&] {
     end_field();
-    rows.push_back(std::move(row));
+    take(std::move(row));
     row = {line, {}};
     any = false;
   };
@@ -63,13 +108,12 @@ std::vector<NumberedRow> rows_of(std::string_view text) {
     any = true;
     if (c == '"' && field.empty())
       in_quotes = true;
-    else if (c == ',')
+    else if (c == separator)
       end_field();
     else
       field += c;
   }
   if (any || !field.empty() || !row.fields.empty()) end_row();
-  return rows;
 }
 
 }  // namespace cp::csv

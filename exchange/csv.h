@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,12 +14,23 @@ using Row = std::vector<std::string>;
 // One row, its fields joined by commas, ended by CR LF.
 std::string row_text(const Row& row);
 
-// The rows of a whole text: LF or CR LF line ends, quoted fields that may hold commas,
-// quotes and line breaks. Each row keeps the number of the line it starts on, from 1.
+// A text cell that a spreadsheet shows as written: a cell it would take for a formula
+// (a leading = + - @) or turn into a number or date (001, 2E3, 1.50, 3-4) is written
+// as the formula ="…", whose value is the text itself. Other text is written as it is.
+std::string text_cell(std::string_view text);
+// The text of a cell written by text_cell: ="…" unwrapped, anything else as it is.
+std::string cell_text(std::string_view cell);
+
+// The rows of a whole text: LF or CR LF line ends, quoted fields that may hold the
+// separator, quotes and line breaks. Each row keeps the number of the line it starts
+// on, from 1. Rows are handed over one by one, so that a reader keeps only the rows it
+// wants, however many there are.
 struct NumberedRow {
   long line;
   Row fields;
 };
+void for_each_row(std::string_view text, char separator,
+                  const std::function<void(NumberedRow&&)>& take);
 std::vector<NumberedRow> rows_of(std::string_view text);
 
 }  // namespace cp::csv

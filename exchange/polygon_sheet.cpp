@@ -103,7 +103,7 @@ std::string sheet_text(const SessionRecord& r) {
   for (int k = 0; k <= last; ++k) {
     const bool entered = k < in.names && static_cast<std::size_t>(k) < r.names.size();
     row({std::string(t::kPointLabel), shortest_text(static_cast<double>(k)),
-         entered ? r.names[static_cast<std::size_t>(k)] : ""});
+         entered ? csv::text_cell(r.names[static_cast<std::size_t>(k)]) : ""});
   }
 
   row({});
@@ -116,7 +116,8 @@ std::string sheet_text(const SessionRecord& r) {
     const double value = entered_side(r, k);
     const SideEnds ends = m ? side_ends(r, points, n, k) : SideEnds{"", "", k % 2 == 1};
     row({side_label(k), value > 0 ? shortest_fixed_text(value) : "",
-         std::string(ends.radial ? t::kRadialSide : t::kPerimeterSide), ends.from, ends.to});
+         std::string(ends.radial ? t::kRadialSide : t::kPerimeterSide), csv::text_cell(ends.from),
+         csv::text_cell(ends.to)});
   }
   return out;
 }
@@ -152,7 +153,7 @@ class SheetReader {
  public:
   explicit SheetReader(std::string_view text) {
     if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
-    for (const csv::NumberedRow& numbered : csv::rows_of(text)) read_row(numbered);
+    csv::for_each_row(text, ',', [this](csv::NumberedRow&& row) { read_row(std::move(row)); });
   }
 
   // The EDM's precision of the rows ma and mb, where either has a value; a missing one
@@ -235,8 +236,10 @@ class SheetReader {
   }
 
  private:
-  void read_row(const csv::NumberedRow& numbered) {
-    std::vector<std::string> cells = numbered.fields;
+  void read_row(csv::NumberedRow&& numbered) {
+    // A cell a spreadsheet would have changed was written as ="…": its text is inside.
+    std::vector<std::string> cells;
+    for (const std::string& field : numbered.fields) cells.push_back(csv::cell_text(field));
     while (!cells.empty() && trimmed(cells.back()).empty()) cells.pop_back();
     if (cells.empty()) return;  // an empty row
     const std::string label = trimmed(cells.front());

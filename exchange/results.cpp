@@ -14,8 +14,8 @@
 #include "fill.h"
 #include "network_drawing.h"
 #include "number_text.h"
+#include "point_names.h"
 #include "texts.h"
-#include "utf8.h"
 
 namespace cp {
 namespace {
@@ -24,6 +24,10 @@ namespace t = exchange_text;
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr int kEllipseVertices = 72;
+// The text style of every name and note: a Chinese TrueType face, so that a CAD program
+// draws the names with its own Song face rather than a font with no Chinese in it.
+constexpr std::string_view kTextStyle = "SONG";
+constexpr std::string_view kTextFont = "simsun.ttf";
 
 std::string coordinate(double value) { return rounded_text(value, decimals::kCoordinate); }
 
@@ -50,8 +54,8 @@ std::string coordinates_csv(const SessionRecord& r) {
     const std::string_view role = p.known           ? t::kKnownPoint
                                   : index == centre ? t::kCentrePoint
                                                     : t::kNewPoint;
-    csv::Row row{shortest_text(static_cast<double>(k)), r.names[k], std::string(role),
-                 coordinate(r.X[k]), coordinate(r.Y[k])};
+    csv::Row row{shortest_text(static_cast<double>(k)), csv::text_cell(r.names[k]),
+                 std::string(role), coordinate(r.X[k]), coordinate(r.Y[k])};
     if (!p.known) {
       for (const double figure : {p.mx, p.my, p.md, p.E, p.F})
         row.push_back(rounded_text(figure, decimals::kError));
@@ -68,8 +72,7 @@ std::string cass_points(const SessionRecord& r) {
     const std::string& name = r.names[static_cast<std::size_t>(k)];
     // The point file has no quoting: a comma or a line break in a name would shift its
     // columns in CAD.
-    if (name.find_first_of(",\r\n") != std::string::npos)
-      throw ExchangeError{text::fill_in(t::kNameBreaksPointFile, "{name}", name)};
+    check_name(name, k, NameFile::PointFile);
     out += name + ",," + coordinate(r.Y[k]) + "," + coordinate(r.X[k]) + ",0\r\n";
   }
   return out;
@@ -109,41 +112,19 @@ class Dxf {
     pair(62, std::to_string(colour));
     pair(6, "CONTINUOUS");
   }
+  // A TEXT in the Chinese style, its text already in the form DXF holds (dxf_name).
   void text(std::string_view layer, double east, double north, double height,
-            const std::string& utf8) {
+            std::string_view dxf_text) {
     pair(0, "TEXT");
     pair(8, layer);
     point(10, east, north);
     number(40, height);
-    pair(1, escaped(utf8));
+    pair(1, dxf_text);
+    pair(7, kTextStyle);
   }
   std::string finished() && { return std::move(out_); }
 
  private:
-  // Text beyond ASCII as \U+XXXX, UTF-16 code units, which every CAD program reads.
-  static std::string escaped(const std::string& utf8) {
-    std::string out;
-    for (std::size_t at = 0; at < utf8.size();) {
-      const char32_t code = next_code_point(utf8, at);
-      if (code < 0x80) {
-        out += static_cast<char>(code);
-        continue;
-      }
-      const auto unit = [&](unsigned value) {
-        static const char kHex[] = "0123456789ABCDEF";
-        out += "\\U+";
-        for (int shift = 12; shift >= 0; shift -= 4) out += kHex[(value >> shift) & 0xF];
-      };
-      if (code < 0x10000) {
-        unit(static_cast<unsigned>(code));
-      } else {
-        const unsigned v = static_cast<unsigned>(code) - 0x10000;
-        unit(0xD800 + (v >> 10));
-        unit(0xDC00 + (v & 0x3FF));
-      }
-    }
-    return out;
-  }
   std::string out_;
 };
 
@@ -183,6 +164,20 @@ std::string network_dxf(const SessionRecord& r) {
   dxf.number(40, 0);
   dxf.pair(0, "ENDTAB");
   dxf.pair(0, "TABLE");
+  dxf.pair(2, "STYLE");
+  dxf.pair(70, "1");
+  dxf.pair(0, "STYLE");
+  dxf.pair(2, kTextStyle);
+  dxf.pair(70, "0");
+  dxf.number(40, 0);  // no fixed height
+  dxf.number(41, 1);  // width factor
+  dxf.number(50, 0);  // oblique angle
+  dxf.pair(71, "0");
+  dxf.number(42, 2.5);  // last height used
+  dxf.pair(3, kTextFont);
+  dxf.pair(4, "");
+  dxf.pair(0, "ENDTAB");
+  dxf.pair(0, "TABLE");
   dxf.pair(2, "LAYER");
   dxf.pair(70, "6");
   dxf.layer("POINTS", 7);
@@ -212,7 +207,7 @@ std::string network_dxf(const SessionRecord& r) {
     dxf.pair(8, "POINTS");
     dxf.point(10, r.Y[k], r.X[k]);
     dxf.text("NAMES", r.Y[k] + height / 2, r.X[k] + height / 2, height,
-             r.names[static_cast<std::size_t>(k)]);
+             dxf_name(r.names[static_cast<std::size_t>(k)], k));
   }
   // The ellipses in ground metres, magnified as in the appendix: E along azimuth phi,
   // from north toward east.
@@ -241,8 +236,10 @@ std::string network_dxf(const SessionRecord& r) {
     dxf.pair(0, "SEQEND");
     dxf.pair(8, "ELLIPSES");
   }
-  dxf.text("NOTE", west, south - 3 * height, height,
-           text::fill_in(t::kEllipseNote, "{factor}", shortest_fixed_text(factor.value_or(1))));
+  dxf.text(
+      "NOTE", west, south - 3 * height, height,
+      dxf_name(text::fill_in(t::kEllipseNote, "{factor}", shortest_fixed_text(factor.value_or(1))),
+               0));
   dxf.pair(0, "ENDSEC");
   dxf.pair(0, "EOF");
   return std::move(dxf).finished();
@@ -291,6 +288,9 @@ std::string gama_xml(const SessionRecord& r) {
     const std::string& name = r.names[static_cast<std::size_t>(k)];
     by_name = by_name && !name.empty() && name.find_first_of(" \t") == std::string::npos &&
               names.insert(name).second;
+  }
+  if (by_name) {
+    for (const int k : all) check_name(r.names[static_cast<std::size_t>(k)], k, NameFile::Gama);
   }
   const auto id = [&](int k) {
     return by_name ? r.names[static_cast<std::size_t>(k)] : "P" + std::to_string(k);

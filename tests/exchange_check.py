@@ -19,6 +19,7 @@ import tempfile
 import xml.etree.ElementTree as ET
 
 import ezdxf
+from ezdxf.tools.text import caret_decode, plain_text
 import numpy as np
 
 failures = []
@@ -44,8 +45,18 @@ rows = list(csv.reader(open(coordinates_path, encoding="utf-8-sig", newline=""))
 heading, rows = rows[0], rows[1:]
 check(heading[:5] == ["点号", "点名", "类别", "X (米)", "Y (米)"], f"coordinates heading {heading}")
 check(len(rows) == len(report_points), "coordinates: not one row a point of the report")
+
+
+def cell_text(cell):
+    """A cell the program wrote as ="…" so that a spreadsheet shows it as text."""
+    if len(cell) >= 3 and cell.startswith('="') and cell.endswith('"'):
+        return cell[2:-1].replace('""', '"')
+    return cell
+
+
 table = {}
 for row in rows:
+    row[1] = cell_text(row[1])
     k = int(row[0])
     table[k] = row
     check((row[3], row[4]) == report_points.get(k), f"coordinates of point {k} differ from the report")
@@ -74,13 +85,40 @@ for p in points:
     east, north = p.dxf.location.x, p.dxf.location.y
     check(any(abs(float(r[2]) - east) < 0.0006 and abs(float(r[3]) - north) < 0.0006 for r in dat_rows),
           f"DXF point at {east}, {north} is none of the network's (x east, y north)")
+
+
+def cad_text(raw):
+    """The text a CAD program draws for a TEXT entity of an R12 file: \\U+XXXX decoded on
+    reading (ezdxf's decoder), then the caret and percent codes of TEXT (ezdxf's caret
+    decoder, and AutoCAD's %%% for a percent sign, which ezdxf's plain_text lacks)."""
+    text = caret_decode(ezdxf.decode_dxf_unicode(raw))
+    out, i = "", 0
+    while i < len(text):
+        if text.startswith("%%", i) and i + 2 < len(text):
+            code = text[i + 2].lower()
+            if code == "%" or code in "cdp":
+                out += {"%": "%", "c": "Ø", "d": "°", "p": "±"}[code]
+                i += 3
+                continue
+        out += text[i]
+        i += 1
+    return out
+
+
 names = [t.dxf.text for t in msp.query("TEXT[layer=='NAMES']")]
-decoded = [re.sub(r"\\U\+([0-9A-F]{4})", lambda m: chr(int(m.group(1), 16)), n) for n in names]
+decoded = [cad_text(n) for n in names]
 check(sorted(decoded) == sorted(r[0] for r in dat_rows), f"DXF names {decoded}")
 check(all(ord(c) < 128 for n in names for c in n), "DXF names must be ASCII with \\U+XXXX")
+# Where no percent sign is involved, ezdxf's own reading of TEXT gives the same.
+for raw, name in zip(names, decoded):
+    if "%" not in name:
+        check(plain_text(ezdxf.decode_dxf_unicode(raw)) == name, f"ezdxf reads {raw!r} as another name")
+styles = {s.dxf.name: s for s in doc.styles}
+check(all(t.dxf.style in styles and styles[t.dxf.style].dxf.font == "simsun.ttf"
+          for t in msp.query("TEXT")), "DXF TEXT not in a style of the Song face simsun.ttf")
 check(len(msp.query("LINE[layer=='RADIAL']")) == len(msp.query("LINE[layer=='PERIMETER']")), "DXF sides")
-check(any("放大" in re.sub(r"\\U\+([0-9A-F]{4})", lambda m: chr(int(m.group(1), 16)), t.dxf.text)
-          for t in msp.query("TEXT[layer=='NOTE']")), "DXF note of the magnification")
+check(any("放大" in cad_text(t.dxf.text) for t in msp.query("TEXT[layer=='NOTE']")),
+      "DXF note of the magnification")
 
 # GNU Gama: well-formed, the elements and attributes gama-local reads.
 check(subprocess.run(["xmllint", "--noout", gama_path]).returncode == 0, "Gama file is not well-formed")

@@ -3,9 +3,11 @@
 # polygon sheet taken back to the same report as Excel and WPS save it again, and every
 # sheet that cannot be read refused with a message naming the row.
 checker=$(realpath "$(dirname "$0")/exchange_check.py")
+spreadsheet_check=$(realpath "$(dirname "$0")/spreadsheet_check.py")
 source "$(dirname "$0")/batch_scratch.sh"
 exports="--coordinates c.csv --dat p.dat --dxf n.dxf --gama g.xml"
 
+mkdir -p spreadsheet/written spreadsheet/reports
 for case in n6_b_on_ring n6_b_at_centre n6_outside_q1 n6_outside_q2 n6_outside_q3; do
   run --batch "$golden/$case.answers" --report report.txt --sheet sheet.csv $exports
   check "$case: all five files written" test $status -eq 0 -a -s sheet.csv -a -s c.csv -a -s p.dat -a -s n.dxf -a -s g.xml
@@ -13,6 +15,58 @@ for case in n6_b_on_ring n6_b_at_centre n6_outside_q1 n6_outside_q2 n6_outside_q
   run --batch sheet.csv
   check "$case: its sheet gives the same report" cmp -s out.txt report.txt
   check "$case: and nothing on stderr" test ! -s err.txt
+  cp sheet.csv "spreadsheet/written/$case-sheet.csv"
+  cp c.csv "spreadsheet/written/$case-coordinates.csv"
+  cp report.txt "spreadsheet/reports/$case.txt"
+done
+
+# Names a spreadsheet would take for a formula or a number, and names that need quoting,
+# in every file; and names DXF TEXT would read as codes.
+run --batch "$golden/n6_outside_q2.answers" --sheet sheet.csv
+sed -e 's/^点,0,A/点,0,@x/; s/^点,1,P1/点,1,001/; s/^点,2,P2/点,2,2E3/; s/^点,3,P3/点,3,=1+2/' \
+  -e 's/^点,4,P4/点,4,+5/; s/^点,5,P5/点,5,-3/; s/^点,6,P6/点,6,"a,b"/; s/^点,7,A/点,7,"""q"""/' \
+  sheet.csv >typed.csv
+run --batch typed.csv --report report.txt --sheet names.csv --coordinates c.csv --dxf n.dxf --gama g.xml
+check "names like 001, =1+2 and \"q\" run through" test $status -eq 0
+cp names.csv spreadsheet/written/names-sheet.csv
+cp c.csv spreadsheet/written/names-coordinates.csv
+cp report.txt spreadsheet/reports/names.txt
+run --batch names.csv
+check "the program reads its own sheet of them back" cmp -s out.txt report.txt
+sed -e 's/^点,1,P1/点,1,a\\b/; s/^点,2,P2/点,2,%%d/; s/^点,3,P3/点,3,\\U+4E2D/; s/^点,4,P4/点,4,青龙山/' \
+  -e 's/^点,5,P5/点,5,^J 50%/' sheet.csv >cad.csv
+run --batch cad.csv --report report.txt $exports
+check "names with a backslash, %%d, \\U+4E2D, a caret and Chinese run through" test $status -eq 0
+check "and CAD reads each name back as typed" "$checker" report.txt c.csv p.dat n.dxf g.xml
+
+# A name no format can hold a character of is refused by that format, naming the point
+# and the character, and nothing of the run is written.
+sed 's/^点,2,P2/点,2,"P\r\n0\r\nEOF"/' sheet.csv >break.csv
+for format in --dxf --dat --gama; do
+  run --batch break.csv --coordinates kept.csv $format broken
+  check "a line break in a name: $format exits 2" test $status -eq 2
+  check "a line break in a name: $format names the point and the character" grep -q '第 2 点的点名 P␍␊0␍␊EOF 含有换行符 (U+000D)' err.txt
+  check "a line break in a name: $format writes nothing" test ! -e broken -a ! -e kept.csv
+done
+printf '%s\n' "$(sed 's/^点,2,P2/点,2,P\x1b2/' sheet.csv)" >escape.csv
+run --batch escape.csv --gama broken
+check "ESC in a name is refused by the Gama file" grep -q '第 2 点的点名 P␛2 含有控制字符 (U+001B)，不能写入 GNU Gama 文件' err.txt
+
+# The sheets and coordinate tables through a real spreadsheet: LibreOffice imports each as
+# UTF-8, saves it as xlsx and that again as CSV; every cell comes back, and each sheet
+# gives its report again.
+(cd spreadsheet/written && soffice --headless --infilter=CSV:44,34,76,1 --convert-to xlsx \
+  --outdir ../xlsx ./*.csv >/dev/null 2>&1)
+soffice --headless --convert-to 'csv:Text - txt - csv (StarCalc):44,34,76,1' \
+  --outdir spreadsheet/back spreadsheet/xlsx/*.xlsx >/dev/null 2>&1
+for written in spreadsheet/written/*.csv; do
+  name=$(basename "$written" .csv)
+  check "$name through LibreOffice: every cell as written" \
+    "$spreadsheet_check" "$written" "spreadsheet/back/$name.csv"
+  if [[ $name == *-sheet ]]; then
+    run --batch "spreadsheet/back/$name.csv"
+    check "$name through LibreOffice: the same report" cmp -s out.txt "spreadsheet/reports/${name%-sheet}.txt"
+  fi
 done
 
 # Every golden that completes: its Gama file read by the real gama-local (GAMA_LOCAL), no

@@ -45,9 +45,16 @@ inline constexpr std::string_view kCoordinateHeadings[] = {
     "点号",      "点名",      "类别",     "X (米)",   "Y (米)", "mx (毫米)",
     "my (毫米)", "md (毫米)", "E (毫米)", "F (毫米)", "φ (度)"};
 
-// A name the CAD point file cannot hold.
-inline constexpr std::string_view kNameBreaksPointFile =
-    "点名 {name} 含有逗号或换行，不能写入 .dat 点文件";
+// A name a file cannot hold: "{what}" is one of the kinds below, "{code}" its U+XXXX.
+inline constexpr std::string_view kNameRefused =
+    "第 {k} 点的点名 {name} 含有{what} ({code})，不能写入{file}";
+inline constexpr std::string_view kLineBreak = "换行符";
+inline constexpr std::string_view kControlCharacter = "控制字符";
+inline constexpr std::string_view kComma = "逗号";
+inline constexpr std::string_view kBeyondDxf = " DXF R12 无法表示的字符";
+inline constexpr std::string_view kFileDxf = " DXF 网图";
+inline constexpr std::string_view kFileGama = " GNU Gama 文件";
+inline constexpr std::string_view kFilePointFile = " .dat 点文件";
 
 inline constexpr std::string_view kNameNotGbk =
     "点名 {name} 含有 GBK 编码无法表示的字符，不能写入 .dat 点文件";
