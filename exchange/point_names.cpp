@@ -3,6 +3,7 @@
 #include "exchange_error.h"
 #include "exchange_texts.h"
 #include "fill.h"
+#include "message_quote.h"
 #include "number_text.h"
 #include "utf8.h"
 
@@ -13,8 +14,7 @@ namespace t = exchange_text;
 
 constexpr char32_t kFirstPrintable = 0x20;
 constexpr char32_t kDelete = 0x7F;
-constexpr char32_t kLastControl = 0x9F;        // C1 controls run from U+0080
-constexpr char32_t kControlPictures = 0x2400;  // ␀ to ␟ show C0 controls in a message
+constexpr char32_t kLastControl = 0x9F;  // C1 controls run from U+0080
 constexpr char32_t kLastOfThePlane = 0xFFFF;
 
 bool control(char32_t c) { return c < kFirstPrintable || (c >= kDelete && c <= kLastControl); }
@@ -36,24 +36,10 @@ std::string_view file_name(NameFile file) {
   return {};
 }
 
-// The name for a message, on one line: a control character as its picture (␊ for a line
-// break), and cut after 40 characters.
-std::string shown(std::string_view name) {
-  constexpr int kShownCharacters = 40;
-  std::string out;
-  int count = 0;
-  for (std::size_t at = 0; at < name.size();) {
-    if (++count > kShownCharacters) return out + "…";
-    const char32_t c = next_code_point(name, at);
-    out += utf8_of(c < kFirstPrintable ? kControlPictures + c : control(c) ? U'\uFFFD' : c);
-  }
-  return out;
-}
-
 [[noreturn]] void refuse(std::string_view name, int point, char32_t c, std::string_view what,
                          NameFile file) {
   throw ExchangeError{text::fill_in(t::kNameRefused, {{"{k}", std::to_string(point)},
-                                                      {"{name}", shown(name)},
+                                                      {"{name}", quoted(name)},
                                                       {"{what}", std::string(what)},
                                                       {"{code}", hex(c)},
                                                       {"{file}", std::string(file_name(file))}})};

@@ -8,6 +8,7 @@
 #include "dms.h"
 #include "exchange_texts.h"
 #include "fill.h"
+#include "message_quote.h"
 #include "network_drawing.h"
 #include "number_input.h"
 #include "number_text.h"
@@ -45,14 +46,15 @@ struct SideEnds {
   bool radial;
 };
 SideEnds side_ends(const SessionRecord& r, const NetworkPoints& points, int n, int k) {
-  const auto name = [&](int j) {
-    const auto index = static_cast<std::size_t>(points.ring[static_cast<std::size_t>(j % n)]);
-    return index < r.names.size() ? r.names[index] : std::string();
+  // A point not named yet is named by its number, so that a blank sheet shows each
+  // side's ends.
+  const auto named = [&](int index) {
+    const auto at = static_cast<std::size_t>(index);
+    if (at < r.names.size() && !r.names[at].empty()) return r.names[at];
+    return text::fill_in(t::kPointReference, "{k}", std::to_string(index));
   };
-  const auto centre = static_cast<std::size_t>(points.centre);
-  const std::string centre_name = centre < r.names.size() && !r.names[centre].empty()
-                                      ? r.names[centre]
-                                      : std::string(t::kCentre);
+  const auto name = [&](int j) { return named(points.ring[static_cast<std::size_t>(j % n)]); };
+  const std::string centre_name = named(points.centre);
   const int i = (k + 1) / 2;  // the triangle
   if (k % 2 == 1) return {centre_name, name(i - 1), true};
   return {name(i - 1), name(i), false};
@@ -66,14 +68,23 @@ double entered_side(const SessionRecord& r, int k) {
   return s < r.S.size() ? r.S[s] : 0;
 }
 
-}  // namespace
+// The role of point k of the sheet: the start point A (and A again at the end of an
+// outside-azimuth ring), the closing point B, the centre, or a new point.
+std::string_view role_of(Configuration m, int n, int k) {
+  if (k == 0 || (m == Configuration::OutsideAzimuth && k == n + 1)) return t::kRoleA;
+  const NetworkPoints points = network_points(m, n);
+  if (k == points.centre) return t::kRoleCentre;
+  if (m == Configuration::BOnRing && k == n) return t::kRoleB;
+  return t::kRoleNew;
+}
 
-std::string sheet_text(const SessionRecord& r) {
+// The sheet's rows; `m` is the configuration where the known data give one, or the one
+// a blank sheet is made for.
+std::string sheet_rows(const SessionRecord& r, std::optional<Configuration> m) {
   const TypedInputs& in = r.typed;
   const int n = triangle_count(r);
-  const auto m = configuration_of(in.Xb, in.Yb, in.m);
-  const bool outside_known = in.Xb && in.Yb && *in.Xb == 0 && *in.Yb == 0;
-  const bool known_side_known = in.Xb && in.Yb && *in.Xb != 0 && *in.Yb != 0;
+  const bool outside_known = m == Configuration::OutsideAzimuth;
+  const bool known_side_known = m && !outside_known;
 
   std::string out(kByteOrderMark);
   const auto row = [&](csv::Row fields) { out += csv::row_text(fields); };
@@ -84,7 +95,12 @@ std::string sheet_text(const SessionRecord& r) {
   row({"Ya", typed(in.Ya), std::string(t::kNoteYa)});
   row({"Xb", typed(in.Xb), std::string(t::kNoteXb)});
   row({"Yb", typed(in.Yb), std::string(t::kNoteYb)});
-  if (!outside_known) row({"m", typed(in.m), std::string(t::kNoteM)});
+  if (!outside_known) {
+    // A blank sheet has m already: it was made for one configuration.
+    std::string m_cell = typed(in.m);
+    if (!in.m && m) m_cell = std::to_string(static_cast<int>(*m));
+    row({"m", m_cell, std::string(t::kNoteM)});
+  }
   if (!known_side_known) {
     row({"T0", typed(in.T0), std::string(t::kNoteT0)});
     row({"Q1", typed(in.Q1), std::string(t::kNoteQ1)});
@@ -98,12 +114,14 @@ std::string sheet_text(const SessionRecord& r) {
   if (n <= 0) return out;
 
   row({});
-  row({std::string(t::kLabelHeading), std::string(t::kIndexHeading), std::string(t::kNameHeading)});
+  row({std::string(t::kLabelHeading), std::string(t::kIndexHeading), std::string(t::kNameHeading),
+       std::string(t::kRoleHeading)});
   const int last = m ? last_point(*m, n) : n;
   for (int k = 0; k <= last; ++k) {
     const bool entered = k < in.names && static_cast<std::size_t>(k) < r.names.size();
     row({std::string(t::kPointLabel), shortest_text(static_cast<double>(k)),
-         entered ? csv::text_cell(r.names[static_cast<std::size_t>(k)]) : ""});
+         entered ? csv::text_cell(r.names[static_cast<std::size_t>(k)]) : "",
+         m ? std::string(role_of(*m, n, k)) : ""});
   }
 
   row({});
@@ -120,6 +138,21 @@ std::string sheet_text(const SessionRecord& r) {
          csv::text_cell(ends.to)});
   }
   return out;
+}
+
+}  // namespace
+
+std::string sheet_text(const SessionRecord& r) {
+  const TypedInputs& in = r.typed;
+  return sheet_rows(r, configuration_of(in.Xb, in.Yb, in.m));
+}
+
+std::string sheet_template(int n, Configuration m) {
+  SessionRecord blank;
+  size_session_record(blank, static_cast<float>(n));
+  blank.N = static_cast<float>(n);
+  if (m == Configuration::OutsideAzimuth) blank.typed.Xb = blank.typed.Yb = 0.0;
+  return sheet_rows(blank, m);
 }
 
 namespace {
@@ -153,7 +186,8 @@ class SheetReader {
  public:
   explicit SheetReader(std::string_view text) {
     if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
-    csv::for_each_row(text, ',', [this](csv::NumberedRow&& row) { read_row(std::move(row)); });
+    csv::for_each_row(text, separator_of(text),
+                      [this](csv::NumberedRow&& row) { read_row(std::move(row)); });
   }
 
   // The EDM's precision of the rows ma and mb, where either has a value; a missing one
@@ -166,8 +200,7 @@ class SheetReader {
     const auto edm = read_edm_precision(text);
     if (!edm) {
       const long row = values_.at(a ? "ma" : "mb").row;
-      fail(row, text::fill_in(t::kSheetEdmRefused, {{"{row}", std::to_string(row)},
-                                                    {"{a}", shortest_text(a.value_or(0))},
+      fail(row, text::fill_in(t::kSheetEdmRefused, {{"{a}", shortest_text(a.value_or(0))},
                                                     {"{b}", shortest_text(b.value_or(0))}}));
     }
     return edm;
@@ -205,21 +238,19 @@ class SheetReader {
       if (found == points_.end())
         fail(0, text::fill_in(t::kSheetMissing, "{label}",
                               std::string(t::kPointLabel) + " " + shortest_text(double(k))));
+      check_role(found->second, *m, n, k);
       answers_.push_back({found->second.cell(1), found->second.row,
                           std::string(t::kPointLabel) + " " + shortest_text(double(k))});
     }
     for (const auto& [k, entry] : points_) {
       if (k > last)
-        fail(entry.row,
-             text::fill_in(t::kSheetPointCount, {{"{row}", std::to_string(entry.row)},
-                                                 {"{value}", shortest_text(double(k))}}));
+        fail(entry.row, text::fill_in(t::kSheetPointCount, "{value}", shortest_text(double(k))));
     }
     const int known = known_side_number(*m, n);
     const int count = known ? 2 * n - 1 : 2 * n;
     for (const auto& [k, entry] : sides_) {
       if (k < 1 || k > 2 * n || k == known) {
-        fail(entry.row, text::fill_in(t::kSheetSideCount, {{"{row}", std::to_string(entry.row)},
-                                                           {"{label}", side_label(k)},
+        fail(entry.row, text::fill_in(t::kSheetSideCount, {{"{label}", side_label(k)},
                                                            {"{count}", std::to_string(count)}}));
       }
     }
@@ -250,36 +281,87 @@ class SheetReader {
       const std::string index = trimmed(entry.cell(0));
       const auto k = read_double(index);
       if (!k || *k < 0 || *k != static_cast<int>(*k))
-        fail(row, not_a_number(row, std::string(t::kPointLabel), index));
+        fail(row, not_a_number(std::string(t::kPointLabel), index));
       if (!points_.emplace(static_cast<int>(*k), entry).second) repeated(row, label + " " + index);
       return;
     }
     if (const auto k = side_number(label)) {
       check_number(row, label, entry.cell(0));
+      check_kind(entry, label, *k);
       if (!sides_.emplace(*k, entry).second) repeated(row, label);
       return;
     }
     static const char* const kValues[] = {"N",  "Xa", "Ya", "Xb", "Yb", "m",
                                           "T0", "Q1", "Q2", "Q3", "ma", "mb"};
     if (std::find(std::begin(kValues), std::end(kValues), label) == std::end(kValues)) {
-      fail(row, text::fill_in(t::kSheetUnknownLabel,
-                              {{"{row}", std::to_string(row)}, {"{label}", label}}));
+      // Chinese read in the wrong character set and saved again comes back as question
+      // marks or replacement characters.
+      const bool garbled =
+          label.find('?') != std::string::npos || label.find("\xEF\xBF\xBD") != std::string::npos;
+      fail(row, text::fill_in(garbled ? t::kSheetGarbledLabel : t::kSheetUnknownLabel, "{label}",
+                              quoted(label)));
     }
     check_number(row, label, entry.cell(0));
     if (!values_.emplace(label, entry).second) repeated(row, label);
   }
 
-  static std::string not_a_number(long row, const std::string& label, const std::string& value) {
+  static std::string not_a_number(const std::string& label, const std::string& value) {
     return text::fill_in(t::kSheetNotANumber,
-                         {{"{row}", std::to_string(row)}, {"{label}", label}, {"{value}", value}});
+                         {{"{label}", quoted(label)}, {"{value}", quoted(value)}});
   }
   static void check_number(long row, const std::string& label, const std::string& cell) {
     const std::string value = trimmed(cell);
-    if (!value.empty() && !read_double(value)) fail(row, not_a_number(row, label, value));
+    if (!value.empty() && !read_double(value)) fail(row, not_a_number(label, value));
   }
   [[noreturn]] static void repeated(long row, const std::string& label) {
-    fail(row,
-         text::fill_in(t::kSheetRepeated, {{"{row}", std::to_string(row)}, {"{label}", label}}));
+    fail(row, text::fill_in(t::kSheetRepeated, "{label}", quoted(label)));
+  }
+
+  // A side's 类型 cell, where there is one, says whether it is radial or perimeter: a
+  // number there means the row has shifted, most often by a decimal comma.
+  static void check_kind(const Entry& entry, const std::string& label, int k) {
+    const std::string kind = trimmed(entry.cell(1));
+    if (kind.empty()) return;
+    const std::string_view expected = k % 2 == 1 ? t::kRadialSide : t::kPerimeterSide;
+    if (read_double(kind)) {
+      fail(entry.row,
+           text::fill_in(t::kSheetShiftedSide, {{"{label}", label}, {"{value}", quoted(kind)}}));
+    }
+    if (kind != expected) {
+      fail(entry.row, text::fill_in(t::kSheetWrongKind, {{"{label}", label},
+                                                         {"{kind}", std::string(expected)},
+                                                         {"{value}", quoted(kind)}}));
+    }
+  }
+
+  // A point's 类别 cell, where there is one, must be the role its number has: a centre
+  // and a closing point swapped would otherwise be taken the one for the other.
+  static void check_role(const Entry& entry, Configuration m, int n, int k) {
+    const std::string role = trimmed(entry.cell(2));
+    if (role.empty()) return;
+    const std::string_view expected = role_of(m, n, k);
+    // B at the centre is both the closing point and the centre.
+    const bool centre_b = m == Configuration::BAtCentre && k == n && role == t::kRoleB;
+    if (role == expected || centre_b) return;
+    fail(entry.row, text::fill_in(t::kSheetWrongRole, {{"{k}", std::to_string(k)},
+                                                       {"{role}", std::string(expected)},
+                                                       {"{value}", quoted(role)}}));
+  }
+
+  // The separator of the sheet's columns, from the first row that has more than one:
+  // a comma, or a tab as in Excel's "Unicode text". A semicolon, as a spreadsheet set
+  // for a decimal comma saves, is refused with the way to save the sheet instead.
+  static char separator_of(std::string_view text) {
+    long line = 1;
+    for (std::size_t start = 0; start < text.size(); ++line) {
+      const std::size_t end = std::min(text.find('\n', start), text.size());
+      const std::string_view row = text.substr(start, end - start);
+      if (row.find(',') != std::string_view::npos) return ',';
+      if (row.find('\t') != std::string_view::npos) return '\t';
+      if (row.find(';') != std::string_view::npos) fail(line, std::string(t::kSheetSeparator));
+      start = end + 1;
+    }
+    return ',';
   }
 
   const Entry& value(const std::string& label) const {

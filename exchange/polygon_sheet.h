@@ -19,6 +19,11 @@ namespace cp {
 // The sheet of a run, as far as it was entered: UTF-8 with a byte-order mark, CR LF.
 std::string sheet_text(const SessionRecord& record);
 
+// A blank sheet for N triangles in the configuration: every row there, the points'
+// roles and the sides' ends filled in, every value empty but m (and Xb, Yb = 0 for an
+// outside azimuth).
+std::string sheet_template(int n, Configuration m);
+
 // One answer taken from the sheet, with the row and the label it stands on.
 struct SheetAnswer {
   std::string text;

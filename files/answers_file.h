@@ -24,6 +24,7 @@ struct AnswersFileError {
     NulByte,
     LineTooLong,
     TooLarge,     // a sheet beyond any polygon's size
+    Workbook,     // a sheet saved as a workbook, not as CSV
     InvalidSheet  // a sheet whose rows cannot be read: `reason` says which and why
   };
   Kind kind;

@@ -46,10 +46,50 @@ long line_of(std::string_view text, std::size_t at) {
          static_cast<long>(std::count(text.begin(), text.begin() + static_cast<long>(at), '\n'));
 }
 
+// Excel's "Unicode text": UTF-16, little-endian after its byte-order mark (or big-endian
+// after FE FF), as UTF-8; nothing where it is not that or not well formed.
+std::optional<std::string> utf16_as_utf8(std::string_view bytes) {
+  const bool little = bytes.starts_with("\xFF\xFE");
+  if (!little && !bytes.starts_with("\xFE\xFF")) return std::nullopt;
+  if (bytes.size() % 2 != 0) return std::nullopt;
+  const auto unit = [&](std::size_t at) {
+    const auto first = static_cast<unsigned char>(bytes[at]);
+    const auto second = static_cast<unsigned char>(bytes[at + 1]);
+    return static_cast<char32_t>(little ? first | second << 8 : first << 8 | second);
+  };
+  std::string out;
+  out.reserve(bytes.size());
+  for (std::size_t at = 2; at < bytes.size(); at += 2) {
+    char32_t code = unit(at);
+    if (code >= 0xD800 && code <= 0xDBFF && at + 3 < bytes.size()) {
+      const char32_t low = unit(at + 2);
+      if (low < 0xDC00 || low > 0xDFFF) return std::nullopt;
+      code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
+      at += 2;
+    } else if (code >= 0xD800 && code <= 0xDFFF) {
+      return std::nullopt;
+    }
+    out += utf8_of(code);
+  }
+  return out;
+}
+
+// A workbook saved in the spreadsheet's own format: a zip (xlsx, et) or a compound
+// document (xls).
+bool workbook(std::string_view bytes) {
+  return bytes.starts_with("PK\x03\x04") || bytes.starts_with("\xD0\xCF\x11\xE0");
+}
+
 }  // namespace
 
 SheetFile::SheetFile(std::string path) : path_(std::move(path)) {
   std::string text = contents(path_);
+  if (workbook(text)) fail(path_, AnswersFileError::Kind::Workbook);
+  if (auto utf8 = utf16_as_utf8(text)) {
+    text = std::move(*utf8);
+  } else if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF")) {
+    fail(path_, AnswersFileError::Kind::InvalidUtf8);
+  }
   if (const auto nul = text.find('\0'); nul != std::string::npos)
     fail(path_, AnswersFileError::Kind::NulByte, line_of(text, nul));
   if (text.starts_with(kByteOrderMark)) {

@@ -127,23 +127,48 @@ refused() {  # refused NAME FILE PATTERN
   check "$1 says so" grep -q -- "$3" err.txt
 }
 : >empty.csv
-refused "an empty sheet" empty.csv '数据表缺少 N 一行'
+refused "an empty sheet" empty.csv '^empty.csv: 数据表缺少 N 一行$'
 printf 'N,6\nXa,1\0\n' >nul.csv
-refused "a NUL byte" nul.csv 'nul.csv 第 2 行含有空字符'
+refused "a NUL byte" nul.csv '^nul.csv:2: 含有空字符'
 printf 'N,\xff\xff\xfe\n' >binary.csv
-refused "neither UTF-8 nor GBK" binary.csv 'binary.csv 既不是 UTF-8 也不是 GBK 文本'
+refused "neither UTF-8 nor GBK" binary.csv '^binary.csv: 既不是 UTF-8、GBK 也不是 UTF-16 文本'
 mkdir folder.csv
-refused "a folder" folder.csv 'folder.csv 是一个文件夹'
+refused "a folder" folder.csv '^folder.csv: 是一个文件夹'
 head -c 17000000 /dev/zero | tr '\0' 7 >huge.csv
-refused "a huge file" huge.csv 'huge.csv 超过 16777216 字节'
+refused "a huge file" huge.csv '^huge.csv: 超过 16777216 字节'
 mkfifo endless.csv
 yes 'N,6' >endless.csv &
-refused "a pipe that never ends" endless.csv 'endless.csv 超过'
+refused "a pipe that never ends" endless.csv '^endless.csv: 超过'
 kill %1 2>/dev/null
 sed 's/^Ya,/Ya,,/; s/^N,6,/N,six,/' sheet.csv >word.csv
-refused "a value that is no number" word.csv 'word.csv 第 3 行：N 的值 six 不是数值'
+refused "a value that is no number" word.csv '^word.csv:3: N 的值 six 不是数值$'
 sed 's/^Xb,/Xa,/' sheet.csv >twice.csv
-refused "a repeated label" twice.csv '第 6 行：Xa 重复出现'
+refused "a repeated label" twice.csv '^twice.csv:6: Xa 重复出现$'
+
+# Sheets as spreadsheets save them otherwise: Excel's "Unicode text" (UTF-16 with tabs)
+# is read; a semicolon sheet and a workbook are refused with the way to save them.
+run --batch "$golden/n6_b_on_ring.answers" --sheet sheet.csv --report report.txt
+tail -c +4 sheet.csv | tr ',' '\t' | iconv -f UTF-8 -t UTF-16LE | { printf '\xFF\xFE'; cat; } >unicode.csv
+run --batch unicode.csv
+check "a UTF-16 tab-separated sheet gives the same report" cmp -s out.txt report.txt
+tr ',' ';' <sheet.csv >semicolon.csv
+refused "a semicolon sheet" semicolon.csv '^semicolon.csv:2: 各列不是以逗号分隔的：请在 Excel 或 WPS 中“另存为”“CSV UTF-8（逗号分隔）”$'
+cp spreadsheet/xlsx/n6_b_on_ring-sheet.xlsx workbook.csv
+refused "a workbook named .csv" workbook.csv '^workbook.csv: 是 Excel 或 WPS 的工作簿，不是 CSV 文件'
+
+# Rows that are there but wrong: a decimal comma shifts a side's row, and a centre and a
+# closing point swapped disagree with their roles.
+sed 's/^S(3),1139.527,/S(3),1139,527,/' sheet.csv >comma.csv
+refused "a decimal comma" comma.csv '^comma.csv:22: S(3) 多出一个数值 527，小数点是否写成了逗号？$'
+sed 's/^点,5,C,中心点/点,5,B,闭合点 B/; s/^点,6,B,闭合点 B/点,6,C,中心点/' sheet.csv >swapped.csv
+refused "a centre and B swapped" swapped.csv '^swapped.csv:16: 点 5 按三角形个数和已知数据是中心点，这一行的类别却是 闭合点 B'
+
+# Memory follows the polygon, not the file: 16 MB of blank lines, a 10 MB cell.
+head -c 16000000 /dev/zero | tr '\0' '\n' >blank.csv
+peak=$(/usr/bin/time -f %M timeout 30 "$program" --batch blank.csv 2>&1 >/dev/null | tail -n 1)
+check "a 16 MB sheet of blank lines in under 100 MB (peak ${peak} kB)" test "$peak" -lt 100000
+{ printf 'N,'; head -c 10000000 /dev/zero | tr '\0' 7; printf 'x\n'; } >cell.csv
+refused "a 10 MB cell" cell.csv '^cell.csv:1: N 的值 7\{40\}… 不是数值$'
 
 # Exports only from a complete calculation; an output that cannot be written is said.
 run --batch "$golden/refusals.answers" --sheet partial.csv --coordinates none.csv

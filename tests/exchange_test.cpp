@@ -3,8 +3,10 @@
 // programs save it, and a clear message for every sheet that cannot be read.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <random>
 
 #include "calculate.h"
@@ -194,20 +196,41 @@ TEST(PolygonSheet, SheetsThatCannotBeReadSayWhy) {
   std::string without_m = good;
   const auto m_row = without_m.find("\r\nm,1,");
   without_m.erase(m_row, without_m.find("\r\n", m_row + 2) - m_row);
+  // S(3)'s value typed with a decimal comma, which shifts the rest of its row.
+  std::string decimal_comma = good;
+  const auto s3 = decimal_comma.find("\r\nS(3),") + 7;
+  const auto point = decimal_comma.find('.', s3);
+  const std::string fraction =
+      decimal_comma.substr(point + 1, decimal_comma.find(',', s3) - point - 1);
+  decimal_comma[point] = ',';
+  std::string semicolons = good;
+  std::replace(semicolons.begin(), semicolons.end(), ',', ';');
+  const std::string long_cell(5000, '7');
   const struct {
     const char* name;
     std::string sheet;
-    const char* message;
+    long row;
+    std::string message;
   } cases[] = {
-      {"misspelt", replaced("\r\nYa,", "\r\nYy,"), "第 5 行：不认识的标签 Yy"},
-      {"missing_label", without_m, "数据表缺少 m 一行"},
-      {"repeated", replaced("\r\nYa,", "\r\nXa,"), "第 5 行：Xa 重复出现"},
-      {"not_a_number", replaced("\r\nN,3,", "\r\nN,three,"), "第 3 行：N 的值 three 不是数值"},
-      {"side_count", replaced("\r\nS(5),", "\r\nS(6),"),
-       "第 21 行：S(6) 与三角形个数 N 不符，N 个三角形的数据表应有 5 条观测边"},
-      {"missing_side", replaced("\r\nS(5),", "\r\nS(9),"),
-       "第 21 行：S(9) 与三角形个数 N 不符，N 个三角形的数据表应有 5 条观测边"},
-      {"unknown", good + "Z9,1\r\n", "第 22 行：不认识的标签 Z9"},
+      {"misspelt", replaced("\r\nYa,", "\r\nYy,"), 5, "不认识的标签 Yy"},
+      {"missing_label", without_m, 0, "数据表缺少 m 一行"},
+      {"repeated", replaced("\r\nYa,", "\r\nXa,"), 5, "Xa 重复出现"},
+      {"not_a_number", replaced("\r\nN,3,", "\r\nN,three,"), 3, "N 的值 three 不是数值"},
+      {"side_count", replaced("\r\nS(5),", "\r\nS(7),"), 21,
+       "S(7) 与三角形个数 N 不符，N 个三角形的数据表应有 5 条观测边"},
+      {"unknown", good + "Z9,1\r\n", 22, "不认识的标签 Z9"},
+      {"decimal_comma", decimal_comma, 19,
+       "S(3) 多出一个数值 " + fraction + "，小数点是否写成了逗号？"},
+      {"wrong_kind", replaced("径向边,", "周边,"), 17, "S(1) 是径向边，类型一栏却是 周边"},
+      {"swapped_roles", replaced(",中心点", ",闭合点 B"), 13,
+       "点 2 按三角形个数和已知数据是中心点，这一行的类别却是 闭合点 B；请检查各点的次序"},
+      {"semicolons", semicolons, 2,
+       "各列不是以逗号分隔的：请在 Excel 或 WPS 中“另存为”“CSV UTF-8（逗号分隔）”"},
+      {"garbled", replaced("\r\nN,", "\r\n???,"), 3,
+       "不认识的标签 ???：文字变成了问号或乱码，多半是数据表用错误的字符集打开后又保存了；"
+       "请用 UTF-8 字符集打开原来的数据表，再保存"},
+      {"long_cell", replaced("\r\nN,3,", "\r\nN," + long_cell + "x,"), 3,
+       "N 的值 " + long_cell.substr(0, 40) + "… 不是数值"},
   };
   for (const auto& c : cases) {
     try {
@@ -215,7 +238,45 @@ TEST(PolygonSheet, SheetsThatCannotBeReadSayWhy) {
       ADD_FAILURE() << c.name << ": no error";
     } catch (const SheetError& error) {
       EXPECT_EQ(error.message, c.message) << c.name;
+      EXPECT_EQ(error.row, c.row) << c.name;
     }
+  }
+}
+
+// The blank sheet of each configuration has every row: filled in with a calculation's
+// values, it gives that calculation again.
+TEST(PolygonSheet, ABlankSheetFilledInComputesAsTyped) {
+  for (const Case c : {Case::BOnRing, Case::BAtCentre, Case::Q1, Case::Q2, Case::Q3}) {
+    std::mt19937 random(8);
+    const TrueNetwork net = make_network(5, c, random);
+    const SessionRecord full = run(answers_for(net, c));
+    const Configuration m = c == Case::BOnRing     ? Configuration::BOnRing
+                            : c == Case::BAtCentre ? Configuration::BAtCentre
+                                                   : Configuration::OutsideAzimuth;
+    // The values of the run's own sheet, by label (and point number), into the blank one.
+    std::map<std::string, std::string> values;
+    for (const auto& row : csv::rows_of(sheet_text(full))) {
+      if (row.fields.size() < 3) continue;
+      const bool point = row.fields[0] == "点";
+      values[point ? "点" + row.fields[1] : row.fields[0]] = row.fields[point ? 2 : 1];
+    }
+    std::string filled;
+    for (auto row : csv::rows_of(sheet_template(5, m))) {
+      if (row.fields.size() >= 3 && row.fields[0] != "标签") {
+        const bool point = row.fields[0] == "点";
+        std::string& cell = row.fields[point ? 2 : 1];
+        EXPECT_TRUE(cell.empty() || row.fields[0] == "N" || row.fields[0] == "m" ||
+                    row.fields[0] == "Xb" || row.fields[0] == "Yb")
+            << case_name(c) << " " << row.fields[0];
+        if (const auto found = values.find(point ? "点" + row.fields[1] : row.fields[0]);
+            found != values.end())
+          cell = found->second;
+        if (point) EXPECT_FALSE(row.fields[3].empty()) << "role of point " << row.fields[1];
+      }
+      filled += csv::row_text(row.fields);
+    }
+    EXPECT_EQ(record_dump(run(texts_of(read_polygon_sheet(filled).answers))), record_dump(full))
+        << case_name(c);
   }
 }
 

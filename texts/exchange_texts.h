@@ -35,7 +35,6 @@ inline constexpr std::string_view kNoteMa = "测距固定误差 a (毫米)，可
 inline constexpr std::string_view kNoteMb = "测距比例误差 b (毫米/公里)，可不填";
 inline constexpr std::string_view kRadialSide = "径向边";
 inline constexpr std::string_view kPerimeterSide = "周边";
-inline constexpr std::string_view kCentre = "中心";
 
 // Roles of the points in the coordinate table.
 inline constexpr std::string_view kKnownPoint = "已知点";
@@ -64,15 +63,33 @@ inline constexpr std::string_view kEllipseNote = "误差椭圆放大 {factor} �
 
 // Messages about a sheet that cannot be read.
 inline constexpr std::string_view kSheetMissing = "数据表缺少 {label} 一行";
-inline constexpr std::string_view kSheetRepeated = "第 {row} 行：{label} 重复出现";
-inline constexpr std::string_view kSheetNotANumber = "第 {row} 行：{label} 的值 {value} 不是数值";
-inline constexpr std::string_view kSheetUnknownLabel = "第 {row} 行：不认识的标签 {label}";
+inline constexpr std::string_view kSheetRepeated = "{label} 重复出现";
+inline constexpr std::string_view kSheetNotANumber = "{label} 的值 {value} 不是数值";
+inline constexpr std::string_view kSheetUnknownLabel = "不认识的标签 {label}";
+inline constexpr std::string_view kSheetGarbledLabel =
+    "不认识的标签 {label}：文字变成了问号或乱码，多半是数据表用错误的字符集打开后又保存了；"
+    "请用 UTF-8 字符集打开原来的数据表，再保存";
 inline constexpr std::string_view kSheetSideCount =
-    "第 {row} 行：{label} 与三角形个数 N 不符，N 个三角形的数据表应有 {count} 条观测边";
-inline constexpr std::string_view kSheetPointCount =
-    "第 {row} 行：点号 {value} 与三角形个数 N 不符";
+    "{label} 与三角形个数 N 不符，N 个三角形的数据表应有 {count} 条观测边";
+inline constexpr std::string_view kSheetPointCount = "点号 {value} 与三角形个数 N 不符";
 inline constexpr std::string_view kSheetEdmRefused =
-    "第 {row} 行：测距精度 ma={a}、mb={b} 不可用，应在 0 到 1000 之间且不能都为 0";
+    "测距精度 ma={a}、mb={b} 不可用，应在 0 到 1000 之间且不能都为 0";
+inline constexpr std::string_view kSheetShiftedSide =
+    "{label} 多出一个数值 {value}，小数点是否写成了逗号？";
+inline constexpr std::string_view kSheetWrongKind = "{label} 是{kind}，类型一栏却是 {value}";
+inline constexpr std::string_view kSheetWrongRole =
+    "点 {k} 按三角形个数和已知数据是{role}，这一行的类别却是 {value}；请检查各点的次序";
+inline constexpr std::string_view kSheetSeparator =
+    "各列不是以逗号分隔的：请在 Excel 或 WPS 中“另存为”“CSV UTF-8（逗号分隔）”";
+
+// The roles of the points of the sheet, in its 类别 column.
+inline constexpr std::string_view kRoleHeading = "类别";
+inline constexpr std::string_view kRoleA = "起始点 A";
+inline constexpr std::string_view kRoleB = "闭合点 B";
+inline constexpr std::string_view kRoleCentre = "中心点";
+inline constexpr std::string_view kRoleNew = "待定点";
+// The end of a side in a blank sheet, before the points have names.
+inline constexpr std::string_view kPointReference = "点 {k}";
 inline constexpr std::string_view kSheetAt = "第 {row} 行 {label}：";
 
 }  // namespace cp::exchange_text

@@ -207,10 +207,20 @@ inline constexpr std::string_view kAnswersReadFailed =
     "{file} {path} 第 {line} 行之后无法读取：{reason}";
 inline constexpr std::string_view kAnswersInvalidUtf8 =
     "{file} {path} 第 {line} 行不是有效的 UTF-8 文本";
-inline constexpr std::string_view kSheetNotText = "数据表 {path} 既不是 UTF-8 也不是 GBK 文本";
+inline constexpr std::string_view kSheetNotText =
+    "{path}: 既不是 UTF-8、GBK 也不是 UTF-16 文本：请“另存为”“CSV UTF-8（逗号分隔）”";
+inline constexpr std::string_view kSheetWorkbook =
+    "{path}: 是 Excel 或 WPS 的工作簿，不是 CSV 文件：请“另存为”“CSV UTF-8（逗号分隔）”";
 inline constexpr std::string_view kSheetTooLarge =
-    "数据表 {path} 超过 16777216 字节，不是一个中心多边形的数据表";
-inline constexpr std::string_view kSheetInvalid = "数据表 {path} {reason}";
+    "{path}: 超过 16777216 字节，不是一个中心多边形的数据表";
+// The same for a sheet, as FILE:LINE: message.
+inline constexpr std::string_view kSheetCannotOpen = "{path}: 无法读取数据表：{reason}";
+inline constexpr std::string_view kSheetNotAFile = "{path}: 是一个文件夹，不是数据表";
+inline constexpr std::string_view kSheetReadFailed = "{path}:{line}: 之后无法读取：{reason}";
+inline constexpr std::string_view kSheetInvalidUtf8 = "{path}:{line}: 不是有效的 UTF-8 文本";
+inline constexpr std::string_view kSheetNulByte = "{path}:{line}: 含有空字符 (NUL)，不是文本";
+inline constexpr std::string_view kSheetInvalid = "{path}:{line}: {reason}";
+inline constexpr std::string_view kSheetInvalidWhole = "{path}: {reason}";
 inline constexpr std::string_view kAnswersNulByte =
     "{file} {path} 第 {line} 行含有空字符 (NUL)，不是文本";
 inline constexpr std::string_view kAnswersLineTooLong =
