@@ -12,6 +12,7 @@
 #include "fill.h"
 #include "layout.h"
 #include "output_file.h"
+#include "polygon_sheet.h"
 #include "replay_prompt.h"
 #include "same_file.h"
 #include "texts.h"
@@ -25,17 +26,22 @@ namespace {
 class LineMessage : public Message {
  public:
   LineMessage(AnswerSource& source, std::ostream& err) : source_(source), err_(err) {}
-  void show(const std::string& text) override {
-    err_ << source_.where() << ": " << text << '\n';
-    if (source_.holds_each_value_once()) {
-      source_.stop();
-      stopped_ = true;
-    }
+  void show(const std::string& text) override { said(source_.where(), text); }
+  void show_about_side(const std::string& text, int side) override {
+    said(source_.where_of_side(side), text);
   }
   // The answers ended on a refused value of a sheet, which its message has said.
   bool stopped() const { return stopped_; }
 
  private:
+  void said(const std::string& where, const std::string& text) {
+    err_ << where << ": " << text << '\n';
+    if (source_.holds_each_value_once()) {
+      source_.stop();
+      stopped_ = true;
+    }
+  }
+
   AnswerSource& source_;
   std::ostream& err_;
   bool stopped_ = false;
@@ -66,8 +72,12 @@ std::optional<std::string> clashing_output(const CommandLine& line) {
   for (std::size_t i = 0; i < outputs.size(); ++i) {
     const auto& [option, path] = outputs[i];
     if (same_file(path, *line.answers)) {
-      return text::fill_in(text::kOutputIsInput,
-                           {{"{option}", option}, {"{path}", path}, {"{input}", *line.answers}});
+      return text::fill_in(
+          text::kOutputIsInput,
+          {{"{option}", option},
+           {"{path}", path},
+           {"{file}", reads_as_sheet(*line.answers) ? text::kSheetNoun : text::kAnswersFileNoun},
+           {"{input}", *line.answers}});
     }
     for (std::size_t j = 0; j < i; ++j) {
       if (same_file(path, outputs[j].path)) {
@@ -168,6 +178,14 @@ std::optional<int> run_without_window(const CommandLine& line, std::string_view 
       err << "central-polygon: " << line.wrong << '\n' << text::kTryHelp << '\n';
       return kBatchFileError;
     case CommandLine::Mode::Batch: return run_batch(line, render_pdf, out, err);
+    case CommandLine::Mode::Template:
+      try {
+        write_whole_file(line.template_path, sheet_template(line.template_n, line.template_m));
+        return kBatchComplete;
+      } catch (const OutputError& error) {
+        err << output_message(error) << '\n';
+        return kBatchFileError;
+      }
     case CommandLine::Mode::Window: break;
   }
   return std::nullopt;

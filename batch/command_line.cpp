@@ -1,6 +1,7 @@
 #include "command_line.h"
 
 #include "fill.h"
+#include "number_input.h"
 #include "texts.h"
 
 namespace cp {
@@ -15,6 +16,38 @@ std::optional<ExportKind> export_named(const std::string& option) {
   for (const ExportFormat& format : export_formats())
     if (format.option == option) return format.kind;
   return std::nullopt;
+}
+
+// --template N [--m 1|2 | --outside] OUT.csv, from the argument after --template on.
+CommandLine template_line(const std::vector<std::string>& arguments, std::size_t i) {
+  CommandLine line{.mode = CommandLine::Mode::Template};
+  const auto n = i < arguments.size() ? read_double(arguments[i]) : std::nullopt;
+  if (!n || *n < kFewestTriangles || *n > kMostTriangles || *n != static_cast<int>(*n))
+    return wrong(text::kTemplateN, i < arguments.size() ? arguments[i] : "");
+  line.template_n = static_cast<int>(*n);
+  bool configured = false;
+  for (++i; i < arguments.size(); ++i) {
+    const std::string& argument = arguments[i];
+    if ((argument == "--m" || argument == "--outside") && configured)
+      return wrong(text::kOptionTwice, argument);
+    if (argument == "--outside") {
+      line.template_m = Configuration::OutsideAzimuth;
+      configured = true;
+    } else if (argument == "--m") {
+      const std::string m = i + 1 < arguments.size() ? arguments[++i] : "";
+      if (m != "1" && m != "2") return wrong(text::kTemplateM, m);
+      line.template_m = m == "1" ? Configuration::BOnRing : Configuration::BAtCentre;
+      configured = true;
+    } else if (argument.starts_with("-") && argument != "-") {
+      return wrong(text::kUnknownOption, argument);
+    } else if (line.template_path.empty()) {
+      line.template_path = argument;
+    } else {
+      return wrong(text::kExtraArgument, argument);
+    }
+  }
+  if (line.template_path.empty()) return wrong(text::kOptionWithoutValue, "--template");
+  return line;
 }
 
 }  // namespace
@@ -33,6 +66,7 @@ CommandLine read_command_line(const std::vector<std::string>& arguments) {
     const std::string& argument = arguments[i];
     if (argument == "--help" || argument == "-h") return {.mode = CommandLine::Mode::Help};
     if (argument == "--version") return {.mode = CommandLine::Mode::Version};
+    if (argument == "--template" && i == 0) return template_line(arguments, 1);
     std::optional<std::string>* value = nullptr;
     if (argument == "--batch") {
       line.mode = CommandLine::Mode::Batch;

@@ -8,6 +8,7 @@
 
 #include "exports.h"
 #include "grade_check.h"
+#include "session.h"
 
 // What the program is asked to do by its command line:
 //   central-polygon                      the window
@@ -15,11 +16,12 @@
 //   central-polygon --batch FILE [--edm A+B] [--pdf OUT.pdf] [--report OUT.txt]
 //                   [--sheet OUT.csv] [--coordinates OUT.csv] [--dat OUT.dat]
 //                   [--dxf OUT.dxf] [--gama OUT.xml]
+//   central-polygon --template N [--m 1|2 | --outside] OUT.csv
 //   central-polygon --help | --version
 namespace cp {
 
 struct CommandLine {
-  enum class Mode { Window, Batch, Help, Version, Wrong };
+  enum class Mode { Window, Batch, Template, Help, Version, Wrong };
   Mode mode = Mode::Window;
   std::optional<std::string> answers = {};  // FILE
   std::optional<std::string> pdf = {};
@@ -27,6 +29,10 @@ struct CommandLine {
   std::map<ExportKind, std::string> exports = {};
   std::optional<EdmPrecision> edm = {};  // --edm A+B: the work is judged against it
   std::string wrong = {};                // what was wrong, for Mode::Wrong
+  // Mode::Template: a blank sheet for N triangles in a configuration, written to OUT.
+  int template_n = 0;
+  Configuration template_m = Configuration::BOnRing;
+  std::string template_path = {};
 
   // The files a batch run writes, each with the option that names it.
   struct Output {

@@ -96,6 +96,10 @@ struct Orientation {
   double Q1 = 0, Q2 = 0, Q3 = 0;  // decimal degrees
 };
 
+// How many triangles a polygon may have: one or two cannot close around a centre.
+inline constexpr float kFewestTriangles = 3;
+inline constexpr float kMostTriangles = 1000;
+
 // Creates every list afresh for N triangles (texts empty, numbers 0). N is a whole
 // number of at least 3, checked by the dialogue before any list is sized.
 void size_session_record(SessionRecord& record, float N);

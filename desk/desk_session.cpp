@@ -12,6 +12,7 @@
 #include "journaling_prompt.h"
 #include "number_input.h"
 #include "output_file.h"
+#include "polygon_sheet.h"
 #include "replay_prompt.h"
 #include "same_file.h"
 #include "texts.h"
@@ -27,6 +28,32 @@ DeskSession::DeskSession(ModalPrompt& by_hand, FieldText& fields, Message& messa
       edm_(remembered_edm()) {}
 
 RunEnd DeskSession::calculate() { return run(nullptr); }
+
+void DeskSession::new_sheet(FileChooser& chooser) {
+  const std::string n_answer = by_hand_.ask(std::string(text::kAskSheetN));
+  if (n_answer.empty()) return;
+  const auto n = read_double(n_answer);
+  if (!n || *n < kFewestTriangles || *n > kMostTriangles || *n != static_cast<int>(*n)) {
+    message_.show(text::fill_in(text::kSheetNRefused, "{value}", n_answer));
+    return;
+  }
+  const std::string m_answer = by_hand_.ask(std::string(text::kAskSheetM));
+  if (m_answer.empty()) return;
+  const auto m = read_double(m_answer);
+  if (!m || (*m != 1 && *m != 2 && *m != 3)) {
+    message_.show(text::fill_in(text::kSheetMRefused, "{value}", m_answer));
+    return;
+  }
+  const auto path =
+      chooser.save_path(std::string(text::kProgramTitle) + ".csv", text::kFilterSheet);
+  if (!path || !may_replace(*path)) return;
+  try {
+    write_whole_file(*path, sheet_template(static_cast<int>(*n), static_cast<Configuration>(*m)));
+  } catch (const OutputError& error) {
+    message_.show(
+        text::fill_in(text::kExportFailed, {{"{path}", *path}, {"{reason}", error.reason}}));
+  }
+}
 
 void DeskSession::ask_edm_precision() {
   const std::string current = edm_ ? edm_precision_text(*edm_) : std::string(text::kEdmNone);

@@ -32,6 +32,10 @@ class DeskSession {
   // replayed or a journal written in this program run.
   bool may_replace(const std::string& path);
 
+  // A blank sheet: asks N and the configuration through the prompt, then where to save
+  // it through the chooser. An empty answer or no file chosen makes none.
+  void new_sheet(FileChooser& chooser);
+
   // Asks the EDM precision through the prompt, showing the one in force: a new one is
   // remembered for the next program run too, 0 forgets it, an empty answer keeps it.
   // Each calculation judges its work by it, unless a sheet's rows give their own.

@@ -44,7 +44,10 @@ RunEnd calculate(UserPorts ports, SessionRecord& record) {
   } catch (const RunEnded&) {
     return RunEnd::Ended;
   } catch (const Fault& fault) {
-    asking.tell(fault_message(fault));
+    if (const int side = fault_side(fault))
+      ports.message.show_about_side(fault_message(fault), side);
+    else
+      asking.tell(fault_message(fault));
     return RunEnd::Fault;
   }
 }

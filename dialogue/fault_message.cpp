@@ -77,4 +77,15 @@ std::string fault_message(const Fault& fault) {
   return std::string(text::kQuantityUnnamed);
 }
 
+int fault_side(const Fault& fault) {
+  const bool triangle = fault.kind == FaultKind::NoTriangle ||
+                        fault.kind == FaultKind::DegenerateTriangle ||
+                        fault.quantity == Quantity::TriangleCosine;
+  if (triangle) return 2 * fault.index - 1;
+  const bool side = fault.kind == FaultKind::SideNotPositive ||
+                    fault.quantity == Quantity::Coefficient ||
+                    fault.quantity == Quantity::Correction;
+  return side ? fault.index : 0;
+}
+
 }  // namespace cp

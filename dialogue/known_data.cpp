@@ -14,9 +14,6 @@
 namespace cp {
 namespace {
 
-constexpr float kFewestTriangles = 3;  // one or two triangles cannot close around a centre
-constexpr float kMostTriangles = 1000;
-
 std::string blank_then(double value, int decimals) { return " " + pattern_text(value, decimals); }
 
 // A known value: echoed as a blank and the value as typed, one confirmation text

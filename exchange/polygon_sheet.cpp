@@ -79,8 +79,9 @@ std::string_view role_of(Configuration m, int n, int k) {
 }
 
 // The sheet's rows; `m` is the configuration where the known data give one, or the one
-// a blank sheet is made for.
-std::string sheet_rows(const SessionRecord& r, std::optional<Configuration> m) {
+// a blank sheet is made for. A blank sheet has the EDM's rows too, to be filled in or
+// left empty.
+std::string sheet_rows(const SessionRecord& r, std::optional<Configuration> m, bool blank) {
   const TypedInputs& in = r.typed;
   const int n = triangle_count(r);
   const bool outside_known = m == Configuration::OutsideAzimuth;
@@ -107,9 +108,9 @@ std::string sheet_rows(const SessionRecord& r, std::optional<Configuration> m) {
     row({"Q2", typed(in.Q2), std::string(t::kNoteQ2)});
     row({"Q3", typed(in.Q3), std::string(t::kNoteQ3)});
   }
-  if (r.edm) {
-    row({"ma", shortest_text(r.edm->a), std::string(t::kNoteMa)});
-    row({"mb", shortest_text(r.edm->b), std::string(t::kNoteMb)});
+  if (r.edm || blank) {
+    row({"ma", r.edm ? shortest_text(r.edm->a) : "", std::string(t::kNoteMa)});
+    row({"mb", r.edm ? shortest_text(r.edm->b) : "", std::string(t::kNoteMb)});
   }
   if (n <= 0) return out;
 
@@ -144,7 +145,7 @@ std::string sheet_rows(const SessionRecord& r, std::optional<Configuration> m) {
 
 std::string sheet_text(const SessionRecord& r) {
   const TypedInputs& in = r.typed;
-  return sheet_rows(r, configuration_of(in.Xb, in.Yb, in.m));
+  return sheet_rows(r, configuration_of(in.Xb, in.Yb, in.m), false);
 }
 
 std::string sheet_template(int n, Configuration m) {
@@ -152,7 +153,7 @@ std::string sheet_template(int n, Configuration m) {
   size_session_record(blank, static_cast<float>(n));
   blank.N = static_cast<float>(n);
   if (m == Configuration::OutsideAzimuth) blank.typed.Xb = blank.typed.Yb = 0.0;
-  return sheet_rows(blank, m);
+  return sheet_rows(blank, m, true);
 }
 
 namespace {
@@ -211,7 +212,8 @@ class SheetReader {
     answer("N");
     for (const char* label : {"Xa", "Ya", "Xb", "Yb"}) confirmed(label);
     const auto m = configuration_of(number("Xb"), number("Yb"), number("m"));
-    const bool whole_n = N && *N >= 3 && *N <= 1000 && *N == static_cast<int>(*N);
+    const bool whole_n =
+        N && *N >= kFewestTriangles && *N <= kMostTriangles && *N == static_cast<int>(*N);
     if (!m) {
       // Incomplete known data: the dialogue refuses them and asks again, which a sheet
       // cannot answer; its answers end there.

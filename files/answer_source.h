@@ -32,6 +32,10 @@ class AnswerSource {
   virtual bool holds_each_value_once() const { return false; }
   virtual void stop() {}
 
+  // Where side S(k) was read from, for a message about it: for a sheet its row; for
+  // an answers file, which keeps no labels, where().
+  virtual std::string where_of_side(int /*side*/) const { return where(); }
+
   // For a sheet: the row and label of the last answer, as the window says them.
   virtual std::string row_and_label() const { return {}; }
 
@@ -39,8 +43,12 @@ class AnswerSource {
   virtual std::optional<EdmPrecision> edm() const { return std::nullopt; }
 };
 
-// The answers of the file at the path: a polygon sheet where its name ends in .csv
-// (in any letter case), else an answers file. Throws AnswersFileError.
+// Whether the file at the path is read as a polygon sheet: its name ends in .csv, in
+// any letter case.
+bool reads_as_sheet(const std::string& path);
+
+// The answers of the file at the path: a polygon sheet or an answers file. Throws
+// AnswersFileError.
 std::unique_ptr<AnswerSource> open_answers(const std::string& path);
 
 }  // namespace cp

@@ -125,6 +125,14 @@ std::string SheetFile::where() const {
 
 std::string SheetFile::where_next() const { return where(); }
 
+std::string SheetFile::where_of_side(int side) const {
+  const std::string label = text::fill_in(exchange_text::kSideLabel, "{k}", std::to_string(side));
+  for (const SheetAnswer& answer : answers_) {
+    if (answer.label == label) return path_ + ":" + std::to_string(answer.row) + ": " + label;
+  }
+  return where();
+}
+
 std::string SheetFile::row_and_label() const {
   if (next_ == 0) return {};
   const SheetAnswer& last = answers_[next_ - 1];
@@ -132,11 +140,15 @@ std::string SheetFile::row_and_label() const {
                        {{"{row}", std::to_string(last.row)}, {"{label}", last.label}});
 }
 
-std::unique_ptr<AnswerSource> open_answers(const std::string& path) {
+bool reads_as_sheet(const std::string& path) {
   std::string suffix = path.size() >= 4 ? path.substr(path.size() - 4) : "";
   std::transform(suffix.begin(), suffix.end(), suffix.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  if (suffix == ".csv") return std::make_unique<SheetFile>(path);
+  return suffix == ".csv";
+}
+
+std::unique_ptr<AnswerSource> open_answers(const std::string& path) {
+  if (reads_as_sheet(path)) return std::make_unique<SheetFile>(path);
   return std::make_unique<AnswersFile>(path);
 }
 

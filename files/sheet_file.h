@@ -27,6 +27,7 @@ class SheetFile : public AnswerSource {
   bool holds_each_value_once() const override { return true; }
   void stop() override { next_ = answers_.size(); }
   std::string row_and_label() const override;
+  std::string where_of_side(int side) const override;
   std::optional<EdmPrecision> edm() const override { return edm_; }
 
  private:

@@ -29,6 +29,9 @@ class Message {
  public:
   virtual ~Message() = default;
   virtual void show(const std::string& text) = 0;
+  // A message about side S(k), which a reader of a file of answers may place at the
+  // line that side was read from; shown as any other by default.
+  virtual void show_about_side(const std::string& text, int /*side*/) { show(text); }
 };
 
 // Asks the user which file to read or where to save one, offering a name and the

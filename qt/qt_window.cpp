@@ -146,6 +146,12 @@ void MainWindow::build_commands() {
   auto* separator = new QAction(this);
   separator->setSeparator(true);
   addAction(separator);
+  auto* blank = new QAction(qstring(text::kMenuNewSheet), this);
+  blank->setObjectName("new-sheet");
+  connect(blank, &QAction::triggered, this, [this] {
+    if (!desk_.running()) desk_.new_sheet(*chooser_);
+  });
+  addAction(blank);
   auto* edm = new QAction(qstring(text::kMenuEdm), this);
   edm->setObjectName("edm");
   connect(edm, &QAction::triggered, this, [this] {

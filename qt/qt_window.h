@@ -50,7 +50,7 @@ class MainWindow : public QWidget {
   void set_file_chooser(FileChooser* chooser) { chooser_ = chooser; }
 
   // The commands of the right-click menu and their keys, by their object names:
-  // "open", then "sheet", "coordinates", "dat", "dxf", "gama", and "edm".
+  // "open", then "sheet", "coordinates", "dat", "dxf", "gama", "new-sheet" and "edm".
   QAction* command(const QString& name) const;
 
   // The EDM precision in force, if any.

@@ -20,6 +20,25 @@ for case in n6_b_on_ring n6_b_at_centre n6_outside_q1 n6_outside_q2 n6_outside_q
   cp report.txt "spreadsheet/reports/$case.txt"
 done
 
+# The blank sheet of each configuration, filled in with the golden's values by label,
+# computes to the golden's report.
+fill_in() {  # fill_in SHEET TEMPLATE: the template with the sheet's values
+  awk -F, -v OFS=, 'NR == FNR { sub(/\r$/, ""); if ($1 == "点") name[$2] = $3; else value[$1] = $2; next }
+    { sub(/\r$/, "") }
+    $1 == "点" && ($2 in name) { $3 = name[$2] }
+    $1 != "点" && ($1 in value) && NF >= 3 { $2 = value[$1] }
+    { print $0 "\r" }' "$1" "$2"
+}
+for case in "n6_b_on_ring --m 1" "n6_b_at_centre --m 2" "n6_outside_q1 --outside" \
+  "n6_outside_q2 --outside" "n6_outside_q3 --outside"; do
+  set -- $case
+  run --template 6 "$2" ${3:-} blank.csv
+  check "$1: a blank sheet is written" test $status -eq 0 -a -s blank.csv
+  fill_in "spreadsheet/written/$1-sheet.csv" blank.csv >filled.csv
+  run --batch filled.csv
+  check "$1: filled in, it gives the golden's report" cmp -s out.txt "spreadsheet/reports/$1.txt"
+done
+
 # Names a spreadsheet would take for a formula or a number, and names that need quoting,
 # in every file; and names DXF TEXT would read as codes.
 run --batch "$golden/n6_outside_q2.answers" --sheet sheet.csv
@@ -120,6 +139,12 @@ check "naming its row and label" grep -q '^refused.csv:22: S(3): 边长 S(3) 必
 check "in one line" test "$(wc -l <err.txt)" -eq 1
 check "the sheet of the run keeps what was entered" grep -q '^S(2),' refused-again.csv
 
+# A triangle that cannot close is placed at the row of its first side.
+run --batch "$golden/no_triangle.answers" --sheet no-triangle.csv
+run --batch no-triangle.csv
+check "a triangle's fault names the row of its first side" \
+  grep -q '^no-triangle.csv:21: S(1): 第 1 个三角形的边长 S(1)=10、S(2)=50、S(3)=10 不能构成三角形' err.txt
+
 # Sheets that cannot be read: exit 2, one line naming the sheet and the row.
 refused() {  # refused NAME FILE PATTERN
   run --batch "$2"
@@ -144,6 +169,9 @@ sed 's/^Ya,/Ya,,/; s/^N,6,/N,six,/' sheet.csv >word.csv
 refused "a value that is no number" word.csv '^word.csv:3: N 的值 six 不是数值$'
 sed 's/^Xb,/Xa,/' sheet.csv >twice.csv
 refused "a repeated label" twice.csv '^twice.csv:6: Xa 重复出现$'
+
+run --batch sheet.csv --report sheet.csv
+check "a sheet as its own output is refused, called a sheet" grep -q -- '--report sheet.csv 就是数据表 sheet.csv' err.txt
 
 # Sheets as spreadsheets save them otherwise: Excel's "Unicode text" (UTF-16 with tabs)
 # is read; a semicolon sheet and a workbook are refused with the way to save them.

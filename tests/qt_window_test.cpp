@@ -243,6 +243,20 @@ class WindowTest : public QObject {
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), before);
     QCOMPARE(answerer.unexpected, 0);
+
+    // A blank sheet: N and the configuration asked, then where to save it.
+    answerer.answers = QStringList{"7", "3"};
+    chooser.save = dir + "/blank.csv";
+    window.command("new-sheet")->trigger();
+    QCOMPARE(answerer.unexpected, 0);
+    QVERIFY(answerer.answers.isEmpty());
+    QCOMPARE(answerer.messages.size(), 1);
+    QFile sheet(folder + "/blank.csv");
+    QVERIFY(sheet.open(QIODevice::ReadOnly));
+    const QString written = QString::fromUtf8(sheet.readAll());
+    QVERIFY(written.contains(QStringLiteral("\r\nN,7,")));
+    QVERIFY(written.contains(QStringLiteral("\r\n点,8,,起始点 A\r\n")));
+    QVERIFY(written.contains(QStringLiteral("\r\nS(14),,周边,点 6,点 0\r\n")));
     QDir(folder).removeRecursively();
   }
 

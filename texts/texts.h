@@ -178,6 +178,13 @@ inline constexpr std::string_view kMenuPointFile = "输出 CASS 点文件 (.dat)
 inline constexpr std::string_view kMenuDxf = "输出网图 (.dxf)…";
 inline constexpr std::string_view kMenuGama = "输出 GNU Gama 平差文件 (.xml)…";
 inline constexpr std::string_view kMenuEdm = "测距精度…";
+inline constexpr std::string_view kMenuNewSheet = "新建数据表…";
+inline constexpr std::string_view kAskSheetN = "新建数据表：三角形个数 N（3 到 1000）";
+inline constexpr std::string_view kAskSheetM =
+    "新建数据表：1 = 闭合点 B 在多边形外侧，2 = B 在中心，3 = 没有 B 点（外方位角定向）";
+inline constexpr std::string_view kSheetNRefused =
+    "三角形个数 {value} 不是 3 到 1000 的整数，没有新建数据表";
+inline constexpr std::string_view kSheetMRefused = "{value} 不是 1、2 或 3，没有新建数据表";
 inline constexpr std::string_view kAskEdm =
     "测距精度 a+b（a 毫米，b 毫米/公里），例如 2+2；现在为 {current}。"
     "输入 0 不作限差检核，直接回车不改变";
@@ -239,7 +246,7 @@ inline constexpr std::string_view kReservedDeviceName =
     "{name} 是 Windows 保留的设备名，不能用作文件名";
 inline constexpr std::string_view kReadOnlyTarget = "文件是只读的，没有改动它";
 inline constexpr std::string_view kOutputIsInput =
-    "{option} {path} 就是答案文件 {input}，写入会毁掉它；没有写入任何文件";
+    "{option} {path} 就是{file} {input}，写入会毁掉它；没有写入任何文件";
 inline constexpr std::string_view kOutputsClash =
     "{option} {path} 与 {other_option} {other} 是同一个文件；没有写入任何文件";
 inline constexpr std::string_view kUnknownOption = "不认识的选项 {argument}";
@@ -250,10 +257,14 @@ inline constexpr std::string_view kEdmWithoutValue = "选项 {argument} 后面�
 inline constexpr std::string_view kEdmNotUnderstood =
     "测距精度 {argument} 不是 a+b 的形式（a 毫米，b 毫米/公里，0 到 1000，不能都为 0），例如 --edm "
     "2+2";
+inline constexpr std::string_view kTemplateN =
+    "--template 后面应是三角形个数 N（3 到 1000 的整数），不是 {argument}";
+inline constexpr std::string_view kTemplateM = "--m 后面应是 1 或 2，不是 {argument}";
 inline constexpr std::string_view kOutputWithoutBatch = "选项 {argument} 只能与 --batch 一起使用";
 inline constexpr std::string_view kTryHelp = "用 central-polygon --help 查看用法";
 inline constexpr std::string_view kUsage =
     "用法：central-polygon [答案文件|数据表.csv]\n"
+    "      central-polygon --template N [--m 1|2|--outside] 数据表.csv\n"
     "      central-polygon --batch 答案文件|数据表.csv [--edm a+b] [--pdf 报告.pdf]\n"
     "                      [--report 报告.txt] [--sheet 数据表.csv] [--coordinates 座标.csv]\n"
     "                      [--dat 点.dat] [--dxf 网图.dxf] [--gama 平差.xml]\n"
@@ -274,6 +285,9 @@ inline constexpr std::string_view kUsage =
     "  --dat 点.dat        CASS 点文件（点名,编码,Y,X,H，GBK 编码）\n"
     "  --dxf 网图.dxf      网图（DXF R12，地面米制座标）\n"
     "  --gama 平差.xml     GNU Gama (gama-local) 的输入文件，用于独立检核\n"
+    "  --template N [--m 1|2|--outside] 数据表.csv\n"
+    "                      写出 N 个三角形的空白数据表（B 在外侧、B 在中心或外方位角），\n"
+    "                      各行、各点类别与各边端点都已填好\n"
     "  --help              显示本说明\n"
     "  --version           显示版本\n"
     "\n"

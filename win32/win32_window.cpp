@@ -26,6 +26,7 @@ constexpr int kButtonIds[] = {1, 2, 3};  // Command1 .. Command3
 constexpr int kOpenCommand = 40;
 constexpr int kFirstExportCommand = 41;  // then one a format, in the table's order
 constexpr int kEdmCommand = 60;
+constexpr int kNewSheetCommand = 61;
 
 COLORREF colour(Rgb rgb) { return RGB(rgb.r, rgb.g, rgb.b); }
 
@@ -304,6 +305,7 @@ void MainWindow::context_menu(POINT at) {
                   entry(format.menu_text, format.shortcut).c_str());
   }
   ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+  ::AppendMenuW(menu, MF_STRING, kNewSheetCommand, wide_of(text::kMenuNewSheet).c_str());
   ::AppendMenuW(menu, MF_STRING, kEdmCommand, wide_of(text::kMenuEdm).c_str());
   ::TrackPopupMenu(menu, TPM_RIGHTBUTTON, at.x, at.y, 0, window_, nullptr);
   ::DestroyMenu(menu);
@@ -319,6 +321,8 @@ void MainWindow::command(int id) {
     } else if (id == kButtonIds[2]) {
       print_report(desk_.session().last_complete, printer_, message_,
                    [this](const std::string& path) { return desk_.may_replace(path); });
+    } else if (id == kNewSheetCommand) {
+      desk_.new_sheet(files_);
     } else if (id == kEdmCommand) {
       desk_.ask_edm_precision();
     } else if (id == kOpenCommand) {
