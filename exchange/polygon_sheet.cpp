@@ -1,6 +1,7 @@
 #include "polygon_sheet.h"
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <optional>
 
@@ -282,7 +283,8 @@ class SheetReader {
     if (label == t::kPointLabel) {
       const std::string index = trimmed(entry.cell(0));
       const auto k = read_double(index);
-      if (!k || *k < 0 || *k != static_cast<int>(*k))
+      // Checked for its range before it is taken as an int: 2^31 is no int.
+      if (!k || *k < 0 || *k > kMostTriangles + 1 || *k != std::floor(*k))
         fail(row, not_a_number(std::string(t::kPointLabel), index));
       if (!points_.emplace(static_cast<int>(*k), entry).second) repeated(row, label + " " + index);
       return;

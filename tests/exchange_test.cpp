@@ -219,6 +219,7 @@ TEST(PolygonSheet, SheetsThatCannotBeReadSayWhy) {
       {"side_count", replaced("\r\nS(5),", "\r\nS(7),"), 21,
        "S(7) 与三角形个数 N 不符，N 个三角形的数据表应有 5 条观测边"},
       {"unknown", good + "Z9,1\r\n", 22, "不认识的标签 Z9"},
+      {"point_beyond_any_int", good + "点,3000000000,X\r\n", 22, "点 的值 3000000000 不是数值"},
       {"decimal_comma", decimal_comma, 19,
        "S(3) 多出一个数值 " + fraction + "，小数点是否写成了逗号？"},
       {"wrong_kind", replaced("径向边,", "周边,"), 17, "S(1) 是径向边，类型一栏却是 周边"},

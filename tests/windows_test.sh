@@ -15,16 +15,22 @@ cmake --build "$build" -j2 --target unit_tests transcript central-polygon >/dev/
 
 # A virtual screen for the window, a prefix of its own, and one server kept for the
 # whole run: a cold prefix takes seconds, every later start a fraction of one. Wine's own
-# captions get a Chinese face.
-display=:$((90 + RANDOM % 9))
-Xvfb "$display" -screen 0 1600x1000x24 >/dev/null 2>&1 &
+# captions get a Chinese face. Xvfb picks a free display itself and writes its number
+# to us once it serves it; its errors are shown if it does not.
+exec {display_fd}<> <(:)
+xvfb_log=$(mktemp)
+Xvfb -displayfd "$display_fd" -screen 0 1600x1000x24 2>"$xvfb_log" &
 xvfb=$!
-export DISPLAY=$display
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+number=
+read -r -t 20 -u "$display_fd" number || true
+if [ -z "$number" ]; then
+  echo "FAIL Xvfb did not start:"; cat "$xvfb_log"; exit 1
+fi
+export DISPLAY=:$number
 export WINEPREFIX
 WINEPREFIX=$(mktemp -d)
 export WINEDEBUG=-all WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree,mshtml="
-trap 'kill $xvfb 2>/dev/null; wineserver -k 2>/dev/null; rm -rf "$WINEPREFIX"' EXIT
+trap 'kill $xvfb 2>/dev/null; wineserver -k 2>/dev/null; rm -rf "$WINEPREFIX" "$xvfb_log"' EXIT
 wineboot -i >/dev/null 2>&1
 wineserver -p
 for face in Tahoma "MS Shell Dlg" "MS Shell Dlg 2"; do

@@ -1,0 +1,18 @@
+// The command-line program without its window: what `central-polygon` does for --batch,
+// --template, --help and --version, built where the window is not (the sanitizer suite),
+// so that the batch scripts run the same code under AddressSanitizer and
+// UndefinedBehaviorSanitizer.
+#include <iostream>
+
+#include "batch_run.h"
+#include "command_line.h"
+#include "report_pdf.h"
+
+int main(int argc, char** argv) {
+  const cp::CommandLine line = cp::read_command_line({argv + 1, argv + argc});
+  if (const auto status =
+          cp::run_without_window(line, CP_VERSION, cp::render_report_pdf, std::cout, std::cerr))
+    return *status;
+  std::cerr << "batch_program: no window in this build\n";
+  return cp::kBatchFileError;
+}
