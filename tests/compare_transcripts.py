@@ -7,9 +7,11 @@ Every line must be the same byte for byte (prompts, answers, fields, messages, t
 report and the record, whose 32-bit values and printed digits the C runtime cannot
 change), except the numbers of `=== every point`. Those are doubles formed through
 sin, cos, atan, atan2 and sqrt, which the Windows C runtime rounds differently from
-glibc in the last bit for a few arguments; they must agree within 1e-12 of the point's
-largest figure. The same holds for the numbers of `=== grade check`, which follow from
-the same coefficients: within 1e-12 relative, the words and side numbers the same.
+glibc in the last bit for a few arguments; they must agree within 1e-10 of the point's
+largest figure (a thousand triangles carry the last bits through the chain and through
+the cancellation in the minor axis F; six agree within 1e-12). The numbers of
+`=== grade check`, which follow from the same coefficients, must agree within 1e-12
+relative, the words and side numbers the same.
 """
 import sys
 
@@ -57,8 +59,8 @@ for number, (want, got) in enumerate(zip(golden, actual), 1):
     w = [float(v) for v in want_fields[1:7]]
     g = [float(v) for v in got_fields[1:7]]
     scale = max(abs(v) for v in w[:5]) or 1.0
-    if any(abs(a - b) > 1e-12 * scale for a, b in zip(w[:5], g[:5])) or abs(w[5] - g[5]) > 1e-12 * 180:
-        failures.append(f"line {number}: {got!r} beyond 1e-12 of {want!r}")
+    if any(abs(a - b) > 1e-10 * scale for a, b in zip(w[:5], g[:5])) or abs(w[5] - g[5]) > 1e-10 * 180:
+        failures.append(f"line {number}: {got!r} beyond 1e-10 of {want!r}")
 for failure in failures[:10]:
     print(failure)
 sys.exit(1 if failures else 0)
