@@ -109,7 +109,7 @@ void add_exports(OutputSet& outputs, const CommandLine& line, const SessionRecor
 
 }  // namespace
 
-int run_batch(const CommandLine& line, const PdfRenderer& render_pdf, std::ostream& out,
+int run_batch(const CommandLine& line, const ReportDevices& devices, std::ostream& out,
               std::ostream& err) {
   if (const auto clash = clashing_output(line)) {
     err << *clash << '\n';
@@ -147,7 +147,7 @@ int run_batch(const CommandLine& line, const PdfRenderer& render_pdf, std::ostre
     const std::string report = report_text(*document);
     if (line.report) outputs.add(*line.report, report);
     if (line.pdf) {
-      PdfBytes pdf = render_pdf(*document);
+      PdfBytes pdf = devices.render_pdf(*document);
       if (!pdf.failure.empty()) throw OutputError{*line.pdf, pdf.failure};
       outputs.add(*line.pdf, std::move(pdf.bytes));
     }
@@ -155,6 +155,13 @@ int run_batch(const CommandLine& line, const PdfRenderer& render_pdf, std::ostre
     if (!line.report) {
       out << report;
       out.flush();
+    }
+    if (line.print) {
+      const PrintOutcome printed = devices.print(*document);
+      if (!printed.done) {
+        err << printed.detail << '\n';
+        return kBatchFileError;
+      }
     }
     const auto& grade = session.last_complete.grade;
     return grade && !grade->pass ? kBatchBeyondLimit : kBatchComplete;
@@ -167,7 +174,7 @@ int run_batch(const CommandLine& line, const PdfRenderer& render_pdf, std::ostre
 }
 
 std::optional<int> run_without_window(const CommandLine& line, std::string_view version,
-                                      const PdfRenderer& render_pdf, std::ostream& out,
+                                      const ReportDevices& devices, std::ostream& out,
                                       std::ostream& err) {
   switch (line.mode) {
     case CommandLine::Mode::Help: out << text::kUsage; return kBatchComplete;
@@ -177,7 +184,7 @@ std::optional<int> run_without_window(const CommandLine& line, std::string_view 
     case CommandLine::Mode::Wrong:
       err << "central-polygon: " << line.wrong << '\n' << text::kTryHelp << '\n';
       return kBatchFileError;
-    case CommandLine::Mode::Batch: return run_batch(line, render_pdf, out, err);
+    case CommandLine::Mode::Batch: return run_batch(line, devices, out, err);
     case CommandLine::Mode::Template:
       try {
         write_whole_file(line.template_path, sheet_template(line.template_n, line.template_m));

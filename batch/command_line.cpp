@@ -75,6 +75,10 @@ CommandLine read_command_line(const std::vector<std::string>& arguments) {
       value = &line.pdf;
     } else if (argument == "--report") {
       value = &line.report;
+    } else if (argument == "--print") {
+      if (line.print) return wrong(text::kOptionTwice, argument);
+      line.print = true;
+      continue;
     } else if (argument == "--edm") {
       if (line.edm) return wrong(text::kOptionTwice, argument);
       if (i + 1 == arguments.size()) return wrong(text::kEdmWithoutValue, argument);
@@ -103,6 +107,8 @@ CommandLine read_command_line(const std::vector<std::string>& arguments) {
     return wrong(text::kOutputWithoutBatch, std::string(outputs.front().option));
   if (line.edm && line.mode != CommandLine::Mode::Batch)
     return wrong(text::kOutputWithoutBatch, "--edm");
+  if (line.print && line.mode != CommandLine::Mode::Batch)
+    return wrong(text::kOutputWithoutBatch, "--print");
   return line;
 }
 

@@ -13,7 +13,7 @@
 // What the program is asked to do by its command line:
 //   central-polygon                      the window
 //   central-polygon FILE                 the window, replaying an answers file or sheet
-//   central-polygon --batch FILE [--edm A+B] [--pdf OUT.pdf] [--report OUT.txt]
+//   central-polygon --batch FILE [--edm A+B] [--print] [--pdf OUT.pdf] [--report OUT.txt]
 //                   [--sheet OUT.csv] [--coordinates OUT.csv] [--dat OUT.dat]
 //                   [--dxf OUT.dxf] [--gama OUT.xml]
 //   central-polygon --template N [--m 1|2 | --outside] OUT.csv
@@ -27,6 +27,7 @@ struct CommandLine {
   std::optional<std::string> pdf = {};
   std::optional<std::string> report = {};
   std::map<ExportKind, std::string> exports = {};
+  bool print = false;                    // --print: the report on the default printer too
   std::optional<EdmPrecision> edm = {};  // --edm A+B: the work is judged against it
   std::string wrong = {};                // what was wrong, for Mode::Wrong
   // Mode::Template: a blank sheet for N triangles in a configuration, written to OUT.

@@ -7,6 +7,7 @@
 
 #include "batch_run.h"
 #include "command_line.h"
+#include "cups_printer.h"
 #include "qt_window.h"
 #include "report_pdf.h"
 
@@ -32,8 +33,8 @@ int main(int argc, char** argv) {
   const cp::CommandLine line = cp::read_command_line({argv + 1, argv + argc});
   // No Qt at all without the window: a batch run works without a display, whatever the
   // environment says.
-  if (const auto status =
-          cp::run_without_window(line, CP_VERSION, cp::render_report_pdf, std::cout, std::cerr))
+  const cp::ReportDevices devices{cp::render_report_pdf, cp::print_on_default_printer};
+  if (const auto status = cp::run_without_window(line, CP_VERSION, devices, std::cout, std::cerr))
     return *status;
   return run_window(argc, argv, line);
 }

@@ -7,11 +7,16 @@
 #include "batch_run.h"
 #include "command_line.h"
 #include "report_pdf.h"
+#include "texts.h"
 
 int main(int argc, char** argv) {
   const cp::CommandLine line = cp::read_command_line({argv + 1, argv + argc});
-  if (const auto status =
-          cp::run_without_window(line, CP_VERSION, cp::render_report_pdf, std::cout, std::cerr))
+  // No printer in this build: --print is the window build's to test.
+  const cp::ReportDevices devices{
+      cp::render_report_pdf, [](const cp::ReportDocument&) {
+        return cp::PrintOutcome{.detail = std::string(cp::text::kNoPrinter)};
+      }};
+  if (const auto status = cp::run_without_window(line, CP_VERSION, devices, std::cout, std::cerr))
     return *status;
   std::cerr << "batch_program: no window in this build\n";
   return cp::kBatchFileError;

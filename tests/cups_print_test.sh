@@ -3,11 +3,13 @@
 # port on 127.0.0.1, nothing system-wide touched. Its one raw queue has a backend of the
 # test's that copies each job's document into a folder. The report printed through the
 # real print command must read back as the report's lines; a queue that refuses jobs,
-# and a stopped printer, must be said. The server is stopped in every outcome.
-# Usage: cups_print_test.sh PRINT_PROBE GOLDEN_DIR
+# and a stopped printer, must be said. The same for the program's own `--batch --print`,
+# which exits 2 with the reason. The server is stopped in every outcome.
+# Usage: cups_print_test.sh PRINT_PROBE GOLDEN_DIR PROGRAM
 set -euo pipefail
 probe=$1
 answers=$2/n6_b_on_ring.answers
+program=$3
 
 for tool in cupsd lpadmin cupsreject cupsaccept cupsdisable lpstat pdftotext; do
   command -v "$tool" >/dev/null || { echo "missing: $tool (install cups and poppler-utils)" >&2; exit 1; }
@@ -93,17 +95,39 @@ jobs=("$work"/jobs/job-*.pdf)
 [ -f "${jobs[0]}" ] || fail "no job reached the backend"
 "$probe" "$answers" --check "${jobs[0]}" || fail "the printed job is not the report"
 
+# A batch run's --print: the report on stdout and the same report as a job.
+"$program" --batch "$answers" --print >"$work/out" 2>"$work/err" || fail "--print exited $?: $(cat "$work/err")"
+[ ! -s "$work/err" ] || fail "--print wrote to stderr: $(cat "$work/err")"
+for _ in $(seq 150); do [ "$(ls "$work/jobs" | wc -l)" -ge 2 ] && break; sleep 0.1; done
+[ "$(ls "$work/jobs" | wc -l)" -eq 2 ] || fail "--print made no job"
+"$probe" "$answers" --check "$(ls -t "$work"/jobs/job-*.pdf | head -n 1)" || fail "--print's job is not the report"
+
 # Refused: the printing system's reason is said, and no job is made.
 cupsreject -r "test refusal" capture
 "$probe" "$answers" >"$work/out" 2>"$work/err"
 grep -q "^! 打印机 capture 未能打印报告：" "$work/out" || fail "a refused job was not said: $(cat "$work/out")"
 [ ! -s "$work/err" ] || fail "refusal wrote to stderr: $(cat "$work/err")"
+status=0
+"$program" --batch "$answers" --print >"$work/out" 2>"$work/err" || status=$?
+[ "$status" -eq 2 ] || fail "--print to a refusing queue exited $status"
+grep -q "^打印机 capture 未能打印报告：" "$work/err" || fail "--print's refusal was not said: $(cat "$work/err")"
 sleep 0.5
-[ "$(ls "$work/jobs" | wc -l)" -eq 1 ] || fail "a refused print made a job"
+[ "$(ls "$work/jobs" | wc -l)" -eq 2 ] || fail "a refused print made a job"
 cupsaccept capture
 
 # Stopped: the job waits in the queue, and the printer's own message is said.
 cupsdisable -r "卡纸" capture
 "$probe" "$answers" >"$work/out" 2>"$work/err"
 grep -q "^! 打印机 capture 未能打印报告：卡纸" "$work/out" || fail "a stopped printer was not said: $(cat "$work/out")"
-echo "cups_print_test: printed, refused and stopped as expected"
+status=0
+"$program" --batch "$answers" --print >"$work/out" 2>"$work/err" || status=$?
+[ "$status" -eq 2 ] && grep -q "^打印机 capture 未能打印报告：卡纸" "$work/err" ||
+  fail "--print to a stopped printer: exit $status, $(cat "$work/err")"
+
+# No printer at all: --print says so and exits 2.
+lpadmin -x capture
+status=0
+"$program" --batch "$answers" --print >"$work/out" 2>"$work/err" || status=$?
+[ "$status" -eq 2 ] && grep -q "^没有打印机，报告没有打印$" "$work/err" ||
+  fail "--print without a printer: exit $status, $(cat "$work/err")"
+echo "cups_print_test: printed, refused, stopped and missing as expected, window and --print alike"

@@ -158,11 +158,12 @@ inline constexpr std::string_view kQuantitySideGrade = "平差后边长 S({k}) �
 inline constexpr std::string_view kPdfFileName = "中心多边形三边平差.pdf";
 inline constexpr std::string_view kPdfFilter = "PDF (*.pdf)";
 inline constexpr std::string_view kPrinterFailed = "打印机 {printer} 未能打印报告：{reason}";
+inline constexpr std::string_view kNoPrinter = "没有打印机，报告没有打印";
 inline constexpr std::string_view kPrinterStopped = "打印机已停止，打印任务在队列中等待";
 inline constexpr std::string_view kPdfFailed = "报告无法写入 PDF 文件 {path}：{reason}";
 inline constexpr std::string_view kNoPdfPrinter =
     "没有安装 Microsoft Print to PDF 打印机，无法写出 PDF 文件";
-inline constexpr std::string_view kPdfJobFailed = "打印到 PDF 的任务没有完成";
+inline constexpr std::string_view kPrintJobFailed = "打印任务没有完成";
 inline constexpr std::string_view kNoPrinterPdf =
     "没有默认打印机：报告将通过 Microsoft Print to PDF 保存为 PDF 文件";
 inline constexpr std::string_view kReplaceInput =
@@ -265,7 +266,7 @@ inline constexpr std::string_view kTryHelp = "用 central-polygon --help 查看�
 inline constexpr std::string_view kUsage =
     "用法：central-polygon [答案文件|数据表.csv]\n"
     "      central-polygon --template N [--m 1|2|--outside] 数据表.csv\n"
-    "      central-polygon --batch 答案文件|数据表.csv [--edm a+b] [--pdf 报告.pdf]\n"
+    "      central-polygon --batch 答案文件|数据表.csv [--edm a+b] [--print] [--pdf 报告.pdf]\n"
     "                      [--report 报告.txt] [--sheet 数据表.csv] [--coordinates 座标.csv]\n"
     "                      [--dat 点.dat] [--dxf 网图.dxf] [--gama 平差.xml]\n"
     "\n"
@@ -278,6 +279,7 @@ inline constexpr std::string_view kUsage =
     "                      报告文本写到标准输出\n"
     "  --edm a+b           测距精度 a 毫米 + b 毫米/公里：检核闭合差是否超限，\n"
     "                      评定各平差边长的精度（优先于数据表中的 ma、mb）\n"
+    "  --print             同时在默认打印机上打印报告\n"
     "  --pdf 报告.pdf      同时把打印的报告写成 PDF 文件\n"
     "  --report 报告.txt   把报告文本写到文件，而不是标准输出\n"
     "  --sheet 数据表.csv  把本次输入写成数据表（计算未完成时也写出已输入的数据）\n"
@@ -291,7 +293,7 @@ inline constexpr std::string_view kUsage =
     "  --help              显示本说明\n"
     "  --version           显示版本\n"
     "\n"
-    "退出状态：0 计算完成；1 计算提前结束或答案不够；2 用法、输入文件或输出文件有误；\n"
+    "退出状态：0 计算完成；1 计算提前结束或答案不够；2 用法、输入文件、输出文件或打印有误；\n"
     "          3 计算完成，但闭合差超过限差。\n"
     "输出文件不能是输入文件，也不能彼此相同；每个文件要么完整写出，要么不写。\n"
     "每次在窗口中计算的答案都记录在 $XDG_DATA_HOME/central-polygon/runs/\n"

@@ -1,10 +1,12 @@
 #include "gdi_report.h"
 
 #include <cmath>
+#include <cwchar>
 #include <utility>
 #include <vector>
 
 #include "constants.h"
+#include "fill.h"
 #include "texts.h"
 #include "wide_text.h"
 
@@ -240,8 +242,30 @@ PrintOutcome print_job(const std::wstring& printer, const ReportDocument& docume
   const DWORD error = ::GetLastError();
   done = ::EndDoc(device) > 0 && done;
   ::DeleteDC(device);
-  if (!done) return {.detail = error ? system_message(error) : std::string(text::kPdfJobFailed)};
+  // A spooler that refuses a job does not always set the last error: the job did not end.
+  if (!done) return {.detail = error ? system_message(error) : std::string(text::kPrintJobFailed)};
   return {.done = true};
+}
+
+std::optional<std::string> gdi_default_printer() {
+  DWORD size = 0;
+  ::GetDefaultPrinterW(nullptr, &size);
+  if (size == 0) return std::nullopt;
+  std::wstring name(size, L'\0');
+  if (!::GetDefaultPrinterW(name.data(), &size)) return std::nullopt;
+  name.resize(std::wcslen(name.c_str()));
+  return utf8_of(name);
+}
+
+PrintOutcome print_on_default_printer(const ReportDocument& document) {
+  const auto printer = gdi_default_printer();
+  if (!printer) return {.detail = std::string(text::kNoPrinter)};
+  PrintOutcome printed = print_job(wide_of(*printer), document);
+  if (!printed.done) {
+    printed.detail = text::fill_in(text::kPrinterFailed,
+                                   {{"{printer}", *printer}, {"{reason}", printed.detail}});
+  }
+  return printed;
 }
 
 }  // namespace cp

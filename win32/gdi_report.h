@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "printing.h"
@@ -18,5 +19,12 @@ bool draw_report(HDC device, const ReportDocument& document);
 // is given; a failure with the system's reason.
 PrintOutcome print_job(const std::wstring& printer, const ReportDocument& document,
                        const std::wstring* output = nullptr);
+
+// The printer Windows sends documents to by default, if it has one.
+std::optional<std::string> gdi_default_printer();
+
+// One print job on the default printer; a failure naming the printer and the reason,
+// or saying there is none.
+PrintOutcome print_on_default_printer(const ReportDocument& document);
 
 }  // namespace cp

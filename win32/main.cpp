@@ -11,6 +11,7 @@
 
 #include "batch_run.h"
 #include "command_line.h"
+#include "gdi_report.h"
 #include "pdf_printer.h"
 #include "wide_text.h"
 #include "win32_window.h"
@@ -22,8 +23,8 @@ int wmain(int argc, wchar_t** argv) {
   std::vector<std::string> arguments;
   for (int i = 1; i < argc; ++i) arguments.push_back(cp::utf8_of(argv[i]));
   const cp::CommandLine line = cp::read_command_line(arguments);
-  if (const auto status = cp::run_without_window(line, CP_VERSION, cp::render_through_pdf_printer,
-                                                 std::cout, std::cerr))
+  const cp::ReportDevices devices{cp::render_through_pdf_printer, cp::print_on_default_printer};
+  if (const auto status = cp::run_without_window(line, CP_VERSION, devices, std::cout, std::cerr))
     return *status;
   // Started from the desktop, the console is the program's own: it is not wanted.
   DWORD processes[2];

@@ -93,15 +93,7 @@ std::optional<std::string> Win32Files::save_path(std::string_view suggested_name
   return file_dialog(*owner_, filter, std::string(suggested_name), true);
 }
 
-std::optional<std::string> Win32Printer::default_printer() {
-  DWORD size = 0;
-  ::GetDefaultPrinterW(nullptr, &size);
-  if (size == 0) return std::nullopt;
-  std::wstring name(size, L'\0');
-  if (!::GetDefaultPrinterW(name.data(), &size)) return std::nullopt;
-  name.resize(std::wcslen(name.c_str()));
-  return utf8_of(name);
-}
+std::optional<std::string> Win32Printer::default_printer() { return gdi_default_printer(); }
 
 PrintOutcome Win32Printer::print(const ReportDocument& document, const std::string& printer) {
   return print_job(wide_of(printer), document);
