@@ -7,82 +7,14 @@
 # which exits 2 with the reason. The server is stopped in every outcome.
 # Usage: cups_print_test.sh PRINT_PROBE GOLDEN_DIR PROGRAM
 set -euo pipefail
+trap 'echo "cups_print_test: stopped by the command at line $LINENO" >&2' ERR
 probe=$1
 answers=$2/n6_b_on_ring.answers
 program=$3
 
-for tool in cupsd lpadmin cupsreject cupsaccept cupsdisable lpstat pdftotext; do
-  command -v "$tool" >/dev/null || { echo "missing: $tool (install cups and poppler-utils)" >&2; exit 1; }
-done
-
-work=$(mktemp -d)
-chmod 755 "$work"  # the backend runs as lp and must reach its folder
-cupsd_pid=
-stop() {
-  if [ -n "$cupsd_pid" ]; then kill "$cupsd_pid" 2>/dev/null || true; wait "$cupsd_pid" 2>/dev/null || true; fi
-  rm -rf "$work"
-}
-trap stop EXIT
-
-mkdir -p "$work"/{spool,tmp,cache,state,log,home,jobs} "$work/serverbin/backend"
-chmod 1777 "$work/jobs" "$work/tmp"
-ln -s /usr/lib/cups/daemon "$work/serverbin/daemon"
-ln -s /usr/lib/cups/filter "$work/serverbin/filter"
-cat > "$work/serverbin/backend/capture" <<'BACKEND'
-#!/bin/sh
-# Without arguments: the device this backend offers. With a job: its document, kept.
-if [ $# -eq 0 ]; then echo 'direct capture "Capture" "Keeps every job"'; exit 0; fi
-folder=${DEVICE_URI#capture:}
-if [ -n "$6" ]; then cat "$6"; else cat; fi > "$folder/job-$1.part" && mv "$folder/job-$1.part" "$folder/job-$1.pdf"
-BACKEND
-chmod 755 "$work/serverbin/backend/capture"
-
-write_config() {
-cat > "$work/cupsd.conf" <<CONF
-Listen 127.0.0.1:$port
-LogLevel warn
-WebInterface No
-Browsing No
-DefaultAuthType None
-<Location />
-  Order allow,deny
-  Allow all
-</Location>
-<Policy default>
-  <Limit All>
-    Order deny,allow
-    Allow all
-  </Limit>
-</Policy>
-CONF
-cat > "$work/cups-files.conf" <<CONF
-ServerRoot $work
-RequestRoot $work/spool
-TempDir $work/tmp
-CacheDir $work/cache
-StateDir $work/state
-ServerBin $work/serverbin
-AccessLog $work/log/access_log
-ErrorLog $work/log/error_log
-PageLog $work/log/page_log
-CONF
-}
-
-# A free port is found by trying: a port another program holds keeps cupsd from starting.
-export HOME=$work/home QT_QPA_PLATFORM=offscreen
-for attempt in 1 2 3 4 5; do
-  port=$(( 20000 + RANDOM % 20000 ))
-  write_config
-  cupsd -f -c "$work/cupsd.conf" -s "$work/cups-files.conf" &
-  cupsd_pid=$!
-  export CUPS_SERVER=127.0.0.1:$port
-  for _ in $(seq 50); do lpstat -r >/dev/null 2>&1 && break; sleep 0.1; done
-  lpstat -r >/dev/null 2>&1 && break
-  kill "$cupsd_pid" 2>/dev/null || true; wait "$cupsd_pid" 2>/dev/null || true; cupsd_pid=
-done
-[ -n "$cupsd_pid" ] || { echo "the private cupsd did not start" >&2; cat "$work/log/error_log" >&2 || true; exit 1; }
-lpadmin -p capture -E -v "capture:$work/jobs" -m raw 2>/dev/null
-lpadmin -d capture
+source "$(dirname "$0")/private_cups.sh"
+work=$cups_work
+export QT_QPA_PLATFORM=offscreen
 
 fail() { echo "cups_print_test: $*" >&2; exit 1; }
 

@@ -13,6 +13,10 @@ cmake -S "$here/.." -B "$build" -DCMAKE_TOOLCHAIN_FILE="$here/../cmake/mingw-w64
   >/dev/null || exit 1
 cmake --build "$build" -j2 --target unit_tests transcript central-polygon >/dev/null || exit 1
 
+# A CUPS server of the test's own, started before Wine so that Wine's spooler finds its
+# queue "capture" and takes it as the default printer.
+source "$here/private_cups.sh"
+
 # A virtual screen for the window, a prefix of its own, and one server kept for the
 # whole run: a cold prefix takes seconds, every later start a fraction of one. Wine's own
 # captions get a Chinese face. Xvfb picks a free display itself and writes its number
@@ -30,7 +34,7 @@ export DISPLAY=:$number
 export WINEPREFIX
 WINEPREFIX=$(mktemp -d)
 export WINEDEBUG=-all WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree,mshtml="
-trap 'kill $xvfb 2>/dev/null; wineserver -k 2>/dev/null; rm -rf "$WINEPREFIX" "$xvfb_log"' EXIT
+trap 'kill $xvfb 2>/dev/null; wineserver -k 2>/dev/null; rm -rf "$WINEPREFIX" "$xvfb_log"; stop' EXIT
 wineboot -i >/dev/null 2>&1
 wineserver -p
 for face in Tahoma "MS Shell Dlg" "MS Shell Dlg 2"; do
@@ -89,6 +93,55 @@ check "saying the printer is missing" grep -q 'Microsoft Print to PDF' err.txt
 check "and leaves no file" test ! -e 报告.pdf
 wine "$program" --help >out.txt 2>err.txt
 check "--help" grep -q -- '--batch' out.txt
+
+# --print on the default printer, a real CUPS queue through Wine's driver: the job's
+# text holds every line of the report, and every word stands at least 4 mm inside the
+# paper.
+wine "$program" --batch "$golden/n6_b_on_ring.answers" --print >out.txt 2>err.txt
+check "--print under Wine exits 0" test $? -eq 0
+for _ in $(seq 100); do compgen -G "$cups_work/jobs/job-*.pdf" >/dev/null && break; sleep 0.1; done
+job=$(ls "$cups_work"/jobs/job-*.pdf 2>/dev/null | head -n 1)
+check "a job reaches the CUPS queue" test -n "$job"
+ps2pdf "$job" printed.pdf 2>/dev/null
+pdftotext -layout printed.pdf printed.txt 2>/dev/null
+check "the job holds every line of the report" python3 -c '
+import sys
+printed = {l.replace(" ", "").replace("\f", "") for l in open("printed.txt", encoding="utf-8")}
+report = [l.strip("\n").replace(" ", "") for l in open("expected.txt", encoding="utf-8")]
+missing = [l for l in report if l and l + "\n" not in printed and l not in printed]
+sys.exit(1 if missing else 0)'
+pdftotext -bbox printed.pdf printed.html 2>/dev/null
+check "every word at least 4 mm inside the paper" python3 -c '
+import re, sys
+inside = 4 * 72 / 25.4
+for page in open("printed.html", encoding="utf-8").read().split("<page ")[1:]:
+    w, h = map(float, re.search(r"width=\"([\d.]+)\" height=\"([\d.]+)\"", page).groups())
+    for box in re.finditer(r"xMin=\"([\d.]+)\" yMin=\"([\d.]+)\" xMax=\"([\d.]+)\" yMax=\"([\d.]+)\"", page):
+        x0, y0, x1, y1 = map(float, box.groups())
+        if min(x0, y0, w - x1, h - y1) < inside:
+            sys.exit(1)'
+
+# Names Windows keeps for devices are refused at once, in any folder and with any
+# extension; a read-only file is not replaced; a path beyond 260 characters is written.
+for name in aux.txt COM1.csv nul.txt con prn.dxf lpt1.xml sub/aux.txt; do
+  case $name in *.dxf) option=--dxf ;; *.xml) option=--gama ;; *.csv) option=--coordinates ;; *) option=--report ;; esac
+  mkdir -p sub
+  start=$(date +%s)
+  timeout 60 wine "$program" --batch "$golden/n6_b_on_ring.answers" $option "$name" >out.txt 2>err.txt
+  status=$?
+  check "$name: refused with exit 2 within seconds" test $status -eq 2 -a $(($(date +%s) - start)) -lt 20
+  check "$name: the message names the device name" grep -q "$(basename "$name") 是 Windows 保留的设备名" err.txt
+done
+echo kept >readonly.txt
+chmod a-w readonly.txt
+wine "$program" --batch "$golden/n6_b_on_ring.answers" --report readonly.txt >out.txt 2>err.txt
+check "a read-only target exits 2" test $? -eq 2
+check "and is left as it was" test "$(cat readonly.txt)" = kept
+deep=$(printf 'folder-with-a-long-name-%02d/' $(seq 1 11))
+mkdir -p "$deep"
+long="$deep$(printf 'r%.0s' $(seq 1 40)).txt"
+wine "$program" --batch "$golden/n6_b_on_ring.answers" --report "$long" >out.txt 2>err.txt
+check "a path of ${#long}+ characters is written" cmp -s "$long" expected.txt
 
 # The window on a virtual screen: a replayed answers file runs to the end and its
 # journal under %LOCALAPPDATA% holds every answer; a replay that runs out leaves the
