@@ -22,6 +22,19 @@ TEST(CommandLine, Modes) {
   EXPECT_EQ(read_command_line({"--batch", "a", "--help"}).mode, Mode::Help);
   EXPECT_EQ(read_command_line({"-h"}).mode, Mode::Help);
   EXPECT_EQ(read_command_line({"--version"}).mode, Mode::Version);
+  const CommandLine judged = read_command_line({"--batch", "a", "--edm", "3+2", "--print"});
+  ASSERT_TRUE(judged.edm);
+  EXPECT_EQ(judged.edm->a, 3);
+  EXPECT_EQ(judged.edm->b, 2);
+  EXPECT_TRUE(judged.print);
+  const CommandLine blank = read_command_line({"--template", "8", "blank.csv", "--outside"});
+  EXPECT_EQ(blank.mode, Mode::Template);
+  EXPECT_EQ(blank.template_n, 8);
+  EXPECT_EQ(blank.template_m, Configuration::OutsideAzimuth);
+  EXPECT_EQ(blank.template_path, "blank.csv");
+  EXPECT_EQ(read_command_line({"--template", "3", "--m", "2", "b.csv"}).template_m,
+            Configuration::BAtCentre);
+  EXPECT_EQ(read_command_line({"--template", "3", "b.csv"}).template_m, Configuration::BOnRing);
 }
 
 TEST(CommandLine, WhatIsRefused) {
@@ -36,6 +49,15 @@ TEST(CommandLine, WhatIsRefused) {
            Row{"two_files", {"a", "b"}, "b"},
            Row{"pdf_twice", {"--batch", "a", "--pdf", "x", "--pdf", "y"}, "--pdf"},
            Row{"pdf_without_batch", {"a", "--pdf", "x"}, "--pdf"},
+           Row{"edm_without_batch", {"a", "--edm", "2+2"}, "--edm"},
+           Row{"print_without_batch", {"--print"}, "--print"},
+           Row{"edm_not_a_precision", {"--batch", "a", "--edm", "2mm"}, "2mm"},
+           Row{"edm_without_value", {"--batch", "a", "--edm"}, "--edm"},
+           Row{"template_of_two", {"--template", "2", "b.csv"}, "不是 2"},
+           Row{"template_m_3", {"--template", "6", "--m", "3", "b.csv"}, "不是 3"},
+           Row{"template_without_file", {"--template", "6"}, "--template"},
+           Row{"template_two_configurations", {"--template", "6", "--m", "1", "--outside", "b"},
+               "--outside"},
        }) {
     SCOPED_TRACE(row.name);
     const CommandLine line = read_command_line(row.arguments);

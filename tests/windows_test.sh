@@ -178,6 +178,18 @@ wine 'C:\Program Files\central-polygon\central-polygon.exe' --batch "$golden/n6_
   >out.txt 2>err.txt
 check "the installed program runs a batch" cmp -s out.txt expected.txt
 check "answers files open with it" sh -c "wine reg query 'HKLM\\Software\\Classes\\.answers' /reg:64 2>/dev/null | grep -q CentralPolygon.Answers"
+# Uninstalling while the program runs removes nothing: the program keeps its uninstaller.
+wine 'C:\Program Files\central-polygon\central-polygon.exe' >/dev/null 2>&1 &
+running=$!
+for _ in $(seq 50); do xdotool search --name '中心多边形三边平差' >/dev/null 2>&1 && break; sleep 0.2; done
+wine 'C:\Program Files\central-polygon\uninstall.exe' /S
+# The uninstaller runs on as a copy in the temporary folder; the window keeps the server.
+sleep 1
+for _ in $(seq 100); do pgrep -f 'Au_\.exe' >/dev/null || break; sleep 0.2; done
+check "uninstalling while it runs leaves the program with its uninstaller" \
+  test -f "$installed/central-polygon.exe" -a -f "$installed/uninstall.exe"
+check "and its Start-menu entry" test -f "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/中心多边形三边平差.lnk"
+kill $running 2>/dev/null; wait $running 2>/dev/null; wineserver -w
 wine 'C:\Program Files\central-polygon\uninstall.exe' /S; wineserver -w
 check "the uninstaller removes it" test ! -e "$installed"
 

@@ -44,8 +44,17 @@ SectionEnd
 Section "Uninstall"
   SetRegView 64
   SetShellVarContext all
-  Delete "$SMPROGRAMS\${TITLE}.lnk"
+  ; The program goes first: while it runs, its file cannot be removed, and removing the
+  ; rest would leave it without its uninstaller. Then nothing is removed, and the
+  ; uninstaller says so and ends with status 2.
+  ClearErrors
   Delete "$INSTDIR\central-polygon.exe"
+  IfErrors 0 removed
+    MessageBox MB_OK|MB_ICONSTOP "${TITLE}正在运行，请先关闭它再卸载。" /SD IDOK
+    SetErrorLevel 2
+    Abort
+  removed:
+  Delete "$SMPROGRAMS\${TITLE}.lnk"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
   DeleteRegKey HKLM "Software\Classes\CentralPolygon.Answers"
