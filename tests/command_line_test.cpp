@@ -56,7 +56,8 @@ TEST(CommandLine, WhatIsRefused) {
            Row{"template_of_two", {"--template", "2", "b.csv"}, "不是 2"},
            Row{"template_m_3", {"--template", "6", "--m", "3", "b.csv"}, "不是 3"},
            Row{"template_without_file", {"--template", "6"}, "--template"},
-           Row{"template_two_configurations", {"--template", "6", "--m", "1", "--outside", "b"},
+           Row{"template_two_configurations",
+               {"--template", "6", "--m", "1", "--outside", "b"},
                "--outside"},
        }) {
     SCOPED_TRACE(row.name);
