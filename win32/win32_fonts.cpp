@@ -1,5 +1,6 @@
 #include "win32_fonts.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -26,6 +27,27 @@ std::vector<std::wstring> installed_faces(BYTE charset) {
   return faces;
 }
 
+// Whether the face draws every character of the text with a glyph of its own.
+bool has_glyphs(const std::wstring& face, const std::wstring& text) {
+  HDC screen = ::GetDC(nullptr);
+  HFONT font = ::CreateFontW(-16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                             DEFAULT_PITCH | FF_DONTCARE, face.c_str());
+  HGDIOBJ previous = ::SelectObject(screen, font);
+  std::vector<WORD> glyphs(text.size());
+  const bool all = ::GetGlyphIndicesW(screen, text.c_str(), static_cast<int>(text.size()),
+                                      glyphs.data(), GGI_MARK_NONEXISTING_GLYPHS) != GDI_ERROR &&
+                   std::find(glyphs.begin(), glyphs.end(), 0xFFFF) == glyphs.end();
+  ::SelectObject(screen, previous);
+  ::DeleteObject(font);
+  ::ReleaseDC(nullptr, screen);
+  return all;
+}
+
+// The Latin letters and digits of the captions and the Chinese they stand among: a face
+// for the window must draw both, or "已知点A" shows a box for the A.
+constexpr const wchar_t* kWindowSample = L"ABXYSabmxy0123456789()已知点纵横座标精度评定观测边";
+
 std::wstring first_installed(const std::vector<std::wstring>& wanted, BYTE charset,
                              bool any_of_charset) {
   const std::vector<std::wstring> installed = installed_faces(charset);
@@ -34,11 +56,16 @@ std::wstring first_installed(const std::vector<std::wstring>& wanted, BYTE chars
       if (::CompareStringOrdinal(face.c_str(), -1, have.c_str(), -1, TRUE) == CSTR_EQUAL)
         return have;
   }
-  if (any_of_charset) {
-    for (const std::wstring& have : installed)
-      if (!have.empty() && have.front() != L'@') return have;  // not a vertical face
+  if (!any_of_charset) return L"";
+  // Any other Chinese face, not a vertical one: one that draws the Latin letters too,
+  // else the first (some fallback faces have no Latin letters at all).
+  std::wstring first;
+  for (const std::wstring& have : installed) {
+    if (have.empty() || have.front() == L'@') continue;
+    if (has_glyphs(have, kWindowSample)) return have;
+    if (first.empty()) first = have;
   }
-  return L"";
+  return first;
 }
 
 const std::wstring& face_name(Face face) {
