@@ -272,7 +272,9 @@ TEST(PolygonSheet, ABlankSheetFilledInComputesAsTyped) {
         if (const auto found = values.find(point ? "点" + row.fields[1] : row.fields[0]);
             found != values.end())
           cell = found->second;
-        if (point) EXPECT_FALSE(row.fields[3].empty()) << "role of point " << row.fields[1];
+        if (point) {
+          EXPECT_FALSE(row.fields[3].empty()) << "role of point " << row.fields[1];
+        }
       }
       filled += csv::row_text(row.fields);
     }

@@ -11,7 +11,8 @@ here=$(realpath "$(dirname "$0")")
 cmake -S "$here/.." -B "$build" -DCMAKE_TOOLCHAIN_FILE="$here/../cmake/mingw-w64.cmake" \
   -DCP_WITH_QT=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCP_WARNINGS_AS_ERRORS=ON --no-warn-unused-cli \
   >/dev/null || exit 1
-cmake --build "$build" -j2 --target unit_tests transcript central-polygon >/dev/null || exit 1
+cmake --build "$build" -j2 --target unit_tests transcript central-polygon central-polygon-console \
+  >/dev/null || exit 1
 
 # A CUPS server of the test's own, started before Wine so that Wine's spooler finds its
 # queue "capture" and takes it as the default printer.
@@ -73,7 +74,8 @@ check() {  # check NAME CONDITION...
     failures=$((failures + 1))
   fi
 }
-program=$build/win32/central-polygon.exe
+program=$build/win32/central-polygon.com
+window_program=$build/win32/central-polygon.exe
 work=$build/batch-under-wine
 rm -rf "$work" && mkdir -p "$work" && cd "$work" || exit 1
 sed -n '/^=== report$/,/^=== record$/p' "$golden/n6_b_on_ring.transcript" | sed '1d;$d' >expected.txt
@@ -93,6 +95,22 @@ check "saying the printer is missing" grep -q 'Microsoft Print to PDF' err.txt
 check "and leaves no file" test ! -e 报告.pdf
 wine "$program" --help >out.txt 2>err.txt
 check "--help" grep -q -- '--batch' out.txt
+
+# Two programs: the window program has no console to flash, the console program beside
+# it is what cmd finds for "central-polygon", writes to that console and returns the
+# status; both carry the version.
+subsystem() { python3 -c 'import struct, sys; d = open(sys.argv[1], "rb").read(); pe = struct.unpack_from("<I", d, 0x3C)[0]; print(struct.unpack_from("<H", d, pe + 24 + 68)[0])' "$1"; }
+check "central-polygon.exe is a window program" test "$(subsystem "$window_program")" = 2
+check "central-polygon.com is a console program" test "$(subsystem "$program")" = 3
+has_version() { python3 -c 'import sys; d = open(sys.argv[1], "rb").read(); sys.exit(0 if all(s.encode("utf-16le") in d for s in ("ProductVersion", "FileVersion", sys.argv[2])) else 1)' "$1" "$2"; }
+version=$(sed -n 's/^project(central_polygon VERSION \([0-9.]*\).*/\1/p' "$here/../CMakeLists.txt")
+check "both carry the version $version" sh -c "$(declare -f has_version); has_version '$window_program' '$version' && has_version '$program' '$version'"
+cp "$program" "$window_program" "$golden/n6_b_on_ring.answers" .
+wine cmd /c "central-polygon --batch n6_b_on_ring.answers > from-cmd.txt" 2>/dev/null
+check "typed in cmd, central-polygon writes the report to that console" cmp -s from-cmd.txt expected.txt
+wine cmd /c "central-polygon --batch missing.answers" >/dev/null 2>&1
+check "and returns its exit status" test $? -eq 2
+rm -f central-polygon.com central-polygon.exe n6_b_on_ring.answers
 
 # --print on the default printer, a real CUPS queue through Wine's driver: the job's
 # text holds every line of the report, and every word stands at least 4 mm inside the
@@ -148,7 +166,7 @@ check "a path of ${#long}+ characters is written" cmp -s "$long" expected.txt
 # prompt beside the window, which is the picture in docs/windows-window.png.
 runs="$WINEPREFIX/drive_c/users/$(whoami)/AppData/Local/central-polygon/runs"
 answers=$golden/n6_outside_q2.answers
-wine "$program" "$answers" >/dev/null 2>&1 &
+wine "$window_program" "$answers" >/dev/null 2>&1 &
 window=$!
 for _ in $(seq 150); do
   journal=$(ls "$runs"/*.answers 2>/dev/null | head -n 1)
@@ -159,7 +177,7 @@ check "the window appears" test -n "$(xdotool search --name '中心多边形三�
 check "a replayed answers file runs to the end, its journal complete" cmp -s "$journal" "$answers"
 kill $window 2>/dev/null; wait $window 2>/dev/null; wineserver -w 2>/dev/null
 head -n 30 "$answers" >first.answers
-wine "$program" first.answers >/dev/null 2>&1 &
+wine "$window_program" first.answers >/dev/null 2>&1 &
 window=$!
 sleep 4
 xwd -root -silent -out screen.xwd
@@ -168,13 +186,13 @@ check "a screenshot of the window with its prompt" test -s "$build/windows-windo
 kill $window 2>/dev/null; wait $window 2>/dev/null; wineserver -w 2>/dev/null
 
 # The installer, silently: the installed program runs a batch, the uninstaller removes it.
-makensis -V1 -DVERSION=test -DPROGRAM="$program" -DOUTFILE="$work/setup.exe" \
+makensis -V1 -DVERSION=test -DPROGRAM="$window_program" -DCONSOLE="$program" -DOUTFILE="$work/setup.exe" \
   "$here/../win32/installer.nsi" >/dev/null
 installed="$WINEPREFIX/drive_c/Program Files/central-polygon"
 wine "$work/setup.exe" /S; wineserver -w
-check "the installer puts the program in Program Files" test -f "$installed/central-polygon.exe"
+check "the installer puts the programs in Program Files" test -f "$installed/central-polygon.exe" -a -f "$installed/central-polygon.com"
 check "with a Start-menu entry" test -f "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/中心多边形三边平差.lnk"
-wine 'C:\Program Files\central-polygon\central-polygon.exe' --batch "$golden/n6_b_on_ring.answers" \
+wine 'C:\Program Files\central-polygon\central-polygon.com' --batch "$golden/n6_b_on_ring.answers" \
   >out.txt 2>err.txt
 check "the installed program runs a batch" cmp -s out.txt expected.txt
 check "answers files open with it" sh -c "wine reg query 'HKLM\\Software\\Classes\\.answers' /reg:64 2>/dev/null | grep -q CentralPolygon.Answers"

@@ -1,7 +1,8 @@
 ; The installer of the Windows program: Program Files, a Start-menu entry, answers files
 ; opened by a double click, an entry under Apps with the version, and an uninstaller.
 ; Silent with /S. Built by scripts/build-windows.sh: makensis -DVERSION=... -DPROGRAM=...
-; -DOUTFILE=... installer.nsi
+; -DCONSOLE=... -DOUTFILE=... installer.nsi (PROGRAM the window program, CONSOLE the
+; console program of the same name).
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma
@@ -23,6 +24,7 @@ Section
   SetRegView 64
   SetOutPath "$INSTDIR"
   File "/oname=central-polygon.exe" "${PROGRAM}"
+  File "/oname=central-polygon.com" "${CONSOLE}"
   WriteUninstaller "$INSTDIR\uninstall.exe"
   SetShellVarContext all
   CreateShortCut "$SMPROGRAMS\${TITLE}.lnk" "$INSTDIR\central-polygon.exe"
@@ -54,6 +56,7 @@ Section "Uninstall"
     SetErrorLevel 2
     Abort
   removed:
+  Delete "$INSTDIR\central-polygon.com"
   Delete "$SMPROGRAMS\${TITLE}.lnk"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"

@@ -1,34 +1,20 @@
-// The Windows program: the window, or a batch run. Its command line is read in UTF-16
-// and handed on as UTF-8, so that file names in Chinese work; what it writes to the
-// console is UTF-8, byte for byte what the Linux program writes.
-#include <fcntl.h>
-#include <io.h>
+// central-polygon.exe, the window program: started from the Start menu, a double click
+// on an answers file or the .com beside it, it has no console of its own. A command line
+// that needs no window is still run (its files written, its status returned) for a
+// caller that gave it standard handles; in a console, central-polygon.com is the one
+// typed.
 #include <windows.h>
 
-#include <iostream>
 #include <string>
-#include <vector>
 
-#include "batch_run.h"
 #include "command_line.h"
-#include "gdi_report.h"
-#include "pdf_printer.h"
-#include "wide_text.h"
+#include "program.h"
 #include "win32_window.h"
 
-int wmain(int argc, wchar_t** argv) {
-  _setmode(_fileno(stdout), _O_BINARY);
-  _setmode(_fileno(stderr), _O_BINARY);
-  ::SetConsoleOutputCP(CP_UTF8);
-  std::vector<std::string> arguments;
-  for (int i = 1; i < argc; ++i) arguments.push_back(cp::utf8_of(argv[i]));
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  const std::vector<std::string> arguments = cp::program_arguments();
+  if (const auto status = cp::run_in_console(arguments)) return *status;
   const cp::CommandLine line = cp::read_command_line(arguments);
-  const cp::ReportDevices devices{cp::render_through_pdf_printer, cp::print_on_default_printer};
-  if (const auto status = cp::run_without_window(line, CP_VERSION, devices, std::cout, std::cerr))
-    return *status;
-  // Started from the desktop, the console is the program's own: it is not wanted.
-  DWORD processes[2];
-  if (::GetConsoleProcessList(processes, 2) == 1) ::FreeConsole();
   cp::MainWindow window;
   if (line.answers) window.replay_later(*line.answers);
   MSG message{};
