@@ -39,4 +39,4 @@ cmake --build build-sanitize -j2
 
 # The Windows program, cross-built with MinGW-w64 and run under Wine: the core's suites
 # and the golden transcripts, batch runs, the window on a virtual screen, the installer.
-tests/windows_test.sh build-windows tests/golden
+tests/windows_test.sh build-windows tests/golden build/qt/central-polygon

@@ -81,6 +81,27 @@ struct ReportDocument {
   std::vector<ReportRow> appendix_table;
 };
 
+// The printed page as every writer of the report sets it, in millimetres, so that the
+// pages split alike on paper and in the PDF: A4, the printer's two settings (the left
+// and the top margin, 2000 and 1000 twips), and the pitch of the rows and columns in ems
+// of the report's monospaced CJK face, where a narrow character is half an em wide and
+// a CJK one a whole em.
+namespace page {
+inline constexpr double kMillimetresPerInch = 25.4;
+inline constexpr double kPointsPerInch = 72;
+inline constexpr double kTwipsPerInch = 1440;
+inline constexpr double kWidth = 210;
+inline constexpr double kHeight = 297;
+inline constexpr double kLeftMargin = 2000 / kTwipsPerInch * kMillimetresPerInch;
+inline constexpr double kTopMargin = 1000 / kTwipsPerInch * kMillimetresPerInch;
+inline constexpr double kBottom = kHeight - kTopMargin;  // the rows end here
+inline constexpr double kRowPitch = 1.448;                // ems, from one row to the next
+inline constexpr double kNarrowAdvance = 0.5;             // ems
+
+// The em of a face of that many points, in millimetres.
+inline constexpr double em(double points) { return points * kMillimetresPerInch / kPointsPerInch; }
+}  // namespace page
+
 // How putting the rows on a device went. `detail` is the system's own reason for a
 // failure, where it gives one.
 struct PrintOutcome {

@@ -3,10 +3,12 @@
 # core's suites and every golden transcript, the same as on Linux but for the last bits
 # of the every-point doubles (compare_transcripts.py says why); and the Windows program's
 # batch runs, their report byte for byte the Linux one, with Chinese file names.
-# Usage: windows_test.sh BUILD_DIR GOLDEN_DIR
+# Usage: windows_test.sh BUILD_DIR GOLDEN_DIR LINUX_PROGRAM (whose PDF the printed pages
+# must match)
 set -uo pipefail
 build=$(realpath -m "$1")
 golden=$(realpath "$2")
+linux_program=$(realpath "$3")
 here=$(realpath "$(dirname "$0")")
 cmake -S "$here/.." -B "$build" -DCMAKE_TOOLCHAIN_FILE="$here/../cmake/mingw-w64.cmake" \
   -DCP_WITH_QT=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCP_WARNINGS_AS_ERRORS=ON --no-warn-unused-cli \
@@ -113,8 +115,8 @@ check "and returns its exit status" test $? -eq 2
 rm -f central-polygon.com central-polygon.exe n6_b_on_ring.answers
 
 # --print on the default printer, a real CUPS queue through Wine's driver: the job's
-# text holds every line of the report, and every word stands at least 4 mm inside the
-# paper.
+# text holds every line of the report, its pages split where the Linux program's PDF
+# does, and every word stands at least 4 mm inside the paper.
 wine "$program" --batch "$golden/n6_b_on_ring.answers" --print >out.txt 2>err.txt
 check "--print under Wine exits 0" test $? -eq 0
 for _ in $(seq 100); do compgen -G "$cups_work/jobs/job-*.pdf" >/dev/null && break; sleep 0.1; done
@@ -128,6 +130,9 @@ printed = {l.replace(" ", "").replace("\f", "") for l in open("printed.txt", enc
 report = [l.strip("\n").replace(" ", "") for l in open("expected.txt", encoding="utf-8")]
 missing = [l for l in report if l and l + "\n" not in printed and l not in printed]
 sys.exit(1 if missing else 0)'
+"$linux_program" --batch "$golden/n6_b_on_ring.answers" --pdf linux.pdf >/dev/null 2>&1
+pages() { pdfinfo "$1" 2>/dev/null | sed -n 's/^Pages: *//p'; }
+check "the job has as many pages as the PDF ($(pages linux.pdf))" test "$(pages printed.pdf)" = "$(pages linux.pdf)"
 pdftotext -bbox printed.pdf printed.html 2>/dev/null
 check "every word at least 4 mm inside the paper" python3 -c '
 import re, sys

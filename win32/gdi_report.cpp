@@ -1,23 +1,21 @@
 #include "gdi_report.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cwchar>
 #include <utility>
 #include <vector>
 
 #include "constants.h"
+#include "display_width.h"
 #include "fill.h"
 #include "texts.h"
+#include "utf8.h"
 #include "wide_text.h"
 
 namespace cp {
 namespace {
 
-constexpr double kMillimetresPerInch = 25.4;
-constexpr double kTwipsPerInch = 1440;
-constexpr double kPointsPerInch = 72;
-constexpr double kLeftMarginTwips = 2000;  // the printer's two page settings
-constexpr double kTopMarginTwips = 1000;
 constexpr int kEllipseVertices = 72;
 
 // Monospaced CJK faces, the first one installed taken: a CJK character is exactly two
@@ -25,37 +23,61 @@ constexpr int kEllipseVertices = 72;
 constexpr const wchar_t* kReportFaces[] = {L"NSimSun", L"SimSun", L"WenQuanYi Micro Hei Mono",
                                            L"WenQuanYi Zen Hei Mono"};
 
-// Device units of the page, measured from the paper's edge.
+// Device units of the page. Millimetres are measured on the paper, from its top left
+// corner, as the layout gives them; where the printable area does not hold the report's
+// box (the margins and the drawing's width, the rows' height), the page is scaled down
+// as a whole into the printable area, never clipped.
 class Page {
  public:
-  explicit Page(HDC device)
+  Page(HDC device, double content_right)
       : device_(device),
-        per_mm_x_(::GetDeviceCaps(device, LOGPIXELSX) / kMillimetresPerInch),
-        per_mm_y_(::GetDeviceCaps(device, LOGPIXELSY) / kMillimetresPerInch),
+        per_mm_x_(::GetDeviceCaps(device, LOGPIXELSX) / page::kMillimetresPerInch),
+        per_mm_y_(::GetDeviceCaps(device, LOGPIXELSY) / page::kMillimetresPerInch),
         offset_x_(::GetDeviceCaps(device, PHYSICALOFFSETX)),
-        offset_y_(::GetDeviceCaps(device, PHYSICALOFFSETY)),
-        height_(::GetDeviceCaps(device, VERTRES)) {}
+        offset_y_(::GetDeviceCaps(device, PHYSICALOFFSETY)) {
+    // The printable area in millimetres of the paper, and the report's box.
+    const double left = offset_x_ / per_mm_x_;
+    const double top = offset_y_ / per_mm_y_;
+    const double right = left + ::GetDeviceCaps(device, HORZRES) / per_mm_x_;
+    const double bottom = top + ::GetDeviceCaps(device, VERTRES) / per_mm_y_;
+    const double box_left = page::kLeftMargin;
+    const double box_top = page::kTopMargin;
+    const double box_right = content_right;
+    const double box_bottom = page::kBottom;
+    if (box_left >= left && box_top >= top && box_right <= right && box_bottom <= bottom) return;
+    scale_ = std::min(
+        {1.0, (right - left) / (box_right - box_left), (bottom - top) / (box_bottom - box_top)});
+    // The scaled box stands centred in the printable area.
+    shift_x_ = left + ((right - left) - (box_right - box_left) * scale_) / 2 - box_left * scale_;
+    shift_y_ = top + ((bottom - top) - (box_bottom - box_top) * scale_) / 2 - box_top * scale_;
+  }
 
-  int x(double mm) const { return static_cast<int>(std::lround(mm * per_mm_x_)) - offset_x_; }
-  int y(double mm) const { return static_cast<int>(std::lround(mm * per_mm_y_)) - offset_y_; }
-  int size(double mm) const { return static_cast<int>(std::lround(mm * per_mm_y_)); }
-  int height() const { return height_; }
+  int x(double mm) const { return device_units(shift_x_ + mm * scale_, per_mm_x_) - offset_x_; }
+  int y(double mm) const { return device_units(shift_y_ + mm * scale_, per_mm_y_) - offset_y_; }
+  int size(double mm) const { return device_units(mm * scale_, per_mm_y_); }
+  double units(double mm) const { return mm * scale_ * per_mm_x_; }  // unrounded, along x
   HDC device() const { return device_; }
 
  private:
+  static int device_units(double mm, double per_mm) {
+    return static_cast<int>(std::lround(mm * per_mm));
+  }
+
   HDC device_;
   double per_mm_x_;
   double per_mm_y_;
   int offset_x_;
   int offset_y_;
-  int height_;
+  double scale_ = 1;
+  double shift_x_ = 0;
+  double shift_y_ = 0;
 };
 
 // A font selected into the device for as long as it lives.
 class SelectedFont {
  public:
   SelectedFont(const Page& page, double points) : device_(page.device()) {
-    const int height = -page.size(points * kMillimetresPerInch / kPointsPerInch);
+    const int height = -page.size(page::em(points));
     for (const wchar_t* face : kReportFaces) {
       font_ = ::CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
@@ -91,55 +113,72 @@ void text_at(HDC device, int x, int y, const std::string& utf8) {
   ::TextOutW(device, x, y, text.c_str(), static_cast<int>(text.size()));
 }
 
-// Writes rows and places boxes down the pages, starting a new page when one fills.
+// A row's item in its columns: each character advances by the layout's narrow width, or
+// twice that for a wide one, whatever the face's own advances, so that the next item's
+// column is never run into.
+void item_at(HDC device, int x, int y, const std::string& utf8, double narrow) {
+  std::wstring text;
+  std::vector<INT> advances;
+  int columns = 0;
+  int placed = 0;  // device units from x, rounded from the columns so that none drift
+  for (std::size_t at = 0; at < utf8.size();) {
+    const std::size_t start = at;
+    const std::wstring units = wide_of(utf8_of(next_code_point(utf8, at)));
+    columns += display_width(std::string_view(utf8).substr(start, at - start));
+    const int next = static_cast<int>(std::lround(columns * narrow));
+    text += units;
+    advances.push_back(next - placed);
+    if (units.size() == 2) advances.push_back(0);  // the second half of a surrogate pair
+    placed = next;
+  }
+  ::ExtTextOutW(device, x, y, 0, nullptr, text.c_str(), static_cast<UINT>(text.size()),
+                advances.data());
+}
+
+// Writes rows and places boxes down the pages, starting a new page when one fills: each
+// row at the page layout's pitch and each item at its column, in millimetres, as the
+// PDF sets them, so that the pages split where the PDF's do.
 class Pages {
  public:
-  explicit Pages(const Page& page)
-      : page_(page),
-        left_(page.x(kLeftMarginTwips / kTwipsPerInch * kMillimetresPerInch)),
-        top_(page.y(kTopMarginTwips / kTwipsPerInch * kMillimetresPerInch)),
-        bottom_(page.height() - top_),
-        y_(top_) {}
+  explicit Pages(const Page& page) : page_(page) {}
 
   bool rows(const std::vector<ReportRow>& rows, const std::vector<ReportRow>* heading = nullptr) {
     for (const ReportRow& row : rows) {
-      SelectedFont font(page_, row.points);
-      TEXTMETRICW metrics{};
-      ::GetTextMetricsW(page_.device(), &metrics);
-      SIZE narrow{};
-      ::GetTextExtentPoint32W(page_.device(), L"0", 1, &narrow);
-      const int line = metrics.tmHeight + metrics.tmExternalLeading;
-      if (y_ + line > bottom_ && y_ > top_) {
+      const double em = page::em(row.points);
+      const double pitch = em * page::kRowPitch;
+      if (y_ + pitch > page::kBottom && y_ > page::kTopMargin) {
         if (!new_page()) return false;
         if (heading && !this->rows(*heading)) return false;
       }
+      SelectedFont font(page_, row.points);
       ::SetTextAlign(page_.device(), TA_TOP | TA_LEFT);
-      for (const ReportItem& item : row.items)
-        text_at(page_.device(), left_ + (item.column - 1) * narrow.cx, y_, item.text);
-      y_ += line;
+      const double narrow = em * page::kNarrowAdvance;
+      for (const ReportItem& item : row.items) {
+        const double x = page::kLeftMargin + (item.column - 1) * narrow;
+        item_at(page_.device(), page_.x(x), page_.y(y_), item.text, page_.units(narrow));
+      }
+      y_ += pitch;
     }
     return true;
   }
 
   bool new_page() {
-    y_ = top_;
+    y_ = page::kTopMargin;
     return ::EndPage(page_.device()) > 0 && ::StartPage(page_.device()) > 0;
   }
 
-  // The top left corner of a box of this height at the left margin, device units.
-  std::pair<int, int> box(int height) {
-    if (y_ + height > bottom_ && y_ > top_) new_page();
-    const int top = y_;
+  // The top left corner of a box of this height (millimetres) at the left margin, in
+  // device units.
+  std::pair<int, int> box(double height) {
+    if (y_ + height > page::kBottom && y_ > page::kTopMargin) new_page();
+    const double top = y_;
     y_ += height;
-    return {left_, top};
+    return {page_.x(page::kLeftMargin), page_.y(top)};
   }
 
  private:
   const Page& page_;
-  int left_;
-  int top_;
-  int bottom_;
-  int y_;
+  double y_ = page::kTopMargin;
 };
 
 void draw_drawing(const Page& page, const Drawing& d, int left, int top) {
@@ -201,7 +240,7 @@ void draw_drawing(const Page& page, const Drawing& d, int left, int top) {
     }
   }
   {
-    SelectedFont font(page, d.label_height / kMillimetresPerInch * kPointsPerInch);
+    SelectedFont font(page, d.label_height / page::kMillimetresPerInch * page::kPointsPerInch);
     ::SetTextAlign(device, TA_BASELINE | TA_LEFT);
     ::SetBkMode(device, TRANSPARENT);
     for (const DrawnLabel& label : d.labels) {
@@ -216,12 +255,13 @@ void draw_drawing(const Page& page, const Drawing& d, int left, int top) {
 }  // namespace
 
 bool draw_report(HDC device, const ReportDocument& document) {
-  const Page page(device);
+  // The report's box is as wide as the drawing from the left margin: no row is wider.
+  const Page page(device, page::kLeftMargin + document.drawing.width);
   Pages pages(page);
   if (::StartPage(device) <= 0) return false;
   if (!pages.rows(document.rows) || !pages.new_page() || !pages.rows(document.appendix_heading))
     return false;
-  const auto [left, top] = pages.box(page.size(document.drawing.height));
+  const auto [left, top] = pages.box(document.drawing.height);
   draw_drawing(page, document.drawing, left, top);
   if (!pages.rows(document.grade_check) || !pages.rows(document.appendix_table_heading) ||
       !pages.rows(document.appendix_table, &document.appendix_table_heading))

@@ -10,16 +10,6 @@
 namespace cp {
 namespace {
 
-constexpr double kMillimetresPerInch = 25.4;
-constexpr double kPointsPerInch = 72;
-constexpr double kTwipsPerInch = 1440;
-constexpr double kPageWidth = 210;  // A4, millimetres
-constexpr double kPageHeight = 297;
-
-// The printer's two page settings, in twips: the left and the top margin.
-constexpr double kLeftMarginTwips = 2000;
-constexpr double kTopMarginTwips = 1000;
-
 // A monospaced CJK face, in which a CJK character is exactly two narrow characters wide,
 // so that tab columns line up; the first one installed is taken.
 constexpr const char* kReportFamilies = "Noto Sans Mono CJK SC, NSimSun, monospace";
@@ -28,8 +18,6 @@ constexpr const char* kReportFamilies = "Noto Sans Mono CJK SC, NSimSun, monospa
 constexpr double kThinLine = 0.15;
 constexpr double kSideLine = 0.3;
 constexpr double kMarkSize = 1.2;
-
-double millimetres(double points) { return points * kMillimetresPerInch / kPointsPerInch; }
 
 struct CairoDeleter {
   void operator()(cairo_t* cr) const { cairo_destroy(cr); }
@@ -62,13 +50,7 @@ class Face {
     Owned<PangoFontDescription> font(pango_font_description_from_string(kReportFamilies));
     pango_font_description_set_absolute_size(font.get(), em * PANGO_SCALE);
     pango_layout_set_font_description(layout_.get(), font.get());
-    set("0");
-    narrow_ = extent().width;
-    line_ = extent().height;
   }
-
-  double narrow() const { return narrow_; }     // the width of one narrow character
-  double line_height() const { return line_; }  // from one row to the next
 
   // Draws the text with its top left corner at (x, y).
   void draw_top_left(double x, double y, const std::string& text) {
@@ -89,20 +71,9 @@ class Face {
   void set(const std::string& text) {
     pango_layout_set_text(layout_.get(), text.data(), static_cast<int>(text.size()));
   }
-  struct Extent {
-    double width;
-    double height;
-  };
-  Extent extent() const {
-    PangoRectangle logical{};
-    pango_layout_get_extents(layout_.get(), nullptr, &logical);
-    return {logical.width / double{PANGO_SCALE}, logical.height / double{PANGO_SCALE}};
-  }
 
   cairo_t* cr_;
   Owned<PangoLayout> layout_;
-  double narrow_ = 0;
-  double line_ = 0;
 };
 
 // Writes rows and places boxes down the pages, starting a new page when one fills.
@@ -112,11 +83,12 @@ class Pages {
 
   void rows(const std::vector<ReportRow>& rows, const std::vector<ReportRow>* heading = nullptr) {
     for (const ReportRow& row : rows) {
-      Face face(cr_, millimetres(row.points));
-      if (!room_for(face.line_height()) && heading) this->rows(*heading);
+      const double em = page::em(row.points);
+      Face face(cr_, em);
+      if (!room_for(em * page::kRowPitch) && heading) this->rows(*heading);
       for (const ReportItem& item : row.items)
-        face.draw_top_left(kLeft + (item.column - 1) * face.narrow(), y_, item.text);
-      y_ += face.line_height();
+        face.draw_top_left(kLeft + (item.column - 1) * em * page::kNarrowAdvance, y_, item.text);
+      y_ += em * page::kRowPitch;
     }
   }
 
@@ -134,9 +106,9 @@ class Pages {
   }
 
  private:
-  static constexpr double kLeft = kLeftMarginTwips / kTwipsPerInch * kMillimetresPerInch;
-  static constexpr double kTop = kTopMarginTwips / kTwipsPerInch * kMillimetresPerInch;
-  static constexpr double kBottom = kPageHeight - kTop;
+  static constexpr double kLeft = page::kLeftMargin;
+  static constexpr double kTop = page::kTopMargin;
+  static constexpr double kBottom = page::kBottom;
 
   // False when a new page had to be started for it.
   bool room_for(double height) {
@@ -221,9 +193,9 @@ void draw(cairo_t* cr, const Drawing& d, double left, double top) {
 
 PdfBytes render_report_pdf(const ReportDocument& document) {
   PdfBytes out;
-  constexpr double kToPoints = kPointsPerInch / kMillimetresPerInch;
+  constexpr double kToPoints = page::kPointsPerInch / page::kMillimetresPerInch;
   Owned<cairo_surface_t> surface(cairo_pdf_surface_create_for_stream(
-      append_to, &out.bytes, kPageWidth * kToPoints, kPageHeight * kToPoints));
+      append_to, &out.bytes, page::kWidth * kToPoints, page::kHeight * kToPoints));
   const std::string title(text::kProgramTitle);
   cairo_pdf_surface_set_metadata(surface.get(), CAIRO_PDF_METADATA_TITLE, title.c_str());
   {
