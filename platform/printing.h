@@ -95,8 +95,8 @@ inline constexpr double kHeight = 297;
 inline constexpr double kLeftMargin = 2000 / kTwipsPerInch * kMillimetresPerInch;
 inline constexpr double kTopMargin = 1000 / kTwipsPerInch * kMillimetresPerInch;
 inline constexpr double kBottom = kHeight - kTopMargin;  // the rows end here
-inline constexpr double kRowPitch = 1.448;                // ems, from one row to the next
-inline constexpr double kNarrowAdvance = 0.5;             // ems
+inline constexpr double kRowPitch = 1.448;               // ems, from one row to the next
+inline constexpr double kNarrowAdvance = 0.5;            // ems
 
 // The em of a face of that many points, in millimetres.
 inline constexpr double em(double points) { return points * kMillimetresPerInch / kPointsPerInch; }
