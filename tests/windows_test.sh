@@ -106,6 +106,12 @@ check "central-polygon.exe is a window program" test "$(subsystem "$window_progr
 check "central-polygon.com is a console program" test "$(subsystem "$program")" = 3
 has_version() { python3 -c 'import sys; d = open(sys.argv[1], "rb").read(); sys.exit(0 if all(s.encode("utf-16le") in d for s in ("ProductVersion", "FileVersion", sys.argv[2])) else 1)' "$1" "$2"; }
 version=$(sed -n 's/^project(central_polygon VERSION \([0-9.]*\).*/\1/p' "$here/../CMakeLists.txt")
+has_icon() { python3 -c 'import struct, sys
+ico, exe = open(sys.argv[1], "rb").read(), open(sys.argv[2], "rb").read()
+count = struct.unpack_from("<H", ico, 4)[0]
+images = [ico[o:o + n] for n, o in (struct.unpack_from("<II", ico, 6 + 16 * i + 8) for i in range(count))]
+sys.exit(0 if images and all(image in exe for image in images) else 1)' "$here/../win32/central-polygon.ico" "$1"; }
+check "the window program carries the icon, every size of it" has_icon "$window_program"
 check "both carry the version $version" sh -c "$(declare -f has_version); has_version '$window_program' '$version' && has_version '$program' '$version'"
 cp "$program" "$window_program" "$golden/n6_b_on_ring.answers" .
 wine cmd /c "central-polygon --batch n6_b_on_ring.answers > from-cmd.txt" 2>/dev/null

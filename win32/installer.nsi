@@ -12,6 +12,8 @@ RequestExecutionLevel admin
 !define KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\central-polygon"
 
 Name "${TITLE}"
+Icon "${__FILEDIR__}/central-polygon.ico"
+UninstallIcon "${__FILEDIR__}/central-polygon.ico"
 OutFile "${OUTFILE}"
 InstallDir "$PROGRAMFILES64\central-polygon"
 

@@ -123,6 +123,11 @@ MainWindow::MainWindow()
   type.lpfnWndProc = procedure;
   type.hInstance = ::GetModuleHandleW(nullptr);
   type.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+  // The program's icon (resource 1) on the title bar and the taskbar.
+  type.hIcon = ::LoadIconW(type.hInstance, MAKEINTRESOURCEW(1));
+  type.hIconSm = static_cast<HICON>(::LoadImageW(type.hInstance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                                 ::GetSystemMetrics(SM_CXSMICON),
+                                                 ::GetSystemMetrics(SM_CYSMICON), 0));
   background_ = ::CreateSolidBrush(colour(kWindowBackground));
   white_ = ::CreateSolidBrush(RGB(255, 255, 255));
   type.hbrBackground = background_;
