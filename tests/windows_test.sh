@@ -195,6 +195,28 @@ xwd -root -silent -out screen.xwd
 "$here/xwd_png.py" screen.xwd "$build/windows-window.png" 1420 700
 check "a screenshot of the window with its prompt" test -s "$build/windows-window.png"
 kill $window 2>/dev/null; wait $window 2>/dev/null; wineserver -w 2>/dev/null
+# Ended by taskkill at a value prompt (that of S(5), after 31 answers), the run's journal
+# holds exactly the answers given: not the empty answer the closed prompt gives.
+head -n 31 "$answers" >at-value.answers
+wine "$window_program" at-value.answers >/dev/null 2>&1 &
+window=$!
+sleep 4
+wine taskkill /im central-polygon.exe >/dev/null 2>&1
+for _ in $(seq 50); do kill -0 $window 2>/dev/null || break; sleep 0.2; done
+kill $window 2>/dev/null; wait $window 2>/dev/null; wineserver -w 2>/dev/null
+check "after taskkill at a value prompt the journal holds exactly the answers given" \
+  cmp -s "$(ls -t "$runs"/*.answers 2>/dev/null | head -n 1)" at-value.answers
+# Ended by an empty answer at a value prompt, then taskkill while 计算中止 shows: the
+# journal holds the answers before it, not the empty one that ended the run.
+{ head -n 31 "$answers"; echo; } >ended.answers
+wine "$window_program" ended.answers >/dev/null 2>&1 &
+window=$!
+sleep 4
+wine taskkill /im central-polygon.exe >/dev/null 2>&1
+for _ in $(seq 50); do kill -0 $window 2>/dev/null || break; sleep 0.2; done
+kill $window 2>/dev/null; wait $window 2>/dev/null; wineserver -w 2>/dev/null
+check "after taskkill at 计算中止 the journal has no run-ending empty answer" \
+  cmp -s "$(ls -t "$runs"/*.answers 2>/dev/null | head -n 1)" <(head -n 31 "$answers")
 
 # The installer, silently: the installed program runs a batch, the uninstaller removes it.
 makensis -V1 -DVERSION=test -DPROGRAM="$window_program" -DCONSOLE="$program" -DOUTFILE="$work/setup.exe" \
