@@ -14,7 +14,7 @@ cmake -S "$here/.." -B "$build" -DCMAKE_TOOLCHAIN_FILE="$here/../cmake/mingw-w64
   -DCP_WITH_QT=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCP_WARNINGS_AS_ERRORS=ON --no-warn-unused-cli \
   >/dev/null || exit 1
 cmake --build "$build" -j2 --target unit_tests transcript central-polygon central-polygon-console \
-  >/dev/null || exit 1
+  bare_window >/dev/null || exit 1
 
 # A CUPS server of the test's own, started before Wine so that Wine's spooler finds its
 # queue "capture" and takes it as the default printer.
@@ -217,6 +217,31 @@ for _ in $(seq 50); do kill -0 $window 2>/dev/null || break; sleep 0.2; done
 kill $window 2>/dev/null; wait $window 2>/dev/null; wineserver -w 2>/dev/null
 check "after taskkill at 计算中止 the journal has no run-ending empty answer" \
   cmp -s "$(ls -t "$runs"/*.answers 2>/dev/null | head -n 1)" <(head -n 31 "$answers")
+
+# Start-up: the time until the window exists, against a bare Win32 window started the
+# same way under the same warm server; seven of each, alternating, and their medians.
+x86_64-w64-mingw32-strip -o stripped.exe "$window_program"
+shown_after() {  # shown_after TITLE PROGRAM: milliseconds from start to the window
+  local start pid
+  start=$(date +%s%N)
+  wine "$2" >/dev/null 2>&1 &
+  pid=$!
+  for _ in $(seq 1000); do xdotool search --name "$1" >/dev/null 2>&1 && break; sleep 0.01; done
+  echo $(( ($(date +%s%N) - start) / 1000000 ))
+  kill $pid 2>/dev/null; wait $pid 2>/dev/null
+  for _ in $(seq 100); do xdotool search --name "$1" >/dev/null 2>&1 || break; sleep 0.05; done
+}
+median() { sort -n | sed -n 4p; }
+shown_after bare-window-probe "$build/tests/bare_window.exe" >/dev/null
+bare=() ours=()
+for _ in 1 2 3 4 5 6 7; do
+  bare+=("$(shown_after bare-window-probe "$build/tests/bare_window.exe")")
+  ours+=("$(shown_after 中心多边形三边平差 stripped.exe)")
+done
+bare_median=$(printf '%s\n' "${bare[@]}" | median)
+ours_median=$(printf '%s\n' "${ours[@]}" | median)
+echo "     start-up: the window ${ours[*]} ms (median $ours_median), a bare window ${bare[*]} ms (median $bare_median)"
+check "the window is shown within twice a bare window's time" test "$ours_median" -le $((2 * bare_median))
 
 # The installer, silently: the installed program runs a batch, the uninstaller removes it.
 makensis -V1 -DVERSION=test -DPROGRAM="$window_program" -DCONSOLE="$program" -DOUTFILE="$work/setup.exe" \
