@@ -21,8 +21,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   type.hInstance = instance;
   type.lpszClassName = L"BareWindowProbe";
   ::RegisterClassW(&type);
-  HWND window = ::CreateWindowW(L"BareWindowProbe", L"bare-window-probe", WS_OVERLAPPEDWINDOW, 0,
-                                0, 400, 300, nullptr, nullptr, instance, nullptr);
+  HWND window = ::CreateWindowW(L"BareWindowProbe", L"bare-window-probe", WS_OVERLAPPEDWINDOW, 0, 0,
+                                400, 300, nullptr, nullptr, instance, nullptr);
   ::ShowWindow(window, SW_SHOW);
   MSG message{};
   while (::GetMessageW(&message, nullptr, 0, 0) > 0) ::DispatchMessageW(&message);
