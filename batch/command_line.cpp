@@ -22,7 +22,7 @@ std::optional<ExportKind> export_named(const std::string& option) {
 CommandLine template_line(const std::vector<std::string>& arguments, std::size_t i) {
   CommandLine line{.mode = CommandLine::Mode::Template};
   const auto n = i < arguments.size() ? read_double(arguments[i]) : std::nullopt;
-  if (!n || *n < kFewestTriangles || *n > kMostTriangles || *n != static_cast<int>(*n))
+  if (!n || !whole_triangle_count(*n))
     return wrong(text::kTemplateN, i < arguments.size() ? arguments[i] : "");
   line.template_n = static_cast<int>(*n);
   bool configured = false;

@@ -14,13 +14,13 @@ namespace {
 // The limit error is twice the mean error, as the survey standards take it.
 constexpr double kLimitFactor = 2;
 
-std::optional<double> edm_term(std::string_view text) {
-  const auto value = read_double(text);
-  if (!value || *value < 0 || *value > kLargestEdmTerm) return std::nullopt;
-  return *value + 0.0;  // -0 reads as 0
-}
-
 }  // namespace
+
+std::optional<EdmPrecision> edm_precision(double a, double b) {
+  const auto term = [](double value) { return value >= 0 && value <= kLargestEdmTerm; };
+  if (!term(a) || !term(b) || (a == 0 && b == 0)) return std::nullopt;
+  return EdmPrecision{a + 0.0, b + 0.0};  // -0 is taken as 0
+}
 
 std::optional<EdmPrecision> read_edm_precision(std::string_view text) {
   // The plus sign, in its ASCII or full-width form, parts a from b.
@@ -30,11 +30,11 @@ std::optional<EdmPrecision> read_edm_precision(std::string_view text) {
     plus = wide;
     plus_width = 3;
   }
-  const auto a = edm_term(text.substr(0, plus));
+  const auto a = read_double(text.substr(0, plus));
   const auto b = plus == std::string_view::npos ? std::optional<double>(0)
-                                                : edm_term(text.substr(plus + plus_width));
-  if (!a || !b || (*a == 0 && *b == 0)) return std::nullopt;
-  return EdmPrecision{*a, *b};
+                                                : read_double(text.substr(plus + plus_width));
+  if (!a || !b) return std::nullopt;
+  return edm_precision(*a, *b);
 }
 
 std::string edm_precision_text(const EdmPrecision& edm) {

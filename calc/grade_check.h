@@ -19,6 +19,9 @@ struct EdmPrecision {
 // The largest a and b taken: no EDM is anywhere near, and the figures stay finite.
 inline constexpr double kLargestEdmTerm = 1000;
 
+// The precision a + b, where an EDM can have it: each term 0 to the largest, not both 0.
+std::optional<EdmPrecision> edm_precision(double a, double b);
+
 // Reads "A+B" or "A" (b = 0), blanks allowed around the numbers, full-width forms as
 // the prompts take them. Nothing where it is not that form, a term is negative or
 // beyond the largest, or both are 0.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -99,6 +100,12 @@ struct Orientation {
 // How many triangles a polygon may have: one or two cannot close around a centre.
 inline constexpr float kFewestTriangles = 3;
 inline constexpr float kMostTriangles = 1000;
+
+// Whether the number is a triangle count a polygon may have: a whole number from the
+// fewest to the most.
+inline bool whole_triangle_count(double n) {
+  return n >= kFewestTriangles && n <= kMostTriangles && n == std::floor(n);
+}
 
 // Creates every list afresh for N triangles (texts empty, numbers 0). N is a whole
 // number of at least 3, checked by the dialogue before any list is sized.

@@ -33,7 +33,7 @@ void DeskSession::new_sheet(FileChooser& chooser) {
   const std::string n_answer = by_hand_.ask(std::string(text::kAskSheetN));
   if (n_answer.empty()) return;
   const auto n = read_double(n_answer);
-  if (!n || *n < kFewestTriangles || *n > kMostTriangles || *n != static_cast<int>(*n)) {
+  if (!n || !whole_triangle_count(*n)) {
     message_.show(text::fill_in(text::kSheetNRefused, "{value}", n_answer));
     return;
   }

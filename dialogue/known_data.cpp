@@ -1,7 +1,5 @@
 #include "known_data.h"
 
-#include <cmath>
-
 #include "constants.h"
 #include "display_decimals.h"
 #include "dms.h"
@@ -58,7 +56,7 @@ ConfirmedEntry angle_entry(std::string name, std::string_view ask, std::string_v
 }
 
 std::optional<std::string> refuse_triangle_count(double N) {
-  if (N >= kFewestTriangles && N <= kMostTriangles && N == std::floor(N)) return std::nullopt;
+  if (whole_triangle_count(N)) return std::nullopt;
   return std::string(text::kBadN);
 }
 

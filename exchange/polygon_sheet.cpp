@@ -198,8 +198,7 @@ class SheetReader {
     const auto a = number("ma");
     const auto b = number("mb");
     if (!a && !b) return std::nullopt;
-    const std::string text = shortest_text(a.value_or(0)) + "+" + shortest_text(b.value_or(0));
-    const auto edm = read_edm_precision(text);
+    const auto edm = edm_precision(a.value_or(0), b.value_or(0));
     if (!edm) {
       const long row = values_.at(a ? "ma" : "mb").row;
       fail(row, text::fill_in(t::kSheetEdmRefused, {{"{a}", shortest_text(a.value_or(0))},
@@ -213,8 +212,7 @@ class SheetReader {
     answer("N");
     for (const char* label : {"Xa", "Ya", "Xb", "Yb"}) confirmed(label);
     const auto m = configuration_of(number("Xb"), number("Yb"), number("m"));
-    const bool whole_n =
-        N && *N >= kFewestTriangles && *N <= kMostTriangles && *N == static_cast<int>(*N);
+    const bool whole_n = N && whole_triangle_count(*N);
     if (!m) {
       // Incomplete known data: the dialogue refuses them and asks again, which a sheet
       // cannot answer; its answers end there.

@@ -5,20 +5,11 @@
 #include "output_file.h"
 #include "system_file.h"
 #include "texts.h"
+#include "user_folders.h"
 
 namespace cp {
 
-std::optional<std::string> edm_setting_path() {
-#ifdef _WIN32
-  if (const auto roaming = os::environment("APPDATA")) return *roaming + "\\central-polygon\\edm";
-  return std::nullopt;
-#else
-  const auto config_home = os::environment("XDG_CONFIG_HOME");
-  if (config_home && config_home->front() == '/') return *config_home + "/central-polygon/edm";
-  if (const auto home = os::environment("HOME")) return *home + "/.config/central-polygon/edm";
-  return std::nullopt;
-#endif
-}
+std::optional<std::string> edm_setting_path() { return user_path(UserFolder::Settings, "edm"); }
 
 std::optional<EdmPrecision> remembered_edm() {
   const auto path = edm_setting_path();

@@ -5,6 +5,8 @@
 #include <tuple>
 #include <vector>
 
+#include "user_folders.h"
+
 namespace cp {
 namespace {
 
@@ -77,18 +79,7 @@ void keep_newest(const std::string& folder, const std::vector<std::string>& keep
 
 }  // namespace
 
-std::optional<std::string> journal_folder() {
-#ifdef _WIN32
-  if (const auto local = os::environment("LOCALAPPDATA")) return *local + "\\central-polygon\\runs";
-  return std::nullopt;
-#else
-  const auto data_home = os::environment("XDG_DATA_HOME");
-  if (data_home && data_home->front() == '/') return *data_home + "/central-polygon/runs";
-  if (const auto home = os::environment("HOME"))
-    return *home + "/.local/share/central-polygon/runs";
-  return std::nullopt;
-#endif
-}
+std::optional<std::string> journal_folder() { return user_path(UserFolder::Data, "runs"); }
 
 Journal::Journal(const std::string& folder, std::time_t start,
                  const std::vector<std::string>& earlier)

@@ -210,28 +210,26 @@ xwd -root -silent -out screen.xwd
 "$here/xwd_png.py" screen.xwd "$build/windows-window.png" 1420 700
 check "a screenshot of the window with its prompt" test -s "$build/windows-window.png"
 kill $window 2>/dev/null; wait $window 2>/dev/null; wineserver -w 2>/dev/null
-# Ended by taskkill at a value prompt (that of S(5), after 31 answers), the run's journal
-# holds exactly the answers given: not the empty answer the closed prompt gives.
+# A run ended by taskkill: the window replays ANSWERS, is asked to close, and its journal
+# must hold exactly EXPECTED.
+killed_journal_holds() {  # killed_journal_holds ANSWERS EXPECTED
+  wine "$window_program" "$1" >/dev/null 2>&1 &
+  window=$!
+  sleep 4
+  wine taskkill /im central-polygon.exe >/dev/null 2>&1
+  for _ in $(seq 50); do kill -0 $window 2>/dev/null || break; sleep 0.2; done
+  kill $window 2>/dev/null; wait $window 2>/dev/null; wineserver -w 2>/dev/null
+  cmp -s "$(ls -t "$runs"/*.answers 2>/dev/null | head -n 1)" "$2"
+}
+# At a value prompt (that of S(5), after 31 answers): not the empty answer the closed
+# prompt gives. At 计算中止 after an empty answer there: not the empty answer that
+# ended the run.
 head -n 31 "$answers" >at-value.answers
-wine "$window_program" at-value.answers >/dev/null 2>&1 &
-window=$!
-sleep 4
-wine taskkill /im central-polygon.exe >/dev/null 2>&1
-for _ in $(seq 50); do kill -0 $window 2>/dev/null || break; sleep 0.2; done
-kill $window 2>/dev/null; wait $window 2>/dev/null; wineserver -w 2>/dev/null
+{ cat at-value.answers; echo; } >ended.answers
 check "after taskkill at a value prompt the journal holds exactly the answers given" \
-  cmp -s "$(ls -t "$runs"/*.answers 2>/dev/null | head -n 1)" at-value.answers
-# Ended by an empty answer at a value prompt, then taskkill while 计算中止 shows: the
-# journal holds the answers before it, not the empty one that ended the run.
-{ head -n 31 "$answers"; echo; } >ended.answers
-wine "$window_program" ended.answers >/dev/null 2>&1 &
-window=$!
-sleep 4
-wine taskkill /im central-polygon.exe >/dev/null 2>&1
-for _ in $(seq 50); do kill -0 $window 2>/dev/null || break; sleep 0.2; done
-kill $window 2>/dev/null; wait $window 2>/dev/null; wineserver -w 2>/dev/null
+  killed_journal_holds at-value.answers at-value.answers
 check "after taskkill at 计算中止 the journal has no run-ending empty answer" \
-  cmp -s "$(ls -t "$runs"/*.answers 2>/dev/null | head -n 1)" <(head -n 31 "$answers")
+  killed_journal_holds ended.answers at-value.answers
 
 # Start-up: the time until the window exists, against a bare Win32 window started the
 # same way under the same warm server; seven of each, alternating, and their medians.
