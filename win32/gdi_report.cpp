@@ -9,6 +9,7 @@
 #include "constants.h"
 #include "display_width.h"
 #include "fill.h"
+#include "text_runs.h"
 #include "texts.h"
 #include "utf8.h"
 #include "wide_text.h"
@@ -73,50 +74,90 @@ class Page {
   double shift_y_ = 0;
 };
 
-// A font selected into the device for as long as it lives.
+// The monospaced Latin faces set beside a Chinese face that has no Latin letters.
+constexpr const wchar_t* kLatinReportFaces[] = {L"Courier New", L"Consolas", L"DejaVu Sans Mono",
+                                                L"Liberation Mono"};
+
+// The first of the faces that the system has itself (not a stand-in), at the height and,
+// where one is given, the average width; null where it has none of them.
+template <std::size_t N>
+HFONT first_real_face(HDC device, const wchar_t* const (&faces)[N], BYTE charset, int height,
+                      int width) {
+  for (const wchar_t* face : faces) {
+    HFONT font = ::CreateFontW(height, width, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, charset,
+                               OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                               FIXED_PITCH | FF_MODERN, face);
+    HGDIOBJ previous = ::SelectObject(device, font);
+    wchar_t chosen[LF_FACESIZE] = L"";
+    ::GetTextFaceW(device, LF_FACESIZE, chosen);
+    ::SelectObject(device, previous);
+    if (std::wstring(chosen) == face) return font;
+    ::DeleteObject(font);
+  }
+  return nullptr;
+}
+
+// The report's font at a size, selected into the device for as long as it lives: a
+// monospaced CJK face, else the window's Chinese face; and beside it, where that face
+// has no Latin letters or digits, a monospaced Latin face (else the window's) whose
+// characters are as wide as the layout's narrow advance.
 class SelectedFont {
  public:
   SelectedFont(const Page& page, double points) : device_(page.device()) {
     const int height = -page.size(page::em(points));
-    for (const wchar_t* face : kReportFaces) {
-      font_ = ::CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                            FIXED_PITCH | FF_MODERN, face);
-      previous_ = ::SelectObject(device_, font_);
-      wchar_t chosen[LF_FACESIZE] = L"";
-      ::GetTextFaceW(device_, LF_FACESIZE, chosen);
-      if (std::wstring(chosen) == face) return;
-      ::SelectObject(device_, previous_);
-      ::DeleteObject(font_);
+    HFONT main = first_real_face(device_, kReportFaces, DEFAULT_CHARSET, height, 0);
+    if (!main) {
+      const wchar_t* chinese[] = {chinese_face_name().c_str()};
+      main = first_real_face(device_, chinese, GB2312_CHARSET, height, 0);
     }
-    // None of them: the system's fixed-pitch face for Chinese.
-    font_ = ::CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET,
-                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                          FIXED_PITCH | FF_MODERN, nullptr);
-    previous_ = ::SelectObject(device_, font_);
+    if (!main) {  // no Chinese face at all: whatever the system sets for Chinese
+      main = ::CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET,
+                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                           FIXED_PITCH | FF_MODERN, nullptr);
+    }
+    previous_ = ::SelectObject(device_, main);
+    HFONT latin = nullptr;
+    if (!draws_all(device_, kPrintableAscii)) {
+      const int narrow =
+          static_cast<int>(std::lround(page.units(page::em(points) * page::kNarrowAdvance)));
+      latin = first_real_face(device_, kLatinReportFaces, ANSI_CHARSET, height, narrow);
+      if (!latin) {
+        const wchar_t* window_latin[] = {latin_face_name().c_str()};
+        latin = first_real_face(device_, window_latin, ANSI_CHARSET, height, narrow);
+      }
+    }
+    fonts_ = FontPair(main, latin);
   }
-  ~SelectedFont() {
-    ::SelectObject(device_, previous_);
-    ::DeleteObject(font_);
-  }
+  ~SelectedFont() { ::SelectObject(device_, previous_); }
   SelectedFont(const SelectedFont&) = delete;
   SelectedFont& operator=(const SelectedFont&) = delete;
 
+  const FontPair& fonts() const { return fonts_; }
+
  private:
   HDC device_;
-  HFONT font_ = nullptr;
+  FontPair fonts_;
   HGDIOBJ previous_ = nullptr;
 };
 
-void text_at(HDC device, int x, int y, const std::string& utf8) {
+// The text from the point, each run in its font.
+void text_at(HDC device, const FontPair& fonts, int x, int y, const std::string& utf8) {
   const std::wstring text = wide_of(utf8);
-  ::TextOutW(device, x, y, text.c_str(), static_cast<int>(text.size()));
+  for (const TextRun& run : text_runs(device, fonts, text)) {
+    ::SelectObject(device, run.font);
+    ::TextOutW(device, x, y, text.c_str() + run.start, static_cast<int>(run.length));
+    SIZE size{};
+    ::GetTextExtentPoint32W(device, text.c_str() + run.start, static_cast<int>(run.length), &size);
+    x += size.cx;
+  }
+  ::SelectObject(device, fonts.main());
 }
 
 // A row's item in its columns: each character advances by the layout's narrow width, or
 // twice that for a wide one, whatever the face's own advances, so that the next item's
 // column is never run into.
-void item_at(HDC device, int x, int y, const std::string& utf8, double narrow) {
+void item_at(HDC device, const FontPair& fonts, int x, int y, const std::string& utf8,
+             double narrow) {
   std::wstring text;
   std::vector<INT> advances;
   int columns = 0;
@@ -131,8 +172,13 @@ void item_at(HDC device, int x, int y, const std::string& utf8, double narrow) {
     if (units.size() == 2) advances.push_back(0);  // the second half of a surrogate pair
     placed = next;
   }
-  ::ExtTextOutW(device, x, y, 0, nullptr, text.c_str(), static_cast<UINT>(text.size()),
-                advances.data());
+  for (const TextRun& run : text_runs(device, fonts, text)) {
+    ::SelectObject(device, run.font);
+    ::ExtTextOutW(device, x, y, 0, nullptr, text.c_str() + run.start, static_cast<UINT>(run.length),
+                  advances.data() + run.start);
+    for (std::size_t i = run.start; i < run.start + run.length; ++i) x += advances[i];
+  }
+  ::SelectObject(device, fonts.main());
 }
 
 // Writes rows and places boxes down the pages, starting a new page when one fills: each
@@ -155,7 +201,8 @@ class Pages {
       const double narrow = em * page::kNarrowAdvance;
       for (const ReportItem& item : row.items) {
         const double x = page::kLeftMargin + (item.column - 1) * narrow;
-        item_at(page_.device(), page_.x(x), page_.y(y_), item.text, page_.units(narrow));
+        item_at(page_.device(), font.fonts(), page_.x(x), page_.y(y_), item.text,
+                page_.units(narrow));
       }
       y_ += pitch;
     }
@@ -245,7 +292,7 @@ void draw_drawing(const Page& page, const Drawing& d, int left, int top) {
     ::SetBkMode(device, TRANSPARENT);
     for (const DrawnLabel& label : d.labels) {
       const POINT p = at(label.at);
-      text_at(device, p.x, p.y, label.text);
+      text_at(device, font.fonts(), p.x, p.y, label.text);
     }
   }
   ::SelectObject(device, previous);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "text_runs.h"
 #include "texts.h"
 #include "wide_text.h"
 #include "win32_fonts.h"
@@ -21,6 +22,8 @@ struct DialogState {
   bool done = false;
   bool accepted = false;
   std::wstring typed;
+  const FontPair* fonts = nullptr;
+  std::wstring text;
 };
 
 LRESULT CALLBACK dialog_procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
@@ -43,7 +46,15 @@ LRESULT CALLBACK dialog_procedure(HWND window, UINT message, WPARAM w, LPARAM l)
     case WM_CLOSE:
       if (state) state->done = true;
       return 0;
-    case WM_CTLCOLORSTATIC: return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
+    case WM_DRAWITEM: {  // the text, the dialog's one owner-drawn control
+      if (!state) break;
+      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(l);
+      ::FillRect(item.hDC, &item.rcItem, ::GetSysColorBrush(COLOR_BTNFACE));
+      ::SetBkMode(item.hDC, TRANSPARENT);
+      ::SetTextColor(item.hDC, ::GetSysColor(COLOR_BTNTEXT));
+      draw_text_box(item.hDC, *state->fonts, item.rcItem, state->text, Align::Wrapped);
+      return TRUE;
+    }
     default: break;
   }
   return ::DefWindowProcW(window, message, w, l);
@@ -80,17 +91,19 @@ std::optional<std::string> run_dialog(HWND owner, const std::string& text, bool 
   register_class();
   const double scale = owner ? ::GetDpiForWindow(owner) / 96.0 : 1.0;
   const auto px = [scale](int at_96) { return static_cast<int>(at_96 * scale + 0.5); };
-  HFONT font = dialog_font(scale);
+  const FontPair fonts = dialog_fonts(scale);
+  // Where the Chinese face has no Latin letters, what is typed (numbers, mostly) is shown
+  // in the Latin face.
+  HFONT typing = fonts.latin() ? fonts.latin() : fonts.main();
 
   // The text's height, wrapped at the dialog's width.
-  const std::wstring wide = wide_of(text);
+  DialogState state;
+  state.fonts = &fonts;
+  state.text = wide_of(text);
   HDC screen = ::GetDC(nullptr);
-  HGDIOBJ previous = ::SelectObject(screen, font);
-  RECT measured{0, 0, px(kWidth - 2 * kMargin), 0};
-  ::DrawTextW(screen, wide.c_str(), -1, &measured, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
-  ::SelectObject(screen, previous);
+  const int text_height = draw_text_box(screen, fonts, {0, 0, px(kWidth - 2 * kMargin), 0},
+                                        state.text, Align::Wrapped, true);
   ::ReleaseDC(nullptr, screen);
-  const int text_height = measured.bottom;
 
   int y = px(kMargin);
   const int width = px(kWidth);
@@ -113,25 +126,24 @@ std::optional<std::string> run_dialog(HWND owner, const std::string& text, bool 
   HWND dialog =
       ::CreateWindowExW(ex_style, kClass, title.c_str(), style, corner.x, corner.y, size.cx,
                         size.cy, owner, nullptr, ::GetModuleHandleW(nullptr), nullptr);
-  DialogState state;
   ::SetWindowLongPtrW(dialog, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&state));
-  child(dialog, L"STATIC", wide, SS_LEFT | SS_NOPREFIX,
-        {px(kMargin), y, width - px(kMargin), y + text_height}, 0, font);
+  child(dialog, L"STATIC", state.text, SS_OWNERDRAW,
+        {px(kMargin), y, width - px(kMargin), y + text_height}, 0, fonts.main());
   y += text_height + px(kMargin);
   HWND edit = nullptr;
   if (edit_field) {
     edit = child(dialog, L"EDIT", L"", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL,
-                 {px(kMargin), y, width - px(kMargin), y + px(kEditHeight)}, kEditId, font);
+                 {px(kMargin), y, width - px(kMargin), y + px(kEditHeight)}, kEditId, typing);
     y += px(kEditHeight + kMargin);
   }
   const int buttons = cancel_button ? 2 : 1;
   int x = width - px(kMargin) - buttons * px(kButtonWidth) - (buttons - 1) * px(kMargin / 2);
   child(dialog, L"BUTTON", wide_of(text::kOk), WS_TABSTOP | BS_DEFPUSHBUTTON,
-        {x, y, x + px(kButtonWidth), y + px(kButtonHeight)}, IDOK, font);
+        {x, y, x + px(kButtonWidth), y + px(kButtonHeight)}, IDOK, fonts.main());
   if (cancel_button) {
     x += px(kButtonWidth + kMargin / 2);
     child(dialog, L"BUTTON", wide_of(text::kCancel), WS_TABSTOP,
-          {x, y, x + px(kButtonWidth), y + px(kButtonHeight)}, IDCANCEL, font);
+          {x, y, x + px(kButtonWidth), y + px(kButtonHeight)}, IDCANCEL, fonts.main());
   }
 
   if (owner) ::EnableWindow(owner, FALSE);
@@ -152,7 +164,6 @@ std::optional<std::string> run_dialog(HWND owner, const std::string& text, bool 
   }
   if (owner) ::EnableWindow(owner, TRUE);
   ::DestroyWindow(dialog);
-  ::DeleteObject(font);
   if (quit) {
     ::PostQuitMessage(static_cast<int>(message.wParam));
     throw WindowClosed{};

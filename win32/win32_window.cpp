@@ -1,5 +1,6 @@
 #include "win32_window.h"
 
+#include <commctrl.h>
 #include <commdlg.h>
 #include <shellapi.h>
 #include <winspool.h>
@@ -13,6 +14,7 @@
 #include "pdf_printer.h"
 #include "print_command.h"
 #include "prompt_placement.h"
+#include "text_runs.h"
 #include "texts.h"
 #include "wide_text.h"
 #include "win32_fonts.h"
@@ -73,6 +75,33 @@ std::optional<std::string> file_dialog(HWND owner, std::string_view filter, std:
 
 ScreenRect screen_rect(const RECT& r) {
   return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+std::wstring window_text(HWND control) {
+  std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(control)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(
+      ::GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+// A read-only field whose text needs two faces paints it in their runs; the edit control
+// itself sets all of it in one.
+LRESULT CALLBACK field_procedure(HWND field, UINT message, WPARAM w, LPARAM l, UINT_PTR,
+                                 DWORD_PTR fonts) {
+  if (message != WM_PAINT) return ::DefSubclassProc(field, message, w, l);
+  PAINTSTRUCT paint{};
+  HDC device = ::BeginPaint(field, &paint);
+  RECT client{};
+  ::GetClientRect(field, &client);
+  ::FillRect(device, &client, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+  RECT text_box{};
+  ::SendMessageW(field, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text_box));
+  ::SetBkMode(device, TRANSPARENT);
+  ::SetTextColor(device, ::GetSysColor(COLOR_WINDOWTEXT));
+  draw_text_box(device, *reinterpret_cast<const FontPair*>(fonts), text_box, window_text(field),
+                Align::OneLine);
+  ::EndPaint(field, &paint);
+  return 0;
 }
 
 }  // namespace
@@ -167,7 +196,7 @@ void MainWindow::build() {
     DWORD style = WS_CHILD | WS_VISIBLE;
     int id = 0;
     switch (entry.kind) {
-      case Kind::Label: style |= SS_LEFT | SS_NOPREFIX; break;
+      case Kind::Label: style |= SS_OWNERDRAW; break;
       case Kind::Field:
         type = L"EDIT";
         style |= ES_READONLY | ES_AUTOHSCROLL | WS_BORDER;
@@ -194,29 +223,26 @@ void MainWindow::build() {
 // Every control at its place and in its face at the window's present scale: when it is
 // built, and again when it moves to a screen of another DPI.
 void MainWindow::lay_out() {
-  for (HFONT font : fonts_) ::DeleteObject(font);
-  fonts_.clear();
   for (const auto& [control, entry] : controls_) {
-    HFONT font = layout_font(entry->font.face, entry->font.points, entry->font.bold, scale_);
-    fonts_.push_back(font);
-    ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    FontPair& fonts = fonts_[control];
+    fonts = layout_fonts(entry->font.face, entry->font.points, entry->font.bold, scale_);
+    ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.main()), TRUE);
+    if (entry->kind == Kind::Field && fonts.latin())
+      ::SetWindowSubclass(control, field_procedure, 0, reinterpret_cast<DWORD_PTR>(&fonts));
     ::SetWindowPos(control, nullptr, px(entry->left), px(entry->top), px(entry->width),
                    px(entry->height), SWP_NOZORDER | SWP_NOACTIVATE);
-    if (entry->kind == Kind::Label) fit_to_caption(control, font, wide_of(entry->caption), *entry);
+    if (entry->kind == Kind::Label) fit_to_caption(control, fonts, wide_of(entry->caption), *entry);
   }
 }
 
 // A label shows its whole caption: where the installed face is larger than the stored
 // size allows, it grows to the right and down (labels are transparent). A label of more
 // than two lines' height holds a caption that wraps, and keeps its width.
-void MainWindow::fit_to_caption(HWND label, HFONT font, const std::wstring& caption,
+void MainWindow::fit_to_caption(HWND label, const FontPair& fonts, const std::wstring& caption,
                                 const ControlSpec& entry) {
   constexpr int kLabelLineTwips = 255;
   HDC device = ::GetDC(label);
-  HGDIOBJ previous = ::SelectObject(device, font);
-  SIZE text{};
-  ::GetTextExtentPoint32W(device, caption.c_str(), static_cast<int>(caption.size()), &text);
-  ::SelectObject(device, previous);
+  const SIZE text = text_extent(device, fonts, caption);
   ::ReleaseDC(label, device);
   const bool wraps = entry.height > 2 * kLabelLineTwips;
   const int width = wraps ? px(entry.width) : std::max(px(entry.width), static_cast<int>(text.cx));
@@ -263,6 +289,14 @@ void MainWindow::paint() {
   ::EndPaint(window_, &paint);
 }
 
+// A label: its caption on the window's colour.
+void MainWindow::draw_label(const DRAWITEMSTRUCT& item) {
+  ::FillRect(item.hDC, &item.rcItem, background_);
+  ::SetBkMode(item.hDC, TRANSPARENT);
+  draw_text_box(item.hDC, fonts_[item.hwndItem], item.rcItem, window_text(item.hwndItem),
+                Align::Wrapped);
+}
+
 // A flat face in the layout's colour with a thin darker border; pressed, it darkens;
 // with the focus, its border thickens.
 void MainWindow::draw_button(const DRAWITEMSTRUCT& item) {
@@ -278,11 +312,9 @@ void MainWindow::draw_button(const DRAWITEMSTRUCT& item) {
     ::InflateRect(&edge, -1, -1);
   }
   ::DeleteObject(border);
-  wchar_t caption[32] = L"";
-  ::GetWindowTextW(item.hwndItem, caption, 32);
   ::SetBkMode(item.hDC, TRANSPARENT);
-  RECT text = item.rcItem;
-  ::DrawTextW(item.hDC, caption, -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  draw_text_box(item.hDC, fonts_[item.hwndItem], item.rcItem, window_text(item.hwndItem),
+                Align::Centred);
 }
 
 void MainWindow::context_menu(POINT at) {
@@ -349,7 +381,14 @@ LRESULT MainWindow::handle(UINT message, WPARAM w, LPARAM l) {
   switch (message) {
     case WM_COMMAND: command(LOWORD(w)); return 0;
     case WM_PAINT: paint(); return 0;
-    case WM_DRAWITEM: draw_button(*reinterpret_cast<const DRAWITEMSTRUCT*>(l)); return TRUE;
+    case WM_DRAWITEM: {
+      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(l);
+      if (item.CtlType == ODT_STATIC)
+        draw_label(item);
+      else
+        draw_button(item);
+      return TRUE;
+    }
     case WM_CTLCOLORSTATIC: {
       // Labels on the window's light cyan; the read-only fields white.
       HDC device = reinterpret_cast<HDC>(w);
@@ -389,10 +428,7 @@ LRESULT MainWindow::handle(UINT message, WPARAM w, LPARAM l) {
       ::InvalidateRect(window_, nullptr, TRUE);
       return 0;
     }
-    case WM_DESTROY:
-      for (HFONT font : fonts_) ::DeleteObject(font);
-      ::PostQuitMessage(0);
-      return 0;
+    case WM_DESTROY: ::PostQuitMessage(0); return 0;
     default: break;
   }
   return ::DefWindowProcW(window_, message, w, l);

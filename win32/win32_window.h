@@ -11,6 +11,7 @@
 #include "ports.h"
 #include "printing.h"
 #include "win32_dialogs.h"
+#include "win32_fonts.h"
 
 // The one window of the Windows program, built from the same layout table as the Qt
 // window: the sketches, the panel of fields and the three flat buttons, with the file
@@ -66,10 +67,11 @@ class MainWindow {
   LRESULT handle(UINT message, WPARAM w, LPARAM l);
   void build();
   void lay_out();
-  void fit_to_caption(HWND label, HFONT font, const std::wstring& caption,
+  void fit_to_caption(HWND label, const FontPair& fonts, const std::wstring& caption,
                       const ControlSpec& entry);
   void command(int id);
   void paint();
+  void draw_label(const DRAWITEMSTRUCT& item);
   void draw_button(const DRAWITEMSTRUCT& item);
   void context_menu(POINT at);
   POINT prompt_place(SIZE frame) const;
@@ -78,7 +80,7 @@ class MainWindow {
   HWND window_ = nullptr;
   HACCEL accelerators_ = nullptr;
   double scale_ = 1;
-  std::vector<HFONT> fonts_;
+  std::map<HWND, FontPair> fonts_;  // each control's, kept while it lives
   std::vector<std::pair<HWND, const ControlSpec*>> controls_;
   std::map<HWND, COLORREF> button_colours_;
   std::vector<HWND> edits_;
