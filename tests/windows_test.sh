@@ -169,6 +169,17 @@ for page in open("printed.html", encoding="utf-8").read().split("<page ")[1:]:
         if min(x0, y0, w - x1, h - y1) < inside:
             sys.exit(1)'
 
+# A printer set to be used offline holds the job in its queue, as a paused one does: the
+# spooler's printer record says so, and --print says it as it does for a stopped queue
+# on Linux, with exit 2. (Wine keeps that record in the printer's registry key, as
+# Windows' spooler does; it reports no paused status.)
+printer_key='HKLM\System\CurrentControlSet\Control\Print\Printers\capture'
+wine reg add "$printer_key" /v Attributes /t REG_DWORD /d 1024 /f >/dev/null 2>&1  # WORK_OFFLINE
+wine "$program" --batch "$golden/n6_b_on_ring.answers" --print >out.txt 2>err.txt
+check "--print on a printer used offline exits 2" test $? -eq 2
+check "saying the job waits in the queue" grep -q '打印机 capture 未能打印报告：打印机已停止' err.txt
+wine reg add "$printer_key" /v Attributes /t REG_DWORD /d 0 /f >/dev/null 2>&1
+
 # A prefix of its own whose only Chinese face, Droid Sans Fallback, has no Latin letters
 # or digits, beside DejaVu's Latin faces: the window's captions and fields and the
 # printed report set their Latin text in a Latin face, read off a screenshot by OCR and

@@ -299,6 +299,23 @@ void draw_drawing(const Page& page, const Drawing& d, int left, int top) {
   for (HPEN used : {thin, side, radial, ellipse}) ::DeleteObject(used);
 }
 
+// Whether the spooler holds the printer's jobs: the printer paused, or set to be used
+// offline. Its jobs wait in the queue until it is resumed.
+bool printer_holds_jobs(const std::wstring& printer) {
+  HANDLE handle = nullptr;
+  if (!::OpenPrinterW(const_cast<wchar_t*>(printer.c_str()), &handle, nullptr)) return false;
+  DWORD needed = 0;
+  ::GetPrinterW(handle, 2, nullptr, 0, &needed);
+  std::vector<BYTE> info(needed);
+  const bool held =
+      needed != 0 && ::GetPrinterW(handle, 2, info.data(), needed, &needed) &&
+      ((reinterpret_cast<const PRINTER_INFO_2W*>(info.data())->Status & PRINTER_STATUS_PAUSED) ||
+       (reinterpret_cast<const PRINTER_INFO_2W*>(info.data())->Attributes &
+        PRINTER_ATTRIBUTE_WORK_OFFLINE));
+  ::ClosePrinter(handle);
+  return held;
+}
+
 }  // namespace
 
 bool draw_report(HDC device, const ReportDocument& document) {
@@ -331,6 +348,8 @@ PrintOutcome print_job(const std::wstring& printer, const ReportDocument& docume
   ::DeleteDC(device);
   // A spooler that refuses a job does not always set the last error: the job did not end.
   if (!done) return {.detail = error ? system_message(error) : std::string(text::kPrintJobFailed)};
+  // Taken, but a paused printer holds it: say so, as for a stopped queue on Linux.
+  if (printer_holds_jobs(printer)) return {.detail = std::string(text::kPrinterStopped)};
   return {.done = true};
 }
 
