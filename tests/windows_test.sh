@@ -180,6 +180,13 @@ check "--print on a printer used offline exits 2" test $? -eq 2
 check "saying the job waits in the queue" grep -q '打印机 capture 未能打印报告：打印机已停止' err.txt
 wine reg add "$printer_key" /v Attributes /t REG_DWORD /d 0 /f >/dev/null 2>&1
 
+# A queue that refuses jobs: --print exits 2 naming the printer, with no word of a PDF.
+cupsreject -r "test refusal" capture
+wine "$program" --batch "$golden/n6_b_on_ring.answers" --print >out.txt 2>err.txt
+check "--print to a queue that refuses jobs exits 2" test $? -eq 2
+check "naming the printer, not a PDF" sh -c "grep -q '打印机 capture 未能打印报告' err.txt && ! grep -q PDF err.txt"
+cupsaccept capture
+
 # A prefix of its own whose only Chinese face, Droid Sans Fallback, has no Latin letters
 # or digits, beside DejaVu's Latin faces: the window's captions and fields and the
 # printed report set their Latin text in a Latin face, read off a screenshot by OCR and
