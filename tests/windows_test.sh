@@ -19,6 +19,10 @@ cmake --build "$build" -j2 --target unit_tests transcript central-polygon centra
 # A CUPS server of the test's own, started before Wine so that Wine's spooler finds its
 # queue "capture" and takes it as the default printer.
 source "$here/private_cups.sh"
+# A second queue, "margins", on a printer that cannot print within 25 mm of any edge
+# (tests/wide_margins.ppd), where the report must be scaled down to fit.
+mkdir -m 1777 "$cups_work/margin-jobs"
+lpadmin -p margins -E -v "capture:$cups_work/margin-jobs" -P "$here/wide_margins.ppd" 2>/dev/null
 
 # A virtual screen for the window, a prefix of its own, and one server kept for the
 # whole run: a cold prefix takes seconds, every later start a fraction of one. Wine's own
@@ -186,6 +190,19 @@ wine "$program" --batch "$golden/n6_b_on_ring.answers" --print >out.txt 2>err.tx
 check "--print to a queue that refuses jobs exits 2" test $? -eq 2
 check "naming the printer, not a PDF" sh -c "grep -q '打印机 capture 未能打印报告' err.txt && ! grep -q PDF err.txt"
 cupsaccept capture
+
+# On the printer with 25 mm margins the page is scaled down as a whole into the printable
+# area, never clipped: every mark of every page lies inside it, every line of the report
+# is there, and the pages split as the PDF's.
+lpadmin -d margins
+wine "$program" --batch "$golden/n6_b_on_ring.answers" --print >/dev/null 2>&1
+lpadmin -d capture
+for _ in $(seq 100); do compgen -G "$cups_work/margin-jobs/job-*.pdf" >/dev/null && break; sleep 0.1; done
+ps2pdf "$(ls "$cups_work"/margin-jobs/job-*.pdf 2>/dev/null | head -n 1)" margins.pdf 2>/dev/null
+pdftotext -layout margins.pdf margins.txt 2>/dev/null
+check "wide margins: every mark inside the printable area" "$here/inked_inside.py" margins.pdf 71 71 524 771
+check "wide margins: the job holds every line of the report" holds_every_line margins.txt
+check "wide margins: as many pages as the PDF" test "$(pages margins.pdf)" = "$(pages linux.pdf)"
 
 # A prefix of its own whose only Chinese face, Droid Sans Fallback, has no Latin letters
 # or digits, beside DejaVu's Latin faces: the window's captions and fields and the
