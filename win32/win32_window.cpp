@@ -84,10 +84,11 @@ std::wstring window_text(HWND control) {
   return text;
 }
 
-// A read-only field whose text needs two faces paints it in their runs; the edit control
-// itself sets all of it in one.
+// Where the Chinese face has no Latin letters, a read-only field paints its text in runs
+// of the two faces; the edit control itself would set all of it in the one.
 LRESULT CALLBACK field_procedure(HWND field, UINT message, WPARAM w, LPARAM l, UINT_PTR,
                                  DWORD_PTR fonts) {
+  if (message == WM_NCDESTROY) ::RemoveWindowSubclass(field, field_procedure, 0);
   if (message != WM_PAINT) return ::DefSubclassProc(field, message, w, l);
   PAINTSTRUCT paint{};
   HDC device = ::BeginPaint(field, &paint);
@@ -213,7 +214,6 @@ void MainWindow::build() {
     controls_.push_back({control, &entry});
     if (entry.kind == Kind::Field) {
       fields_.add(entry.name, control);
-      edits_.push_back(control);
     }
     if (entry.kind == Kind::Button) button_colours_[control] = colour(entry.background);
   }
@@ -389,14 +389,10 @@ LRESULT MainWindow::handle(UINT message, WPARAM w, LPARAM l) {
         draw_button(item);
       return TRUE;
     }
-    case WM_CTLCOLORSTATIC: {
-      // Labels on the window's light cyan; the read-only fields white.
-      HDC device = reinterpret_cast<HDC>(w);
-      const bool field =
-          std::find(edits_.begin(), edits_.end(), reinterpret_cast<HWND>(l)) != edits_.end();
-      ::SetBkColor(device, field ? RGB(255, 255, 255) : colour(kWindowBackground));
-      return reinterpret_cast<LRESULT>(field ? white_ : background_);
-    }
+    case WM_CTLCOLORSTATIC:
+      // The read-only fields white (the labels draw themselves on the window's colour).
+      ::SetBkColor(reinterpret_cast<HDC>(w), RGB(255, 255, 255));
+      return reinterpret_cast<LRESULT>(white_);
     case WM_CONTEXTMENU: context_menu({LOWORD(l), HIWORD(l)}); return 0;
     case WM_DROPFILES: {
       HDROP drop = reinterpret_cast<HDROP>(w);

@@ -83,7 +83,6 @@ class MainWindow {
   std::map<HWND, FontPair> fonts_;  // each control's, kept while it lives
   std::vector<std::pair<HWND, const ControlSpec*>> controls_;
   std::map<HWND, COLORREF> button_colours_;
-  std::vector<HWND> edits_;
   HBRUSH background_ = nullptr;
   HBRUSH white_ = nullptr;
   std::vector<std::string> pending_replays_;
