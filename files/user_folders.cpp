@@ -12,7 +12,8 @@ std::optional<std::string> user_path(UserFolder folder, const std::string& name)
 #else
   const bool data = folder == UserFolder::Data;
   const auto xdg = os::environment(data ? "XDG_DATA_HOME" : "XDG_CONFIG_HOME");
-  // A relative XDG folder is to be ignored, as the XDG specification says.
+  // A relative XDG folder does not count: the freedesktop.org base-directory rules say
+  // to ignore it.
   if (xdg && xdg->front() == '/') return *xdg + "/central-polygon/" + name;
   if (const auto home = os::environment("HOME"))
     return *home + (data ? "/.local/share" : "/.config") + "/central-polygon/" + name;

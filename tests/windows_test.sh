@@ -142,13 +142,18 @@ rm -f central-polygon.com central-polygon.exe n6_b_on_ring.answers
 # --print on the default printer, a real CUPS queue through Wine's driver: the job's
 # text holds every line of the report, its pages split where the Linux program's PDF
 # does, and every word stands at least 4 mm inside the paper.
+# The jobs a queue's folder holds; and the next one: waits up to 10 s for the folder to
+# hold more than BEFORE jobs, and writes the newest as NAME.pdf and its text as NAME.txt.
+jobs_in() { ls "$cups_work/$1"/job-*.pdf 2>/dev/null | wc -l; }
+next_job() {  # next_job FOLDER BEFORE NAME
+  for _ in $(seq 100); do [ "$(jobs_in "$1")" -gt "$2" ] && break; sleep 0.1; done
+  [ "$(jobs_in "$1")" -gt "$2" ] || return 1
+  ps2pdf "$(ls "$cups_work/$1"/job-*.pdf | sort -V | tail -n 1)" "$3.pdf" 2>/dev/null
+  pdftotext -layout "$3.pdf" "$3.txt" 2>/dev/null
+}
 wine "$program" --batch "$golden/n6_b_on_ring.answers" --print >out.txt 2>err.txt
 check "--print under Wine exits 0" test $? -eq 0
-for _ in $(seq 100); do compgen -G "$cups_work/jobs/job-*.pdf" >/dev/null && break; sleep 0.1; done
-job=$(ls "$cups_work"/jobs/job-*.pdf 2>/dev/null | head -n 1)
-check "a job reaches the CUPS queue" test -n "$job"
-ps2pdf "$job" printed.pdf 2>/dev/null
-pdftotext -layout printed.pdf printed.txt 2>/dev/null
+check "a job reaches the CUPS queue" next_job jobs 0 printed
 # Whether the text of a printed job holds every line of the report, blanks aside.
 holds_every_line() {
   python3 -c '
@@ -197,9 +202,7 @@ cupsaccept capture
 lpadmin -d margins
 wine "$program" --batch "$golden/n6_b_on_ring.answers" --print >/dev/null 2>&1
 lpadmin -d capture
-for _ in $(seq 100); do compgen -G "$cups_work/margin-jobs/job-*.pdf" >/dev/null && break; sleep 0.1; done
-ps2pdf "$(ls "$cups_work"/margin-jobs/job-*.pdf 2>/dev/null | head -n 1)" margins.pdf 2>/dev/null
-pdftotext -layout margins.pdf margins.txt 2>/dev/null
+next_job margin-jobs 0 margins
 check "wide margins: every mark inside the printable area" "$here/inked_inside.py" margins.pdf 71 71 524 771
 check "wide margins: the job holds every line of the report" holds_every_line margins.txt
 check "wide margins: as many pages as the PDF" test "$(pages margins.pdf)" = "$(pages linux.pdf)"
@@ -229,26 +232,21 @@ CONF
   xwd -root -silent -out latin-apart.xwd
   kill $window 2>/dev/null; wait $window 2>/dev/null
   "$here/xwd_png.py" latin-apart.xwd latin-apart.png 900 700
-  tesseract latin-apart.png - -l chi_sim 2>/dev/null | tr -d ' ' >latin-apart.txt
+  tesseract latin-apart.png - -l chi_sim 2>/dev/null | tr -d ' ' >latin-apart-ocr.txt
   wine "$program" --batch "$golden/n6_b_on_ring.answers" --print >/dev/null 2>&1
   wineserver -k 2>/dev/null
   rm -rf "$WINEPREFIX"
 }
-jobs_count() { ls "$cups_work"/jobs/job-*.pdf 2>/dev/null | wc -l; }
-jobs_before=$(jobs_count)
+jobs_before=$(jobs_in jobs)
 (latin_apart)
 check "Latin apart: the window reads 已知点A, 已知点B and the fields' numbers" sh -c \
-  "grep -q '已知点A' latin-apart.txt && grep -q '已知点B' latin-apart.txt && grep -q '3511206.399' latin-apart.txt && grep -q '499121.064' latin-apart.txt"
-for _ in $(seq 100); do [ "$(jobs_count)" -gt "$jobs_before" ] && break; sleep 0.1; done
-job=
-[ "$(jobs_count)" -gt "$jobs_before" ] && job=$(ls "$cups_work"/jobs/job-*.pdf | sort -V | tail -n 1)
-ps2pdf "$job" latin-apart.pdf 2>/dev/null
-pdftotext -layout latin-apart.pdf latin-apart-printed.txt 2>/dev/null
+  "grep -q '已知点A' latin-apart-ocr.txt && grep -q '已知点B' latin-apart-ocr.txt && grep -q '3511206.399' latin-apart-ocr.txt && grep -q '499121.064' latin-apart-ocr.txt"
+next_job jobs "$jobs_before" latin-apart
 # Its Chinese is drawn in Droid Sans Fallback, which Wine's driver embeds without the
 # characters' codes: the text read back is the report's Latin and digits.
 check "Latin apart: the printed job holds every number and Latin word of the report" python3 -c '
 import re, sys
-printed = open("latin-apart-printed.txt", encoding="utf-8").read().replace(" ", "")
+printed = open("latin-apart.txt", encoding="utf-8").read().replace(" ", "")
 words = re.findall(r"[0-9A-Za-z.=()+-]+", open("expected.txt", encoding="utf-8").read().replace(" ", ""))
 sys.exit(1 if not words or any(w not in printed for w in words) else 0)'
 

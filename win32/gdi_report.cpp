@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cwchar>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -78,22 +79,26 @@ class Page {
 constexpr const wchar_t* kLatinReportFaces[] = {L"Courier New", L"Consolas", L"DejaVu Sans Mono",
                                                 L"Liberation Mono"};
 
-// The first of the faces that the system has itself (not a stand-in), at the height and,
-// where one is given, the average width; null where it has none of them.
-template <std::size_t N>
-HFONT first_real_face(HDC device, const wchar_t* const (&faces)[N], BYTE charset, int height,
+// The face at the height and, where one is given, the average width, if the system has
+// it itself and not a stand-in; else null.
+HFONT real_face(HDC device, const wchar_t* face, BYTE charset, int height, int width) {
+  HFONT font = ::CreateFontW(height, width, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, charset,
+                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                             FIXED_PITCH | FF_MODERN, face);
+  HGDIOBJ previous = ::SelectObject(device, font);
+  wchar_t chosen[LF_FACESIZE] = L"";
+  ::GetTextFaceW(device, LF_FACESIZE, chosen);
+  ::SelectObject(device, previous);
+  if (face && std::wstring(chosen) == face) return font;
+  ::DeleteObject(font);
+  return nullptr;
+}
+
+// The first of the faces that the system has itself; else null.
+HFONT first_real_face(HDC device, std::span<const wchar_t* const> faces, BYTE charset, int height,
                       int width) {
-  for (const wchar_t* face : faces) {
-    HFONT font = ::CreateFontW(height, width, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, charset,
-                               OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                               FIXED_PITCH | FF_MODERN, face);
-    HGDIOBJ previous = ::SelectObject(device, font);
-    wchar_t chosen[LF_FACESIZE] = L"";
-    ::GetTextFaceW(device, LF_FACESIZE, chosen);
-    ::SelectObject(device, previous);
-    if (std::wstring(chosen) == face) return font;
-    ::DeleteObject(font);
-  }
+  for (const wchar_t* face : faces)
+    if (HFONT font = real_face(device, face, charset, height, width)) return font;
   return nullptr;
 }
 
@@ -106,10 +111,7 @@ class SelectedFont {
   SelectedFont(const Page& page, double points) : device_(page.device()) {
     const int height = -page.size(page::em(points));
     HFONT main = first_real_face(device_, kReportFaces, DEFAULT_CHARSET, height, 0);
-    if (!main) {
-      const wchar_t* chinese[] = {chinese_face_name().c_str()};
-      main = first_real_face(device_, chinese, GB2312_CHARSET, height, 0);
-    }
+    if (!main) main = real_face(device_, chinese_face_name().c_str(), GB2312_CHARSET, height, 0);
     if (!main) {  // no Chinese face at all: whatever the system sets for Chinese
       main = ::CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET,
                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
@@ -121,10 +123,8 @@ class SelectedFont {
       const int narrow =
           static_cast<int>(std::lround(page.units(page::em(points) * page::kNarrowAdvance)));
       latin = first_real_face(device_, kLatinReportFaces, ANSI_CHARSET, height, narrow);
-      if (!latin) {
-        const wchar_t* window_latin[] = {latin_face_name().c_str()};
-        latin = first_real_face(device_, window_latin, ANSI_CHARSET, height, narrow);
-      }
+      if (!latin)
+        latin = real_face(device_, latin_face_name().c_str(), ANSI_CHARSET, height, narrow);
     }
     fonts_ = FontPair(main, latin);
   }

@@ -23,13 +23,12 @@ std::vector<int> advances(HDC device, const std::vector<TextRun>& runs, std::wst
   return widths;
 }
 
-int height_of(HDC device, HFONT font, int* ascent) {
+TEXTMETRICW metrics_of(HDC device, HFONT font) {
   HGDIOBJ previous = ::SelectObject(device, font);
   TEXTMETRICW metrics{};
   ::GetTextMetricsW(device, &metrics);
   ::SelectObject(device, previous);
-  *ascent = std::max(*ascent, static_cast<int>(metrics.tmAscent));
-  return metrics.tmHeight;
+  return metrics;
 }
 
 // The text in its runs, the lines in the box, each run of a line from the common
@@ -44,9 +43,10 @@ int draw_in_runs(HDC device, const FontPair& fonts, const RECT& box, std::wstrin
   const std::vector<TextLine> lines = align == Align::Wrapped
                                           ? break_lines(text, widths, room)
                                           : std::vector<TextLine>{{0, text.size(), full_width}};
-  int ascent = 0;
-  const int line_height =
-      std::max(height_of(device, fonts.main(), &ascent), height_of(device, fonts.latin(), &ascent));
+  const TEXTMETRICW main = metrics_of(device, fonts.main());
+  const TEXTMETRICW latin = metrics_of(device, fonts.latin());
+  const int ascent = std::max(main.tmAscent, latin.tmAscent);
+  const int line_height = std::max(main.tmHeight, latin.tmHeight);
   const int height = line_height * static_cast<int>(lines.size());
   if (measure_only) return height;
   const UINT previous_align = ::SetTextAlign(device, TA_BASELINE | TA_LEFT);

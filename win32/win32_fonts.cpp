@@ -17,7 +17,7 @@ int CALLBACK remember_face(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPAR
   return 1;
 }
 
-// The installed faces of a character set.
+// The installed faces of a character set, each once.
 std::vector<std::wstring> installed_faces(BYTE charset) {
   std::vector<std::wstring> faces;
   LOGFONTW wanted{};
@@ -25,6 +25,8 @@ std::vector<std::wstring> installed_faces(BYTE charset) {
   HDC screen = ::GetDC(nullptr);
   ::EnumFontFamiliesExW(screen, &wanted, remember_face, reinterpret_cast<LPARAM>(&faces), 0);
   ::ReleaseDC(nullptr, screen);
+  std::sort(faces.begin(), faces.end());
+  faces.erase(std::unique(faces.begin(), faces.end()), faces.end());
   return faces;
 }
 
@@ -50,30 +52,28 @@ Coverage coverage(const std::wstring& face, std::wstring_view text) {
   return found;
 }
 
-bool has_glyphs(const std::wstring& face, std::wstring_view text) {
-  return coverage(face, text).all;
-}
-
 // The Chinese the captions set among Latin letters: a face for the window must draw
 // both, or "已知点A" shows a box for the A.
 constexpr std::wstring_view kChineseSample = L"已知点纵横座标精度评定观测边";
 
-// The first of the wanted faces that is installed; else, if asked, of the installed
-// faces of the character set (not the vertical ones) that draw the sample, the one of
-// the tightest lines (a text face, not a mathematical one with tall lines).
-std::wstring first_installed(const std::vector<std::wstring>& wanted, BYTE charset,
-                             std::wstring_view sample) {
-  const std::vector<std::wstring> installed = installed_faces(charset);
+// The first of the wanted faces that is installed, as the system spells it; empty if none.
+std::wstring named_face(const std::vector<std::wstring>& wanted,
+                        const std::vector<std::wstring>& installed) {
   for (const std::wstring& face : wanted) {
     for (const std::wstring& have : installed)
       if (::CompareStringOrdinal(face.c_str(), -1, have.c_str(), -1, TRUE) == CSTR_EQUAL)
         return have;
   }
-  if (sample.empty()) return L"";
+  return L"";
+}
+
+// Of the installed faces (not the vertical ones) that draw the sample, the one of the
+// tightest lines: a text face, not a mathematical one with tall lines. Empty if none.
+std::wstring tightest_face(const std::vector<std::wstring>& installed, std::wstring_view sample) {
   std::wstring best;
   int best_height = 0;
   for (const std::wstring& have : installed) {
-    if (have.empty() || have.front() == L'@' || have == best) continue;
+    if (have.empty() || have.front() == L'@') continue;
     const Coverage found = coverage(have, sample);
     if (found.all && (best.empty() || found.line_height < best_height)) {
       best = have;
@@ -86,10 +86,11 @@ std::wstring first_installed(const std::vector<std::wstring>& wanted, BYTE chars
 // The Chinese face: a named one, else one that draws the Chinese and the Latin letters,
 // else one that draws the Chinese (some fallback faces have no Latin letters at all).
 std::wstring chinese_face() {
-  const std::vector<std::wstring> named{L"宋体", L"SimSun", L"Microsoft YaHei", L"微软雅黑"};
-  std::wstring face = first_installed(named, GB2312_CHARSET,
-                                      std::wstring(kChineseSample) + std::wstring(kPrintableAscii));
-  if (face.empty()) face = first_installed({}, GB2312_CHARSET, kChineseSample);
+  const std::vector<std::wstring> installed = installed_faces(GB2312_CHARSET);
+  std::wstring face = named_face({L"宋体", L"SimSun", L"Microsoft YaHei", L"微软雅黑"}, installed);
+  if (face.empty())
+    face = tightest_face(installed, std::wstring(kChineseSample) + std::wstring(kPrintableAscii));
+  if (face.empty()) face = tightest_face(installed, kChineseSample);
   return face;
 }
 
@@ -103,9 +104,9 @@ const Faces& faces() {
   static const Faces chosen = [] {
     Faces f;
     f.song = chinese_face();
-    f.sans = first_installed({L"MS Sans Serif", L"Microsoft Sans Serif", L"Tahoma"},
-                             DEFAULT_CHARSET, L"");
-    f.song_draws_latin = has_glyphs(f.song, kPrintableAscii);
+    f.sans = named_face({L"MS Sans Serif", L"Microsoft Sans Serif", L"Tahoma"},
+                        installed_faces(DEFAULT_CHARSET));
+    f.song_draws_latin = coverage(f.song, kPrintableAscii).all;
     return f;
   }();
   return chosen;
@@ -121,12 +122,10 @@ HFONT create_font(const std::wstring& face, BYTE charset, double points, bool bo
 
 }  // namespace
 
+// The fonts held until now leave with `other`.
 FontPair& FontPair::operator=(FontPair&& other) noexcept {
-  if (this != &other) {
-    this->~FontPair();
-    main_ = std::exchange(other.main_, nullptr);
-    latin_ = std::exchange(other.latin_, nullptr);
-  }
+  std::swap(main_, other.main_);
+  std::swap(latin_, other.latin_);
   return *this;
 }
 
@@ -138,9 +137,13 @@ FontPair::~FontPair() {
 const std::wstring& chinese_face_name() { return faces().song; }
 
 const std::wstring& latin_face_name() {
-  static const std::wstring face = first_installed({L"Microsoft Sans Serif", L"Tahoma", L"Segoe UI",
-                                                    L"Arial", L"DejaVu Sans", L"Liberation Sans"},
-                                                   ANSI_CHARSET, kPrintableAscii);
+  static const std::wstring face = [] {
+    const std::vector<std::wstring> installed = installed_faces(ANSI_CHARSET);
+    const std::wstring named = named_face({L"Microsoft Sans Serif", L"Tahoma", L"Segoe UI",
+                                           L"Arial", L"DejaVu Sans", L"Liberation Sans"},
+                                          installed);
+    return named.empty() ? tightest_face(installed, kPrintableAscii) : named;
+  }();
   return face;
 }
 
