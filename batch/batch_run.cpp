@@ -1,5 +1,8 @@
 #include "batch_run.h"
 
+#include <cerrno>
+#include <cstring>
+#include <iostream>
 #include <optional>
 #include <string>
 
@@ -15,10 +18,16 @@
 #include "polygon_sheet.h"
 #include "replay_prompt.h"
 #include "same_file.h"
+#include "system_file.h"
 #include "texts.h"
+#include "utf8.h"
 
 namespace cp {
 namespace {
+
+// Every message of the command line is one line on the error stream; bytes that are not
+// UTF-8 (from an argument or a path) are shown as \xNN.
+void say(std::ostream& err, const std::string& text) { err << escaped_utf8(text) << '\n'; }
 
 // Messages go to the error stream with the line of the answer they concern. A sheet
 // holds each value once: a value refused has no correction after it, so its answers
@@ -35,7 +44,7 @@ class LineMessage : public Message {
 
  private:
   void said(const std::string& where, const std::string& text) {
-    err_ << where << ": " << text << '\n';
+    say(err_, where + ": " + text);
     if (source_.holds_each_value_once()) {
       source_.stop();
       stopped_ = true;
@@ -55,6 +64,20 @@ class NoWindow : public FieldText {
 std::string output_message(const OutputError& error) {
   return text::fill_in(text::kOutputCannotWrite,
                        {{"{path}", error.path}, {"{reason}", error.reason}});
+}
+
+// The system's reason for the last failed write, or a general one where it gave none.
+std::string write_failure_reason(int error) {
+  return error != 0 ? std::strerror(error) : std::string(text::kWriteFailed);
+}
+
+// The report on standard output, every byte of it or an OutputError with the system's
+// reason: a full disk, a closed stream, a file size limit.
+void write_standard_output(std::ostream& out, const std::string& text) {
+  errno = 0;
+  out << text;
+  out.flush();
+  if (!out) throw OutputError{std::string(text::kStandardOutput), write_failure_reason(errno)};
 }
 
 // The report as text: its rows, then the grade check where there is one.
@@ -112,7 +135,7 @@ void add_exports(OutputSet& outputs, const CommandLine& line, const SessionRecor
 int run_batch(const CommandLine& line, const ReportDevices& devices, std::ostream& out,
               std::ostream& err) {
   if (const auto clash = clashing_output(line)) {
-    err << *clash << '\n';
+    say(err, *clash);
     return kBatchFileError;
   }
   try {
@@ -130,8 +153,8 @@ int run_batch(const CommandLine& line, const ReportDevices& devices, std::ostrea
       end = calculate({prompt, fields, message}, session);
     } catch (const AnswersRanOut& ran_out) {
       if (!message.stopped()) {
-        err << source->where_next() << ": "
-            << text::fill_in(text::kAnswersRanOut, "{prompt}", ran_out.prompt) << '\n';
+        say(err, source->where_next() + ": " +
+                     text::fill_in(text::kAnswersRanOut, "{prompt}", ran_out.prompt));
       }
     }
     // The sheet keeps what was entered, whether or not the run completed.
@@ -141,7 +164,8 @@ int run_batch(const CommandLine& line, const ReportDevices& devices, std::ostrea
       outputs.commit();
       return kBatchEndedEarly;
     }
-    if (source->more_at_once()) err << source->where_next() << ": " << text::kLinesLeft << '\n';
+    if (source->more_at_once())
+      say(err, source->where_next() + ": " + std::string(text::kLinesLeft));
 
     const auto document = report_document(session.last_complete);
     const std::string report = report_text(*document);
@@ -152,23 +176,20 @@ int run_batch(const CommandLine& line, const ReportDevices& devices, std::ostrea
       outputs.add(*line.pdf, std::move(pdf.bytes));
     }
     outputs.commit();
-    if (!line.report) {
-      out << report;
-      out.flush();
-    }
+    if (!line.report) write_standard_output(out, report);
     if (line.print) {
       const PrintOutcome printed = devices.print(*document);
       if (!printed.done) {
-        err << printed.detail << '\n';
+        say(err, printed.detail);
         return kBatchFileError;
       }
     }
     const auto& grade = session.last_complete.grade;
     return grade && !grade->pass ? kBatchBeyondLimit : kBatchComplete;
   } catch (const AnswersFileError& error) {
-    err << answers_file_message(error) << '\n';
+    say(err, answers_file_message(error));
   } catch (const OutputError& error) {
-    err << output_message(error) << '\n';
+    say(err, output_message(error));
   }
   return kBatchFileError;
 }
@@ -176,26 +197,36 @@ int run_batch(const CommandLine& line, const ReportDevices& devices, std::ostrea
 std::optional<int> run_without_window(const CommandLine& line, std::string_view version,
                                       const ReportDevices& devices, std::ostream& out,
                                       std::ostream& err) {
-  switch (line.mode) {
-    case CommandLine::Mode::Help: out << text::kUsage; return kBatchComplete;
-    case CommandLine::Mode::Version:
-      out << "central-polygon " << version << "\n";
-      return kBatchComplete;
-    case CommandLine::Mode::Wrong:
-      err << "central-polygon: " << line.wrong << '\n' << text::kTryHelp << '\n';
-      return kBatchFileError;
-    case CommandLine::Mode::Batch: return run_batch(line, devices, out, err);
-    case CommandLine::Mode::Template:
-      try {
+  try {
+    switch (line.mode) {
+      case CommandLine::Mode::Help:
+        write_standard_output(out, std::string(text::kUsage));
+        return kBatchComplete;
+      case CommandLine::Mode::Version:
+        write_standard_output(out, "central-polygon " + std::string(version) + "\n");
+        return kBatchComplete;
+      case CommandLine::Mode::Wrong:
+        say(err, "central-polygon: " + line.wrong);
+        say(err, std::string(text::kTryHelp));
+        return kBatchFileError;
+      case CommandLine::Mode::Batch: return run_batch(line, devices, out, err);
+      case CommandLine::Mode::Template:
         write_whole_file(line.template_path, sheet_template(line.template_n, line.template_m));
         return kBatchComplete;
-      } catch (const OutputError& error) {
-        err << output_message(error) << '\n';
-        return kBatchFileError;
-      }
-    case CommandLine::Mode::Window: break;
+      case CommandLine::Mode::Window: break;
+    }
+  } catch (const OutputError& error) {
+    say(err, output_message(error));
+    return kBatchFileError;
   }
   return std::nullopt;
+}
+
+int close_standard_output(int status) {
+  const auto failure = os::close_standard_output();
+  if (!failure || status == kBatchFileError) return status;
+  say(std::cerr, output_message({std::string(text::kStandardOutput), *failure}));
+  return kBatchFileError;
 }
 
 }  // namespace cp

@@ -38,4 +38,9 @@ std::optional<int> run_without_window(const CommandLine& line, std::string_view 
                                       const ReportDevices& devices, std::ostream& out,
                                       std::ostream& err);
 
+// Closes standard output at the end of a command-line run: data the system could not
+// write is a failed run (exit 2, the reason on the error stream), even where every
+// write before seemed to succeed. Returns the run's status, or 2.
+int close_standard_output(int status);
+
 }  // namespace cp

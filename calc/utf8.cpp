@@ -71,4 +71,21 @@ std::optional<std::size_t> first_invalid_byte(std::string_view text) {
   return std::nullopt;
 }
 
+std::string escaped_utf8(std::string_view text) {
+  constexpr char kHexDigits[] = "0123456789ABCDEF";
+  std::string out;
+  for (std::size_t at = 0; at < text.size();) {
+    if (const auto decoded = decode(text, at)) {
+      out.append(text.substr(at, decoded->second));
+      at += decoded->second;
+      continue;
+    }
+    const auto byte = static_cast<unsigned char>(text[at++]);
+    out += "\\x";
+    out += kHexDigits[byte >> 4];
+    out += kHexDigits[byte & 0xF];
+  }
+  return out;
+}
+
 }  // namespace cp

@@ -25,4 +25,9 @@ std::string utf8_of(char32_t code);
 // Where the first byte that is not part of a well-formed sequence stands, if any.
 std::optional<std::size_t> first_invalid_byte(std::string_view text);
 
+// Text from outside (an argument, a path) as a message may show it: every well-formed
+// sequence as it is, every other byte as \xNN, so that a message stays UTF-8 and says
+// which bytes were given.
+std::string escaped_utf8(std::string_view text);
+
 }  // namespace cp

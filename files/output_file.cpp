@@ -4,15 +4,17 @@
 #include <cerrno>
 #include <cstring>
 
+#include "interruption.h"
+
 namespace cp {
 
 OutputFile::OutputFile(std::string path) : path_(std::move(path)) {
-  os::report_file_size_limit();
   if (os::is_directory(path_)) throw OutputError{path_, std::strerror(EISDIR)};
   guarded([&] {
     target_ = os::output_target(path_);
     if (!target_.special) file_ = os::File::create_beside(target_.path, temporary_);
   });
+  if (!temporary_.empty()) os::remove_on_interruption(temporary_);
 }
 
 OutputFile::~OutputFile() {
@@ -20,6 +22,7 @@ OutputFile::~OutputFile() {
     file_ = os::File();  // closed before it is removed
     os::remove(temporary_);
   }
+  if (!temporary_.empty()) os::keep_on_interruption(temporary_);
 }
 
 void OutputFile::guarded(const std::function<void()>& step) const {

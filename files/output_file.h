@@ -66,9 +66,15 @@ void write_whole_file(const std::string& path, const std::string& contents);
 // drawing's failure or the system's reason.
 PrintOutcome write_pdf_file(const PdfBytes& pdf, const std::string& path);
 
-// The outputs of one run, committed together: every file is written to its temporary
-// and put on the disk first, and only when all of them are there are they renamed over
-// their targets. A failure on the way leaves every target as it was.
+// The outputs of one run, committed together, in three steps:
+// 1. every file is written to its temporary and put on the disk; a failure here (a full
+//    disk, a file size limit) leaves every target as it was;
+// 2. devices and pipes get their contents; a failure here leaves every file target as it
+//    was, the devices written before it having had theirs;
+// 3. the temporaries are renamed over their targets one by one; a rename that fails (the
+//    folder's permissions changed meanwhile) leaves the targets renamed before it new and
+//    the others as they were.
+// An interruption at any step removes the temporaries still there (see interruption.h).
 class OutputSet {
  public:
   void add(std::string path, std::string contents);

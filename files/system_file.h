@@ -61,9 +61,16 @@ struct OutputTarget {
 };
 OutputTarget output_target(const std::string& path);
 
-// A file size limit is then said as the reason a write fails, as a full disk is, instead
-// of ending the program with a signal.
-void report_file_size_limit() noexcept;
+// Called once, first in every main. A file size limit (ulimit -f) then fails a write with
+// its reason, as a full disk does, instead of ending the program with SIGXFSZ.
+void take_file_size_limit_as_write_failure() noexcept;
+// Called once, first in every main. A standard stream the program was started without
+// (`>&-`) is held by the null device opened for reading only: no file opened later takes
+// its number, and a write to it fails as a write to a closed stream does.
+void hold_closed_standard_streams() noexcept;
+// Closes standard output at the end of a command-line run: the system's reason where
+// what it held could not be written, nothing where all of it was.
+std::optional<std::string> close_standard_output() noexcept;
 // Renames the file over the target, which may exist; a Failure leaves both as they were.
 void replace(const std::string& from, const std::string& to);
 void remove(const std::string& path) noexcept;

@@ -5,11 +5,13 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <utility>
 #include <vector>
 
+#include "interruption.h"
 #include "system_file.h"
 
 namespace cp::os {
@@ -137,7 +139,48 @@ OutputTarget output_target(const std::string& path) {
   fail(ELOOP);
 }
 
-void report_file_size_limit() noexcept { ::signal(SIGXFSZ, SIG_IGN); }
+void take_file_size_limit_as_write_failure() noexcept { ::signal(SIGXFSZ, SIG_IGN); }
+
+void hold_closed_standard_streams() noexcept {
+  for (int stream = 0; stream <= 2; ++stream) {
+    if (::fcntl(stream, F_GETFD) != -1 || errno != EBADF) continue;
+    // The lowest free number is the one closed: the streams are taken in order.
+    const int held = ::open("/dev/null", O_RDONLY);
+    if (held >= 0 && held != stream) ::close(held);
+  }
+}
+
+std::optional<std::string> close_standard_output() noexcept {
+  if (std::fflush(stdout) != 0) return std::strerror(errno);
+  // A file system may report a failed write only when the file is closed.
+  if (::close(STDOUT_FILENO) != 0 && errno != EBADF) return std::strerror(errno);
+  return std::nullopt;
+}
+
+namespace {
+
+void remove_interrupted(const char* path) { ::unlink(path); }
+
+// Only async-signal-safe calls: unlink, signal and raise. The signal then ends the
+// program as it would have, with its own status.
+void on_interruption(int signal) {
+  for_each_interrupted_temporary(remove_interrupted);
+  ::signal(signal, SIG_DFL);
+  ::raise(signal);
+}
+
+}  // namespace
+
+void remove_temporaries_on_interruption() noexcept {
+  for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+    struct sigaction old {};
+    if (::sigaction(signal, nullptr, &old) == 0 && old.sa_handler == SIG_IGN) continue;
+    struct sigaction action {};
+    action.sa_handler = on_interruption;
+    sigemptyset(&action.sa_mask);
+    ::sigaction(signal, &action, nullptr);
+  }
+}
 
 void replace(const std::string& from, const std::string& to) {
   if (::rename(from.c_str(), to.c_str()) != 0) fail(errno);

@@ -1,10 +1,14 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <cwctype>
 #include <utility>
 
 #include "fill.h"
+#include "interruption.h"
 #include "system_file.h"
 #include "texts.h"
 #include "wide_text.h"
@@ -18,8 +22,10 @@ HANDLE handle_of(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle)
 std::intptr_t stored(HANDLE handle) { return reinterpret_cast<std::intptr_t>(handle); }
 
 HANDLE open(const std::string& path, DWORD access, DWORD disposition) {
-  return ::CreateFileW(wide_of(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                       disposition, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  // FILE_SHARE_DELETE: an interruption can remove a temporary file while it is open.
+  return ::CreateFileW(wide_of(path).c_str(), access,
+                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, disposition,
+                       FILE_ATTRIBUTE_NORMAL | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
 }
 
 // CON, PRN, AUX, NUL, COM1–9 and LPT1–9 name devices in every folder, with any
@@ -139,7 +145,30 @@ OutputTarget output_target(const std::string& path) {
   return {path, false};
 }
 
-void report_file_size_limit() noexcept {}  // Windows has no such limit or signal
+void take_file_size_limit_as_write_failure() noexcept {}  // Windows has no such limit or signal
+void hold_closed_standard_streams() noexcept {}           // a missing handle is no number to take
+
+std::optional<std::string> close_standard_output() noexcept {
+  // A window program started without handles has no standard output to fail.
+  if (std::fflush(stdout) != 0) return std::string(std::strerror(errno));
+  return std::nullopt;
+}
+
+namespace {
+
+void remove_interrupted(const char* path) { ::DeleteFileW(wide_of(path).c_str()); }
+
+// Runs on a thread of its own; FALSE lets the system's handler end the program.
+BOOL WINAPI on_interruption(DWORD) {
+  for_each_interrupted_temporary(remove_interrupted);
+  return FALSE;
+}
+
+}  // namespace
+
+void remove_temporaries_on_interruption() noexcept {
+  ::SetConsoleCtrlHandler(on_interruption, TRUE);
+}
 
 void replace(const std::string& from, const std::string& to) {
   if (!::MoveFileExW(wide_of(from).c_str(), wide_of(to).c_str(),

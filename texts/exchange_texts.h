@@ -76,6 +76,8 @@ inline constexpr std::string_view kSheetEdmRefused =
     "测距精度 ma={a}、mb={b} 不可用，应在 0 到 1000 之间且不能都为 0";
 inline constexpr std::string_view kSheetShiftedSide =
     "{label} 多出一个数值 {value}，小数点是否写成了逗号？";
+inline constexpr std::string_view kSheetExtraCell =
+    "{label} 一行多出一栏 {value}，小数点是否写成了逗号？";
 inline constexpr std::string_view kSheetWrongKind = "{label} 是{kind}，类型一栏却是 {value}";
 inline constexpr std::string_view kSheetWrongRole =
     "点 {k} 按三角形个数和已知数据是{role}，这一行的类别却是 {value}；请检查各点的次序";

@@ -12,6 +12,7 @@
 #include "batch_run.h"
 #include "command_line.h"
 #include "gdi_report.h"
+#include "interruption.h"
 #include "pdf_printer.h"
 #include "wide_text.h"
 
@@ -27,12 +28,15 @@ std::vector<std::string> program_arguments() {
 }
 
 std::optional<int> run_in_console(const std::vector<std::string>& arguments) {
+  os::remove_temporaries_on_interruption();
   _setmode(_fileno(stdout), _O_BINARY);
   _setmode(_fileno(stderr), _O_BINARY);
   ::SetConsoleOutputCP(CP_UTF8);
   const CommandLine line = read_command_line(arguments);
   const ReportDevices devices{render_through_pdf_printer, print_on_default_printer};
-  return run_without_window(line, CP_VERSION, devices, std::cout, std::cerr);
+  const auto status = run_without_window(line, CP_VERSION, devices, std::cout, std::cerr);
+  if (!status) return std::nullopt;
+  return close_standard_output(*status);
 }
 
 }  // namespace cp
