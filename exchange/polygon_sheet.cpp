@@ -304,6 +304,7 @@ class SheetReader {
                               quoted(label)));
     }
     check_number(row, label, entry.cell(0));
+    check_value_cells(entry, label);
     if (!values_.emplace(label, entry).second) repeated(row, label);
   }
 
@@ -333,6 +334,22 @@ class SheetReader {
       fail(entry.row, text::fill_in(t::kSheetWrongKind, {{"{label}", label},
                                                          {"{kind}", std::string(expected)},
                                                          {"{value}", quoted(kind)}}));
+    }
+  }
+
+  // A value row holds its value and its 说明: a number in the 说明 cell, or a cell beyond
+  // it, means the row has shifted, most often by a decimal comma (Xa,3511206,399,…).
+  static void check_value_cells(const Entry& entry, const std::string& label) {
+    constexpr std::size_t kValueCells = 2;  // 值 and 说明
+    const std::string note = trimmed(entry.cell(1));
+    if (read_double(note)) {
+      fail(entry.row,
+           text::fill_in(t::kSheetShiftedSide, {{"{label}", label}, {"{value}", quoted(note)}}));
+    }
+    if (entry.cells.size() > kValueCells) {
+      fail(entry.row, text::fill_in(t::kSheetExtraCell,
+                                    {{"{label}", label},
+                                     {"{value}", quoted(trimmed(entry.cells[kValueCells]))}}));
     }
   }
 

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <map>
 #include <random>
+#include <set>
 
 #include "calculate.h"
 #include "csv.h"
@@ -241,6 +242,53 @@ TEST(PolygonSheet, SheetsThatCannotBeReadSayWhy) {
       EXPECT_EQ(error.message, c.message) << c.name;
       EXPECT_EQ(error.row, c.row) << c.name;
     }
+  }
+}
+
+// A decimal comma in any value row shifts its 说明 one cell on: refused at its row with
+// the hint, never read as the whole number before the comma (A moved by 0.399 m).
+TEST(PolygonSheet, ADecimalCommaInAnyValueRowIsRefused) {
+  for (const Case c : {Case::BOnRing, Case::Q2}) {
+    std::mt19937 random(5);
+    SessionRecord record = run(answers_for(make_network(3, c, random), c));
+    record.edm = EdmPrecision{1, 5};
+    const std::string good = sheet_text(record);
+    std::size_t value_rows = 0;
+    for (const auto& row : csv::rows_of(good)) {
+      static const std::set<std::string> kValues = {"N",  "Xa", "Ya", "Xb", "Yb", "m",
+                                                    "T0", "Q1", "Q2", "Q3", "ma", "mb"};
+      if (row.fields.size() != 3 || !kValues.contains(row.fields[0])) continue;
+      ++value_rows;
+      const std::string& label = row.fields[0];
+      const std::string value = label + "," + row.fields[1];
+      const auto with_row = [&](const std::string& by) {
+        std::string sheet = good;
+        const auto start = sheet.find("\r\n" + value + ",") + 2;
+        return sheet.replace(start, sheet.find("\r\n", start) - start, by);
+      };
+      const struct {
+        const char* name;
+        std::string sheet;
+        std::string message;
+      } cases[] = {
+          {"comma", with_row(value + ",399," + row.fields[2]),
+           label + " 多出一个数值 399，小数点是否写成了逗号？"},
+          {"comma_without_note", with_row(value + ",5"),
+           label + " 多出一个数值 5，小数点是否写成了逗号？"},
+          {"extra_cell", with_row(value + ",说明,另一栏"),
+           label + " 一行多出一栏 另一栏，小数点是否写成了逗号？"},
+      };
+      for (const auto& shifted : cases) {
+        try {
+          read_polygon_sheet(shifted.sheet);
+          ADD_FAILURE() << label << " " << shifted.name << ": read";
+        } catch (const SheetError& error) {
+          EXPECT_EQ(error.message, shifted.message) << label << " " << shifted.name;
+          EXPECT_EQ(error.row, row.line) << label << " " << shifted.name;
+        }
+      }
+    }
+    EXPECT_EQ(value_rows, c == Case::BOnRing ? 8u : 11u);
   }
 }
 
