@@ -45,6 +45,7 @@ struct Fault {
   Solution solution = Solution::Observed;
   std::array<double, 3> sides{};  // S(2i-1), S(2i), S(2i+1) of a triangle that failed
   double value = 0;               // the offending value where it is finite
+  std::array<double, 2> edm{};    // a (mm) and b (mm/km) of a grade check that failed
 };
 
 // Ends the computation where a value would be NaN or infinite, naming what it is.

@@ -14,10 +14,23 @@ namespace {
 // The limit error is twice the mean error, as the survey standards take it.
 constexpr double kLimitFactor = 2;
 
+// Ends the grade check where a figure would not be finite, naming the precision it was
+// judged by: the fault lies with it, not with an answer.
+void require_finite_grade(double value, const EdmPrecision& edm, int k = 0) {
+  if (!std::isfinite(value)) {
+    throw Fault{.kind = FaultKind::NotFinite,
+                .quantity = Quantity::GradeCheck,
+                .index = k,
+                .edm = {edm.a, edm.b}};
+  }
+}
+
 }  // namespace
 
 std::optional<EdmPrecision> edm_precision(double a, double b) {
-  const auto term = [](double value) { return value >= 0 && value <= kLargestEdmTerm; };
+  const auto term = [](double value) {
+    return value == 0 || (value >= kSmallestEdmTerm && value <= kLargestEdmTerm);
+  };
   if (!term(a) || !term(b) || (a == 0 && b == 0)) return std::nullopt;
   return EdmPrecision{a + 0.0, b + 0.0};  // -0 is taken as 0
 }
@@ -31,8 +44,15 @@ std::optional<EdmPrecision> read_edm_precision(std::string_view text) {
     plus_width = 3;
   }
   const auto a = read_double(text.substr(0, plus));
-  const auto b = plus == std::string_view::npos ? std::optional<double>(0)
-                                                : read_double(text.substr(plus + plus_width));
+  const std::string_view b_text =
+      plus == std::string_view::npos ? std::string_view("0") : text.substr(plus + plus_width);
+  // The plus parts the terms: b carries no sign of its own.
+  const auto b_start = b_text.find_first_not_of(" \t");
+  if (b_start != std::string_view::npos && (b_text[b_start] == '+' || b_text[b_start] == '-' ||
+                                            b_text.substr(b_start).starts_with("\xEF\xBC\x8B") ||
+                                            b_text.substr(b_start).starts_with("\xEF\xBC\x8D")))
+    return std::nullopt;
+  const auto b = read_double(b_text);
   if (!a || !b) return std::nullopt;
   return edm_precision(*a, *b);
 }
@@ -66,7 +86,7 @@ GradeCheck grade_check(const std::vector<double>& a, const std::vector<double>& 
   }
   out.m_w = std::sqrt(aa_sigma);
   out.limit = kLimitFactor * out.m_w;
-  require_finite(out.limit, Quantity::GradeCheck);
+  require_finite_grade(out.limit, edm);
   out.pass = std::fabs(out.w) <= out.limit;
 
   // The adjusted sides are Ŝ = S + a·K with K = -w/[aa]: Ŝ = P·S with
@@ -88,7 +108,7 @@ GradeCheck grade_check(const std::vector<double>& a, const std::vector<double>& 
                    .observed = observed[s],
                    .m = std::sqrt(own + std::fmax(others, 0.0)) * kMillimetresPerMetre};
     side.T = side.S_hat / (side.m / kMillimetresPerMetre);
-    require_finite(side.T, Quantity::GradeCheck, k);
+    require_finite_grade(side.T, edm, k);
     if (!out.sides.empty() && side.T < out.sides[weakest].T) weakest = out.sides.size();
     out.sides.push_back(side);
   }

@@ -16,15 +16,18 @@ struct EdmPrecision {
   double b = 0;  // millimetres per kilometre
 };
 
-// The largest a and b taken: no EDM is anywhere near, and the figures stay finite.
+// The smallest and largest a and b taken, besides 0: no EDM is anywhere near either, the
+// figures stay finite and 1/T stays within its column.
+inline constexpr double kSmallestEdmTerm = 0.001;
 inline constexpr double kLargestEdmTerm = 1000;
 
-// The precision a + b, where an EDM can have it: each term 0 to the largest, not both 0.
+// The precision a + b, where an EDM can have it: each term 0 or from the smallest to the
+// largest, not both 0.
 std::optional<EdmPrecision> edm_precision(double a, double b);
 
 // Reads "A+B" or "A" (b = 0), blanks allowed around the numbers, full-width forms as
-// the prompts take them. Nothing where it is not that form, a term is negative or
-// beyond the largest, or both are 0.
+// the prompts take them. Nothing where it is not that form (a sign before B, as in
+// "2++2", included), a term is not one edm_precision takes, or both are 0.
 std::optional<EdmPrecision> read_edm_precision(std::string_view text);
 // Writes it as "A+B" in shortest form, as read_edm_precision reads it back.
 std::string edm_precision_text(const EdmPrecision& edm);

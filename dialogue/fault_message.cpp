@@ -49,7 +49,8 @@ std::string quantity_name(const Fault& fault) {
     case Quantity::Precision: return std::string(text::kQuantityPrecision);
     case Quantity::PointPrecision: return with_k(text::kQuantityPointPrecision, k);
     case Quantity::GradeCheck:
-      return k > 0 ? with_k(text::kQuantitySideGrade, k) : std::string(text::kQuantityClosureLimit);
+      return fill_in(k > 0 ? with_k(text::kQuantitySideGrade, k) : text::kQuantityClosureLimit,
+                     {{"{a}", shortest_text(fault.edm[0])}, {"{b}", shortest_text(fault.edm[1])}});
   }
   return std::string(text::kQuantityUnnamed);
 }

@@ -94,6 +94,18 @@ std::vector<ReportRow> table(const SessionRecord& r) {
   return std::move(sheet).rows();
 }
 
+// T of a relative error 1/T to three significant digits; a T too long for its column,
+// from an EDM far finer than its sides need, in powers of ten: 1.23e10.
+std::string relative_error_denominator(double T) {
+  constexpr std::size_t kWidestDenominator = 8;  // with "1/" and a blank, the column
+  const std::string digits = significant_text(T, kRelativeErrorDigits);
+  if (digits.size() <= kWidestDenominator) return digits;
+  // T has more whole digits than the column: every one after the third is a 0.
+  const auto exponent = static_cast<int>(digits.size()) - 1;
+  return digits.substr(0, 1) + "." + digits.substr(1, kRelativeErrorDigits - 1) + "e" +
+         std::to_string(exponent);
+}
+
 // The grade check's side table: the side, then five figures right-aligned, each ending
 // at its column's right edge, and the weakest side marked after them.
 constexpr std::array<int, 5> kGradeColumnEnds = {21, 33, 46, 56, 67};
@@ -114,7 +126,7 @@ std::vector<ReportRow> grade_check(const GradeCheck& g) {
   const auto seconds = [](double value) { return rounded_text(value, decimals::kClosure); };
   const auto millimetres = [](double value) { return rounded_text(value, decimals::kError); };
   const auto relative = [](double T) {
-    return text::fill_in(t::kRelativeError, "{T}", significant_text(T, kRelativeErrorDigits));
+    return text::fill_in(t::kRelativeError, "{T}", relative_error_denominator(T));
   };
   const auto side_name = [](int k) {
     return text::fill_in(t::kSideName, "{k}", std::to_string(k));
@@ -156,9 +168,8 @@ std::vector<ReportRow> grade_check(const GradeCheck& g) {
     sheet.blank();
     sheet
         .at(kNameColumn,
-            text::fill_in(t::kWeakestSide,
-                          {{"{k}", std::to_string(weakest->k)},
-                           {"{T}", significant_text(weakest->T, kRelativeErrorDigits)}}))
+            text::fill_in(t::kWeakestSide, {{"{k}", std::to_string(weakest->k)},
+                                            {"{T}", relative_error_denominator(weakest->T)}}))
         .end_line();
   }
   sheet.blank();

@@ -180,12 +180,21 @@ check "--edm wins over the sheet's rows" test $status -eq 3
 run --batch graded.csv
 check "the sheet's rows judge a run of their own" test $status -eq 0
 check "and its report carries the grade check" grep -q '测距精度 2 mm + 2 ppm' out.txt
-for wrong in 2mm 0+0 -1 2+ 1001; do
+for wrong in 2mm 0+0 -1 2+ 1001 1e-160 0+1e-160 2++2; do
   run --batch "$complete" --edm "$wrong"
   check "--edm $wrong exits 2" test $status -eq 2
   check "--edm $wrong is named" grep -q "测距精度 $wrong 不是 a+b 的形式" err.txt
 done
-rm -f graded.csv
+sed 's/^ma,2,/ma,1e-160,/' graded.csv >fine.csv
+run --batch fine.csv
+check "a sheet's precision finer than any EDM exits 2" test $status -eq 2
+check "naming its row and the bounds" grep -q 'fine.csv:[0-9]*: 测距精度 ma=1e-160、mb=2 不可用，应为 0 或 0.001 到 1000' err.txt
+# The finest precision taken still prints every 1/T within its column, the weakest too.
+run --batch "$complete" --edm 0.001
+check "the finest precision gives a report" test -s out.txt
+check "with 1/T in powers of ten within its column" \
+  sh -c "grep -q '^   S(5) .* 1/8.09e8 最弱边\$' out.txt && grep -q '相对中误差 1/8.09e8\$' out.txt"
+rm -f graded.csv fine.csv
 
 run --help
 check "--help exits 0 with the usage" sh -c "test $status -eq 0 && grep -q -- '--batch' out.txt"

@@ -50,6 +50,15 @@ const Row kRows[] = {
     {"not_finite_point_precision",
      {.kind = FaultKind::NotFinite, .quantity = Quantity::PointPrecision, .index = 5},
      "第 5 点的点位精度 超出数值范围，计算中止"},
+    {"not_finite_side_grade",
+     {.kind = FaultKind::NotFinite,
+      .quantity = Quantity::GradeCheck,
+      .index = 1,
+      .edm = {0.001, 2}},
+     "测距精度 0.001+2 下平差后边长 S(1) 的中误差 超出数值范围，计算中止"},
+    {"not_finite_closure_limit",
+     {.kind = FaultKind::NotFinite, .quantity = Quantity::GradeCheck, .edm = {1000, 1000}},
+     "测距精度 1000+1000 下闭合差的限差 超出数值范围，计算中止"},
 };
 
 TEST(FaultMessage, EachKindSaysWhatFailedAndWhere) {

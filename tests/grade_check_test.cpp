@@ -38,6 +38,13 @@ TEST(EdmPrecisionTest, ReadsWhatASurveyorTypesAndRefusesTheRest) {
       {"three terms", "2+2+2", std::nullopt},
       {"words", "2mm+2ppm", std::nullopt},
       {"beyond any EDM", "1001+0", std::nullopt},
+      {"the finest", "0.001+0.001", EdmPrecision{0.001, 0.001}},
+      {"finer than any EDM", "0.0009", std::nullopt},
+      {"finer than any EDM in ppm", "2+1e-160", std::nullopt},
+      {"far finer than any EDM", "1e-160", std::nullopt},
+      {"a signed b", "2++2", std::nullopt},
+      {"a signed b after blanks", "2+ +2", std::nullopt},
+      {"a full-width signed b", "2\xEF\xBC\x8B\xEF\xBC\x8B" "2", std::nullopt},
       {"empty", "", std::nullopt},
   };
   for (const EdmRow& row : rows) {

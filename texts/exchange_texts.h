@@ -73,7 +73,7 @@ inline constexpr std::string_view kSheetSideCount =
     "{label} 与三角形个数 N 不符，N 个三角形的数据表应有 {count} 条观测边";
 inline constexpr std::string_view kSheetPointCount = "点号 {value} 与三角形个数 N 不符";
 inline constexpr std::string_view kSheetEdmRefused =
-    "测距精度 ma={a}、mb={b} 不可用，应在 0 到 1000 之间且不能都为 0";
+    "测距精度 ma={a}、mb={b} 不可用，应为 0 或 0.001 到 1000，且不能都为 0";
 inline constexpr std::string_view kSheetShiftedSide =
     "{label} 多出一个数值 {value}，小数点是否写成了逗号？";
 inline constexpr std::string_view kSheetExtraCell =

@@ -151,8 +151,9 @@ inline constexpr std::string_view kQuantityPrecision = "精度评定的中误差
 inline constexpr std::string_view kQuantityPointPrecision = "第 {k} 点的点位精度";
 inline constexpr std::string_view kClosureBeyondLimit =
     "闭合差 w = {w} 秒，超过限差 ±{limit} 秒（测距精度 {a} 毫米 + {b} 毫米/公里）";
-inline constexpr std::string_view kQuantityClosureLimit = "闭合差的限差";
-inline constexpr std::string_view kQuantitySideGrade = "平差后边长 S({k}) 的中误差";
+inline constexpr std::string_view kQuantityClosureLimit = "测距精度 {a}+{b} 下闭合差的限差";
+inline constexpr std::string_view kQuantitySideGrade =
+    "测距精度 {a}+{b} 下平差后边长 S({k}) 的中误差";
 
 // Printing.
 inline constexpr std::string_view kPdfFileName = "中心多边形三边平差.pdf";
@@ -191,7 +192,7 @@ inline constexpr std::string_view kAskEdm =
     "输入 0 不作限差检核，直接回车不改变";
 inline constexpr std::string_view kEdmNone = "未设定";
 inline constexpr std::string_view kEdmRefused =
-    "测距精度 {value} 不是 a+b 的形式（a、b 在 0 到 1000 之间，不能都为 0），没有改变";
+    "测距精度 {value} 不是 a+b 的形式（a、b 为 0 或 0.001 到 1000，不能都为 0），没有改变";
 inline constexpr std::string_view kEdmNotRemembered =
     "测距精度无法保存到 {path}：{reason}；本次运行仍然使用它";
 inline constexpr std::string_view kFilterOpen = "答案文件或数据表 (*.answers *.csv);;所有文件 (*)";
@@ -258,7 +259,8 @@ inline constexpr std::string_view kOptionWithoutValue = "选项 {argument} 后�
 inline constexpr std::string_view kOptionTwice = "选项 {argument} 只能给出一次";
 inline constexpr std::string_view kEdmWithoutValue = "选项 {argument} 后面缺少测距精度 a+b";
 inline constexpr std::string_view kEdmNotUnderstood =
-    "测距精度 {argument} 不是 a+b 的形式（a 毫米，b 毫米/公里，0 到 1000，不能都为 0），例如 --edm "
+    "测距精度 {argument} 不是 a+b 的形式（a 毫米，b 毫米/公里，0 或 0.001 到 1000，不能都为 0），"
+    "例如 --edm "
     "2+2";
 inline constexpr std::string_view kTemplateN =
     "--template 后面应是三角形个数 N（3 到 1000 的整数），不是 {argument}";
