@@ -63,26 +63,39 @@ std::string cell_text(std::string_view cell) {
 }
 
 std::vector<NumberedRow> rows_of(std::string_view text) {
+  constexpr std::size_t kWidest = 64;
   std::vector<NumberedRow> rows;
-  for_each_row(text, ',', [&](NumberedRow&& row) { rows.push_back(std::move(row)); });
+  for_each_row(text, ',', kWidest, [&](NumberedRow&& row) { rows.push_back(std::move(row)); });
   return rows;
 }
 
-void for_each_row(std::string_view text, char separator,
+void for_each_row(std::string_view text, char separator, std::size_t widest,
                   const std::function<void(NumberedRow&&)>& take) {
-  NumberedRow row{1, {}};
+  NumberedRow row{1, {}, {}};
   std::string field;
+  std::size_t column = 0;  // of the field being read, from 0
   long line = 1;
   bool in_quotes = false;
   bool any = false;  // the row has begun
+  // An empty field is only counted: the fields before a later one that is not empty
+  // are filled in with empty ones then.
   const auto end_field = [&] {
-    row.fields.push_back(std::move(field));
-    field.clear();
+    if (!field.empty()) {
+      if (column < widest) {
+        row.fields.resize(column);
+        row.fields.push_back(std::move(field));
+      } else if (row.beyond.empty()) {
+        row.beyond = std::move(field);
+      }
+      field.clear();
+    }
+    ++column;
   };
   const auto end_row = [&] {
     end_field();
     take(std::move(row));
-    row = {line, {}};
+    row = {line, {}, {}};
+    column = 0;
     any = false;
   };
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -113,7 +126,7 @@ void for_each_row(std::string_view text, char separator,
     else
       field += c;
   }
-  if (any || !field.empty() || !row.fields.empty()) end_row();
+  if (any || !field.empty() || column > 0) end_row();
 }
 
 }  // namespace cp::csv

@@ -25,12 +25,19 @@ std::string cell_text(std::string_view cell);
 // separator, quotes and line breaks. Each row keeps the number of the line it starts
 // on, from 1. Rows are handed over one by one, so that a reader keeps only the rows it
 // wants, however many there are.
+//
+// A row keeps its first `widest` fields up to the last that is not empty: empty fields
+// at its end are not stored, however many commas a spreadsheet left there, and of the
+// fields beyond the widest only the first that is not empty is kept, to be named. So
+// the memory a row takes is bounded by what it holds, not by its commas.
 struct NumberedRow {
   long line;
   Row fields;
+  std::string beyond;  // the first field beyond the widest that is not empty, if any
 };
-void for_each_row(std::string_view text, char separator,
+void for_each_row(std::string_view text, char separator, std::size_t widest,
                   const std::function<void(NumberedRow&&)>& take);
+// Every row of a comma-separated text, each of at most 64 fields.
 std::vector<NumberedRow> rows_of(std::string_view text);
 
 }  // namespace cp::csv

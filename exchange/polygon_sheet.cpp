@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <map>
 #include <optional>
 
@@ -163,6 +164,7 @@ namespace {
 struct Entry {
   long row = 0;
   std::vector<std::string> cells;
+  std::string beyond;  // the first cell past those kept that is not empty, if any
   std::string cell(std::size_t i) const { return i < cells.size() ? cells[i] : std::string(); }
 };
 
@@ -188,7 +190,9 @@ class SheetReader {
  public:
   explicit SheetReader(std::string_view text) {
     if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
-    csv::for_each_row(text, separator_of(text),
+    // The widest section, the sides', has five columns; cells beyond are not the sheet's.
+    constexpr std::size_t kWidestRow = 8;
+    csv::for_each_row(text, separator_of(text), kWidestRow,
                       [this](csv::NumberedRow&& row) { read_row(std::move(row)); });
   }
 
@@ -273,24 +277,29 @@ class SheetReader {
     std::vector<std::string> cells;
     for (const std::string& field : numbered.fields) cells.push_back(csv::cell_text(field));
     while (!cells.empty() && trimmed(cells.back()).empty()) cells.pop_back();
-    if (cells.empty()) return;  // an empty row
-    const std::string label = trimmed(cells.front());
+    if (cells.empty() && trimmed(numbered.beyond).empty()) return;  // an empty row
+    const std::string label = cells.empty() ? std::string() : trimmed(cells.front());
     if (label == t::kSheetTitle || label == t::kLabelHeading) return;
     const long row = numbered.line;
-    Entry entry{row, {cells.begin() + 1, cells.end()}};
+    Entry entry{row,
+                cells.empty() ? std::vector<std::string>()
+                              : std::vector(std::make_move_iterator(cells.begin() + 1),
+                                            std::make_move_iterator(cells.end())),
+                csv::cell_text(numbered.beyond)};
     if (label == t::kPointLabel) {
       const std::string index = trimmed(entry.cell(0));
       const auto k = read_double(index);
       // Checked for its range before it is taken as an int: 2^31 is no int.
       if (!k || *k < 0 || *k > kMostTriangles + 1 || *k != std::floor(*k))
         fail(row, not_a_number(std::string(t::kPointLabel), index));
-      if (!points_.emplace(static_cast<int>(*k), entry).second) repeated(row, label + " " + index);
+      if (!points_.emplace(static_cast<int>(*k), std::move(entry)).second)
+        repeated(row, label + " " + index);
       return;
     }
     if (const auto k = side_number(label)) {
       check_number(row, label, entry.cell(0));
       check_kind(entry, label, *k);
-      if (!sides_.emplace(*k, entry).second) repeated(row, label);
+      if (!sides_.emplace(*k, std::move(entry)).second) repeated(row, label);
       return;
     }
     static const char* const kValues[] = {"N",  "Xa", "Ya", "Xb", "Yb", "m",
@@ -305,7 +314,7 @@ class SheetReader {
     }
     check_number(row, label, entry.cell(0));
     check_value_cells(entry, label);
-    if (!values_.emplace(label, entry).second) repeated(row, label);
+    if (!values_.emplace(label, std::move(entry)).second) repeated(row, label);
   }
 
   static std::string not_a_number(const std::string& label, const std::string& value) {
@@ -346,10 +355,11 @@ class SheetReader {
       fail(entry.row,
            text::fill_in(t::kSheetShiftedSide, {{"{label}", label}, {"{value}", quoted(note)}}));
     }
-    if (entry.cells.size() > kValueCells) {
+    const std::string extra =
+        entry.cells.size() > kValueCells ? entry.cells[kValueCells] : entry.beyond;
+    if (!trimmed(extra).empty()) {
       fail(entry.row, text::fill_in(t::kSheetExtraCell,
-                                    {{"{label}", label},
-                                     {"{value}", quoted(trimmed(entry.cells[kValueCells]))}}));
+                                    {{"{label}", label}, {"{value}", quoted(trimmed(extra))}}));
     }
   }
 

@@ -190,6 +190,11 @@ sed 's/^S(3),1139.527,/S(3),1139,527,/' sheet.csv >comma.csv
 refused "a decimal comma" comma.csv '^comma.csv:22: S(3) 多出一个数值 527，小数点是否写成了逗号？$'
 sed 's/^点,5,C,中心点/点,5,B,闭合点 B/; s/^点,6,B,闭合点 B/点,6,C,中心点/' sheet.csv >swapped.csv
 refused "a centre and B swapped" swapped.csv '^swapped.csv:16: 点 5 按三角形个数和已知数据是中心点，这一行的类别却是 闭合点 B'
+sed 's/^Xa,3511206.399,/Xa,3511206,399,/' sheet.csv >xa-comma.csv
+refused "a decimal comma in Xa, not A moved by 0.399 m" xa-comma.csv \
+  '^xa-comma.csv:4: Xa 多出一个数值 399，小数点是否写成了逗号？$'
+sed 's/^Yb,\([^,]*\),.*/Yb,\1,5/' sheet.csv >yb-comma.csv
+refused "a decimal comma in Yb without its note" yb-comma.csv '^yb-comma.csv:7: Yb 多出一个数值 5，'
 
 # Memory follows the polygon, not the file: 16 MB of blank lines, a 10 MB cell.
 head -c 16000000 /dev/zero | tr '\0' '\n' >blank.csv
@@ -199,6 +204,31 @@ if [ "${CP_SANITIZED:-0}" != 1 ]; then
   check "a 16 MB sheet of blank lines in under 100 MB (peak ${peak} kB)" test "$peak" -lt 100000
 fi
 check "a 16 MB sheet of blank lines misses its rows" grep -q '^blank.csv: 数据表缺少 N 一行$' err.txt
+# Sheets of every shape up to the size limit read in under 2 s and 100 MB: commas after a
+# name (read as the sheet), commas then one more cell in a value row (refused, naming
+# it), and a note of doubled quotes.
+python3 - <<'SHAPES'
+sheet = open("sheet.csv", encoding="utf-8-sig").read().split("\n")
+def written(name, row_start, extra):
+    rows = [row + extra if row.startswith(row_start) else row for row in sheet]
+    open(name, "w", encoding="utf-8-sig").write("\n".join(rows))
+written("commas.csv", "点,3,", "," * 16_000_000)
+written("far-commas.csv", "Xa,", "," * 16_000_000 + "far")
+written("quotes.csv", "Xa,", ',"' + '""' * 8_000_000 + '"')
+SHAPES
+for shape in commas far-commas quotes; do
+  /usr/bin/time -f '%e %M' -o usage.txt timeout 60 "$program" --batch $shape.csv >out.txt 2>err.txt
+  read -r seconds peak < <(tail -n 1 usage.txt)
+  if [ "${CP_SANITIZED:-0}" != 1 ]; then
+    check "$shape: 16 MB in under 2 s and 100 MB (${seconds} s, ${peak} kB)" \
+      awk "BEGIN { exit !($seconds < 2 && $peak < 100000) }"
+  fi
+done
+timeout 60 "$program" --batch commas.csv >out.txt 2>err.txt
+check "commas after a name: the same report" cmp -s out.txt report.txt
+timeout 60 "$program" --batch far-commas.csv >out.txt 2>err.txt
+check "a cell far to the right of a value row is refused, named" \
+  grep -q '^far-commas.csv:4: Xa 一行多出一栏 far，小数点是否写成了逗号？$' err.txt
 { printf 'N,'; head -c 10000000 /dev/zero | tr '\0' 7; printf 'x\n'; } >cell.csv
 refused "a 10 MB cell" cell.csv '^cell.csv:1: N 的值 7\{40\}… 不是数值$'
 
