@@ -21,11 +21,11 @@ namespace cp {
 
 DeskSession::DeskSession(ModalPrompt& by_hand, FieldText& fields, Message& message,
                          Question question)
-    : by_hand_(by_hand),
-      fields_(fields),
-      message_(message),
-      question_(std::move(question)),
-      edm_(remembered_edm()) {}
+    : by_hand_(by_hand), fields_(fields), message_(message), question_(std::move(question)) {
+  RememberedEdm remembered = remembered_edm();
+  edm_ = remembered.edm;
+  start_note_ = std::move(remembered.ignored);
+}
 
 RunEnd DeskSession::calculate() { return run(nullptr); }
 

@@ -3,6 +3,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "calculate.h"
@@ -42,6 +43,10 @@ class DeskSession {
   void ask_edm_precision();
   const std::optional<EdmPrecision>& edm() const { return edm_; }
 
+  // What the desk has to say once the window is shown, once: a remembered setting whose
+  // file was ignored.
+  std::optional<std::string> take_start_note() { return std::exchange(start_note_, std::nullopt); }
+
   const Session& session() const { return session_; }
   const std::vector<std::string>& journals() const { return journals_; }
   bool running() const { return running_; }
@@ -55,6 +60,7 @@ class DeskSession {
   Question question_;
   Session session_;
   std::optional<EdmPrecision> edm_;
+  std::optional<std::string> start_note_;
   bool running_ = false;
   bool journal_failure_told_ = false;  // the journal's failure is said once a program run
   std::vector<std::string> journals_;  // written by this program run, never pruned

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "fill.h"
 #include "output_file.h"
 #include "system_file.h"
 #include "texts.h"
@@ -11,23 +12,22 @@ namespace cp {
 
 std::optional<std::string> edm_setting_path() { return user_path(UserFolder::Settings, "edm"); }
 
-std::optional<EdmPrecision> remembered_edm() {
+RememberedEdm remembered_edm() {
+  // A line of a few characters: anything longer is no precision.
+  constexpr std::size_t kLongestSetting = 64;
   const auto path = edm_setting_path();
-  if (!path) return std::nullopt;
-  std::string text;
+  if (!path) return {};
+  std::optional<std::string> text;
   try {
-    os::File file = os::File::open_for_reading(*path);
-    char buffer[64];
-    // A line of a few characters: anything longer is no precision.
-    while (const std::size_t got = file.read(buffer, sizeof buffer)) {
-      text.append(buffer, got);
-      if (text.size() > sizeof buffer) return std::nullopt;
-    }
-  } catch (const os::Failure&) {
-    return std::nullopt;
+    text = os::read_setting_file(*path, kLongestSetting);
+  } catch (const os::Failure& failure) {
+    return {.edm = std::nullopt,
+            .ignored = text::fill_in(text::kSettingIgnored,
+                                     {{"{path}", *path}, {"{reason}", failure.reason}})};
   }
-  while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
-  return read_edm_precision(text);
+  if (!text) return {};
+  while (!text->empty() && (text->back() == '\n' || text->back() == '\r')) text->pop_back();
+  return {.edm = read_edm_precision(*text), .ignored = std::nullopt};
 }
 
 void remember_edm(const std::optional<EdmPrecision>& edm) {

@@ -13,8 +13,14 @@ namespace cp {
 // The file, nothing where no folder for settings is known.
 std::optional<std::string> edm_setting_path();
 
-// The remembered precision; nothing where none is, or the file holds no precision.
-std::optional<EdmPrecision> remembered_edm();
+// The remembered precision: nothing where none is or the file holds no precision, and
+// why the file was ignored where it is no regular file of a line (a pipe, a device) or
+// cannot be read.
+struct RememberedEdm {
+  std::optional<EdmPrecision> edm;
+  std::optional<std::string> ignored;  // the message saying so
+};
+RememberedEdm remembered_edm();
 
 // Remembers the precision, or forgets it (nothing): the file is written whole or not
 // at all. Throws OutputError.

@@ -45,11 +45,18 @@ class File {
   void close();                        // a failure to close is a failure to write
 
  private:
+  friend std::optional<std::string> read_setting_file(const std::string& path, std::size_t largest);
   explicit File(std::intptr_t handle) : handle_(handle) {}
   std::intptr_t handle_ = -1;  // the descriptor, or the Win32 handle; -1 for none
 };
 
 bool is_directory(const std::string& path);
+
+// A setting's file, read whole without ever waiting: nothing where there is none; its
+// contents where it is a regular file of at most `largest` bytes; a Failure saying why
+// for anything else (a pipe, a device, a folder, a file too large), which is opened
+// without blocking and never read.
+std::optional<std::string> read_setting_file(const std::string& path, std::size_t largest);
 
 // Where an output named `path` goes. A regular file, or none yet, is replaced whole:
 // `path` is then the file itself, through any symbolic links, so that a link stays a

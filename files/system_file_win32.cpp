@@ -133,6 +133,28 @@ bool is_directory(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+std::optional<std::string> read_setting_file(const std::string& path, std::size_t largest) {
+  const HANDLE handle = open(path, GENERIC_READ, OPEN_EXISTING);
+  if (handle == INVALID_HANDLE_VALUE) {
+    const DWORD error = ::GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return std::nullopt;
+    fail(error);
+  }
+  File file(stored(handle));
+  if (file.is_directory()) fail(ERROR_DIRECTORY);
+  if (::GetFileType(handle) != FILE_TYPE_DISK) throw Failure{std::string(text::kNotARegularFile)};
+  LARGE_INTEGER size{};
+  if (!::GetFileSizeEx(handle, &size)) fail(::GetLastError());
+  if (static_cast<unsigned long long>(size.QuadPart) > largest) fail(ERROR_FILE_TOO_LARGE);
+  std::string contents;
+  char buffer[4096];
+  while (const std::size_t got = file.read(buffer, sizeof buffer)) {
+    contents.append(buffer, got);
+    if (contents.size() > largest) fail(ERROR_FILE_TOO_LARGE);
+  }
+  return contents;
+}
+
 OutputTarget output_target(const std::string& path) {
   const std::filesystem::path at = path_of(path);
   if (reserved_device_name(at))

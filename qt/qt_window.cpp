@@ -68,6 +68,10 @@ MainWindow::MainWindow() {
   setFixedSize(px(kClientWidth), px(kClientHeight));
   setAcceptDrops(true);
   build();
+  // Said once the window is shown, so that it always appears first.
+  QTimer::singleShot(0, this, [this] {
+    if (const auto note = desk_.take_start_note()) message_.show(*note);
+  });
 }
 
 QPushButton** MainWindow::button_slot(std::string_view name) {

@@ -14,6 +14,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <sys/stat.h>
+
 #include <functional>
 #include <set>
 
@@ -304,6 +306,27 @@ class WindowTest : public QObject {
     QVERIFY(cleared.prompts.last().contains(QStringLiteral("现在为 0.5+1")));
     QVERIFY(!again.desk_edm());
     QDir(folder).removeRecursively();
+  }
+
+  // A remembered setting that is no regular file (a FIFO that nobody writes) would hold
+  // the window in open(): it is ignored with one message, said once the window is shown.
+  void aSettingThatIsNoFileIsIgnoredAndTheWindowAppears() {
+    QTemporaryDir folder;
+    qputenv("XDG_CONFIG_HOME", folder.path().toUtf8());
+    qputenv("XDG_DATA_HOME", (folder.path() + "/data").toUtf8());
+    QVERIFY(QDir(folder.path()).mkpath("central-polygon"));
+    const QByteArray fifo = (folder.path() + "/central-polygon/edm").toUtf8();
+    QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+    DialogAnswerer answerer({});
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_COMPARE(answerer.messages.size(), 1);
+    QVERIFY(answerer.messages.first().startsWith(QStringLiteral("设置文件 ")));
+    QVERIFY(answerer.messages.first().contains(QStringLiteral("不是普通文件")));
+    QVERIFY(!window.desk_edm());
+    QTest::qWait(50);
+    QCOMPARE(answerer.messages.size(), 1);
   }
 
   void printBeforeAnyCalculationRefuses() {

@@ -245,6 +245,8 @@ inline constexpr std::string_view kAnswersRanOut = "答案已用完，程序仍�
 inline constexpr std::string_view kLinesLeft = "计算已完成，其后的答案没有用到";
 inline constexpr std::string_view kOutputCannotWrite = "无法写入 {path}：{reason}";
 inline constexpr std::string_view kStandardOutput = "标准输出";
+inline constexpr std::string_view kNotARegularFile = "不是普通文件";
+inline constexpr std::string_view kSettingIgnored = "设置文件 {path} 无法读取（{reason}），已忽略";
 inline constexpr std::string_view kWriteFailed = "写入失败";
 inline constexpr std::string_view kReservedDeviceName =
     "{name} 是 Windows 保留的设备名，不能用作文件名";

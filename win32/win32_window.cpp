@@ -24,6 +24,7 @@ namespace {
 
 constexpr wchar_t kClass[] = L"CentralPolygonWindow";
 constexpr UINT kReplay = WM_APP + 1;
+constexpr UINT kStartNote = WM_APP + 2;  // what the desk says once the window is shown
 constexpr int kButtonIds[] = {1, 2, 3};  // Command1 .. Command3
 constexpr int kOpenCommand = 40;
 constexpr int kFirstExportCommand = 41;  // then one a format, in the table's order
@@ -184,6 +185,7 @@ MainWindow::MainWindow()
   }
   accelerators_ = ::CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size()));
   ::ShowWindow(window_, SW_SHOW);
+  ::PostMessageW(window_, kStartNote, 0, 0);
 }
 
 int MainWindow::px(int twips) const {
@@ -404,6 +406,14 @@ LRESULT MainWindow::handle(UINT message, WPARAM w, LPARAM l) {
       ::DragFinish(drop);
       return 0;
     }
+    case kStartNote:
+      if (const auto note = desk_.take_start_note()) {
+        try {
+          message_.show(*note);
+        } catch (const WindowClosed&) {
+        }
+      }
+      return 0;
     case kReplay:
       while (!pending_replays_.empty() && !desk_.running()) {
         const std::string path = pending_replays_.front();
