@@ -196,6 +196,14 @@ check "with 1/T in powers of ten within its column" \
   sh -c "grep -q '^   S(5) .* 1/8.09e8 最弱边\$' out.txt && grep -q '相对中误差 1/8.09e8\$' out.txt"
 rm -f graded.csv fine.csv
 
+# Bytes that are not UTF-8 in an argument are shown as \xNN, the message staying UTF-8.
+run --batch "$complete" --edm $'2\xff'
+check "a non-UTF-8 argument is refused" test $status -eq 2
+check "and shown as \\xNN" grep -q '测距精度 2\\xFF 不是 a+b 的形式' err.txt
+check "the message is UTF-8 throughout" iconv -f UTF-8 -t UTF-8 err.txt -o /dev/null
+run --batch $'missing\xfe.answers'
+check "a non-UTF-8 file name is shown as \\xNN" grep -q 'missing\\xFE.answers' err.txt
+
 run --help
 check "--help exits 0 with the usage" sh -c "test $status -eq 0 && grep -q -- '--batch' out.txt"
 run --version
