@@ -25,4 +25,15 @@ void size_session_record(SessionRecord& record, float N) {
   record.typed = {};
 }
 
+NetworkPoints network_points(Configuration m, int n) {
+  NetworkPoints points;
+  for (int j = 0; j < n; ++j) points.ring.push_back(j);
+  points.centre = n;
+  if (m == Configuration::BOnRing) {  // the centre is listed before B = P(N-1)
+    points.ring.back() = n;
+    points.centre = n - 1;
+  }
+  return points;
+}
+
 }  // namespace cp

@@ -136,6 +136,14 @@ inline int last_point(Configuration m, int n) {
   return m == Configuration::OutsideAzimuth ? n + 1 : n;
 }
 
+// The points of the coordinate list that are the ring P(0..N-1), clockwise from A, and
+// the centre.
+struct NetworkPoints {
+  std::vector<int> ring;
+  int centre = 0;
+};
+NetworkPoints network_points(Configuration m, int n);
+
 // Triangle N closes on the first radial side: the side list carries S(2N+1) = S(1).
 inline void close_side_list(std::vector<double>& S, int n) {
   S[static_cast<std::size_t>(2 * n + 1)] = S[1];

@@ -16,6 +16,10 @@ namespace cp {
 
 inline constexpr char32_t kReplacementCharacter = 0xFFFD;
 
+// The byte-order mark that Excel and WPS need to open a CSV file as UTF-8, and that
+// Notepad writes before a UTF-8 text.
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
 // Decodes the code point that starts at `at` and moves `at` past it; `at` < size.
 char32_t next_code_point(std::string_view text, std::size_t& at);
 

@@ -11,16 +11,14 @@
 #include "exchange_texts.h"
 #include "fill.h"
 #include "message_quote.h"
-#include "network_drawing.h"
 #include "number_input.h"
 #include "number_text.h"
+#include "utf8.h"
 
 namespace cp {
 namespace {
 
 namespace t = exchange_text;
-
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // The configuration the known data give, where they give one.
 std::optional<Configuration> configuration_of(std::optional<double> Xb, std::optional<double> Yb,
@@ -89,7 +87,7 @@ std::string sheet_rows(const SessionRecord& r, std::optional<Configuration> m, b
   const bool outside_known = m == Configuration::OutsideAzimuth;
   const bool known_side_known = m && !outside_known;
 
-  std::string out(kByteOrderMark);
+  std::string out(kUtf8ByteOrderMark);
   const auto row = [&](csv::Row fields) { out += csv::row_text(fields); };
   row({std::string(t::kSheetTitle)});
   row({std::string(t::kLabelHeading), std::string(t::kValueHeading), std::string(t::kNoteHeading)});
@@ -189,7 +187,7 @@ std::optional<int> side_number(const std::string& label) {
 class SheetReader {
  public:
   explicit SheetReader(std::string_view text) {
-    if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
+    if (text.starts_with(kUtf8ByteOrderMark)) text.remove_prefix(kUtf8ByteOrderMark.size());
     // The widest section, the sides', has five columns; cells beyond are not the sheet's.
     constexpr std::size_t kWidestRow = 8;
     csv::for_each_row(text, separator_of(text), kWidestRow,

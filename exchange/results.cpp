@@ -12,17 +12,17 @@
 #include "exchange_error.h"
 #include "exchange_texts.h"
 #include "fill.h"
-#include "network_drawing.h"
+#include "network_extent.h"
 #include "number_text.h"
 #include "point_names.h"
 #include "texts.h"
+#include "utf8.h"
 
 namespace cp {
 namespace {
 
 namespace t = exchange_text;
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr int kEllipseVertices = 72;
 // The text style of every name and note: a Chinese TrueType face, so that a CAD program
 // draws the names with its own Song face rather than a font with no Chinese in it.
@@ -43,7 +43,7 @@ std::vector<int> network_point_indices(const SessionRecord& r) {
 }  // namespace
 
 std::string coordinates_csv(const SessionRecord& r) {
-  std::string out(kByteOrderMark);
+  std::string out(kUtf8ByteOrderMark);
   csv::Row heading;
   for (const std::string_view text : t::kCoordinateHeadings) heading.emplace_back(text);
   out += csv::row_text(heading);

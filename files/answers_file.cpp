@@ -6,7 +6,6 @@ namespace cp {
 namespace {
 
 constexpr std::size_t kChunk = 1 << 16;
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 }  // namespace
 
@@ -62,7 +61,8 @@ std::optional<std::string> AnswersFile::next() {
   ++line_;
   if (answer.size() > kLongestLine) fail(AnswersFileError::Kind::LineTooLong);
   if (!answer.empty() && answer.back() == '\r') answer.pop_back();
-  if (line_ == 1 && answer.starts_with(kByteOrderMark)) answer.erase(0, kByteOrderMark.size());
+  if (line_ == 1 && answer.starts_with(kUtf8ByteOrderMark))
+    answer.erase(0, kUtf8ByteOrderMark.size());
   if (answer.find('\0') != std::string::npos) fail(AnswersFileError::Kind::NulByte);
   if (first_invalid_byte(answer)) fail(AnswersFileError::Kind::InvalidUtf8);
   return answer;

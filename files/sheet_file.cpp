@@ -11,8 +11,6 @@
 namespace cp {
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
 [[noreturn]] void fail(const std::string& path, AnswersFileError::Kind kind, long line = 0,
                        std::string reason = {}) {
   throw AnswersFileError{
@@ -92,8 +90,8 @@ SheetFile::SheetFile(std::string path) : path_(std::move(path)) {
   }
   if (const auto nul = text.find('\0'); nul != std::string::npos)
     fail(path_, AnswersFileError::Kind::NulByte, line_of(text, nul));
-  if (text.starts_with(kByteOrderMark)) {
-    text.erase(0, kByteOrderMark.size());
+  if (text.starts_with(kUtf8ByteOrderMark)) {
+    text.erase(0, kUtf8ByteOrderMark.size());
   } else if (first_invalid_byte(text)) {
     auto utf8 = gbk_to_utf8(text);
     if (!utf8) fail(path_, AnswersFileError::Kind::InvalidUtf8);

@@ -1,71 +1,30 @@
 #include "network_drawing.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <optional>
 #include <string>
 
+#include "constants.h"
 #include "display_width.h"
 #include "fill.h"
 #include "label_placement.h"
+#include "network_extent.h"
 #include "number_text.h"
 #include "report_texts.h"
+#include "round_numbers.h"
 
 namespace cp {
 namespace {
 
-constexpr double kMillimetresPerMetre = 1000;
 // Room inside the box for names, the north arrow and the scale bar.
 constexpr double kBorder = 14;
-// A network smaller than this is drawn as if it were this size, so that a network of
-// points all within a millimetre still prints at a stated scale.
-constexpr double kSmallestExtentMetres = 0.001;
-// The largest ellipse is drawn about this share of the network's size.
-constexpr double kEllipseShare = 0.1;
 // The scale bar stands for about this share of the network's size.
 constexpr double kBarShare = 0.25;
 // Names are set this large (the face's em), so that they read at least 2.5 mm high.
 constexpr double kLabelHeight = 2.8;
 constexpr double kArrowLength = 14;
 constexpr double kArrowHead = 2.5;
-
-constexpr std::string_view kRoundSteps[] = {"1", "2", "5"};
-constexpr std::string_view kScaleSteps[] = {"1", "1.5", "2", "2.5", "3", "4", "5", "6", "8"};
-
-// The power of ten of x > 0's first digit, from its shortest decimal text.
-int decimal_exponent(double x) {
-  const std::string text = shortest_text(x);
-  const auto e = text.find('e');
-  if (e != std::string::npos) return std::stoi(text.substr(e + 1));
-  const auto first = text.find_first_not_of("0.");
-  const auto point = std::min(text.find('.'), text.size());
-  return first < point ? static_cast<int>(point - first) - 1 : static_cast<int>(point - first);
-}
-
-// step times ten to the exponent, read from its decimal text: exact on every platform.
-double series_value(std::string_view step, int exponent) {
-  const std::string text = std::string(step) + "e" + std::to_string(exponent);
-  double value = 0;
-  std::from_chars(text.data(), text.data() + text.size(), value);
-  return value;
-}
-
-template <std::size_t Size>
-double series_at_least(double x, const std::string_view (&steps)[Size]) {
-  for (int exponent = decimal_exponent(x);; ++exponent) {
-    for (const std::string_view step : steps)
-      if (const double value = series_value(step, exponent); value >= x) return value;
-  }
-}
-
-template <std::size_t Size>
-double series_at_most(double x, const std::string_view (&steps)[Size]) {
-  for (int exponent = decimal_exponent(x);; --exponent) {
-    for (auto step = std::rbegin(steps); step != std::rend(steps); ++step)
-      if (const double value = series_value(*step, exponent); value <= x) return value;
-  }
-}
 
 // Paper position of ground coordinates: x (north) up, y (east) to the right.
 struct Placement {
@@ -77,28 +36,7 @@ struct Placement {
   }
 };
 
-// A record whose precision list does not reach point k draws it without an ellipse.
-PointPrecision precision_of(const SessionRecord& r, int k) {
-  const auto i = static_cast<std::size_t>(k);
-  return i < r.points.size() ? r.points[i] : PointPrecision{};
-}
-
 }  // namespace
-
-NetworkPoints network_points(Configuration m, int n) {
-  NetworkPoints points;
-  for (int j = 0; j < n; ++j) points.ring.push_back(j);
-  points.centre = n;
-  if (m == Configuration::BOnRing) {  // the centre is listed before B = P(N-1)
-    points.ring.back() = n;
-    points.centre = n - 1;
-  }
-  return points;
-}
-
-double round_at_least(double x) { return series_at_least(x, kRoundSteps); }
-double round_at_most(double x) { return series_at_most(x, kRoundSteps); }
-double scale_at_least(double x) { return series_at_least(x, kScaleSteps); }
 
 PaperBox label_box(const DrawnLabel& label, double height) {
   const double width = display_width(label.text) * height / 2;
@@ -128,37 +66,6 @@ bool crosses(const DrawnLine& line, const PaperBox& box) {
     if (low > high) return false;
   }
   return true;
-}
-
-namespace {
-
-// The points drawn, and the network's reach north, south, east and west, metres.
-struct Extent {
-  std::vector<int> all;
-  double north, south, east, west;
-  double size() const { return std::max({north - south, east - west, kSmallestExtentMetres}); }
-};
-
-Extent extent_of(const SessionRecord& r, const NetworkPoints& points) {
-  std::vector<int> all = points.ring;
-  all.push_back(points.centre);
-  const auto [low_x, high_x] =
-      std::minmax_element(all.begin(), all.end(), [&](int a, int b) { return r.X[a] < r.X[b]; });
-  const auto [low_y, high_y] =
-      std::minmax_element(all.begin(), all.end(), [&](int a, int b) { return r.Y[a] < r.Y[b]; });
-  return {all, r.X[*high_x], r.X[*low_x], r.Y[*high_y], r.Y[*low_y]};
-}
-
-}  // namespace
-
-std::optional<double> ellipse_factor(const SessionRecord& r) {
-  const Extent e = extent_of(r, network_points(r.m, triangle_count(r)));
-  double largest = 0;
-  for (const int k : e.all) largest = std::max(largest, precision_of(r, k).E);
-  // Ellipses too small for any finite magnification are not drawn, as zero ones are not.
-  const double wanted = e.size() * kEllipseShare * kMillimetresPerMetre / largest;
-  if (largest > 0 && std::isfinite(wanted)) return round_at_most(wanted);
-  return std::nullopt;
 }
 
 NetworkDrawing network_drawing(const SessionRecord& r, double width, double height) {

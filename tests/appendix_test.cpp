@@ -10,6 +10,7 @@
 #include "layout.h"
 #include "network.h"
 #include "network_drawing.h"
+#include "round_numbers.h"
 #include "scripted_user.h"
 
 namespace cp {
