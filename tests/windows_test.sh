@@ -315,6 +315,11 @@ check "after taskkill at a value prompt the journal holds exactly the answers gi
   killed_journal_holds at-value.answers at-value.answers
 check "after taskkill at 计算中止 the journal has no run-ending empty answer" \
   killed_journal_holds ended.answers at-value.answers
+# At the confirmation of S(5), its value given: the prompt closed by taskkill is no
+# acceptance, so the journal holds the value and no empty answer after it.
+head -n 32 "$answers" >at-confirmation.answers
+check "after taskkill at a confirmation the journal holds the value and no acceptance" \
+  killed_journal_holds at-confirmation.answers at-confirmation.answers
 
 # Start-up: the time until the window exists, against a bare Win32 window started the
 # same way under the same warm server; seven of each, alternating, and their medians.

@@ -21,6 +21,7 @@ constexpr wchar_t kClass[] = L"CentralPolygonDialog";
 struct DialogState {
   bool done = false;
   bool accepted = false;
+  bool ending = false;  // the program was asked to end while the dialog was open
   std::wstring typed;
   const FontPair* fonts = nullptr;
   std::wstring text;
@@ -43,8 +44,18 @@ LRESULT CALLBACK dialog_procedure(HWND window, UINT message, WPARAM w, LPARAM l)
         return 0;
       }
       break;
+    case WM_SYSCOMMAND:
+      // The close box, Alt+F4 or the window menu's close: the user's 取消.
+      if (state && (w & 0xFFF0) == SC_CLOSE) {
+        state->done = true;
+        return 0;
+      }
+      break;
     case WM_CLOSE:
-      if (state) state->done = true;
+      // Sent on its own, not through the close box: the program is asked to end (taskkill,
+      // the task manager, the session ending). That is no answer: a confirmation closed
+      // so must not be taken, nor journalled, as an acceptance.
+      if (state) state->done = state->ending = true;
       return 0;
     case WM_DRAWITEM: {  // the text, the dialog's one owner-drawn control
       if (!state) break;
@@ -164,8 +175,8 @@ std::optional<std::string> run_dialog(HWND owner, const std::string& text, bool 
   }
   if (owner) ::EnableWindow(owner, TRUE);
   ::DestroyWindow(dialog);
-  if (quit) {
-    ::PostQuitMessage(static_cast<int>(message.wParam));
+  if (quit || state.ending) {
+    ::PostQuitMessage(quit ? static_cast<int>(message.wParam) : 0);
     throw WindowClosed{};
   }
   if (owner) ::SetForegroundWindow(owner);

@@ -16,12 +16,13 @@ namespace cp {
 // The top left corner of a dialog of the given outer size, in screen pixels.
 using DialogPlacement = std::function<POINT(SIZE)>;
 
-// The window was closed while a dialog was open: the calculation ends, and the program
-// with it.
+// The window was closed, or the program asked to end, while a dialog was open: the
+// calculation ends, and the program with it. No answer is given.
 struct WindowClosed {};
 
 // Shows the dialog and waits: the typed text for 确定 (or Enter) where it has an edit
 // field, an empty text for a dialog without one; nothing for 取消, Esc or the close box.
+// Throws WindowClosed where the program is asked to end meanwhile.
 std::optional<std::string> run_dialog(HWND owner, const std::string& text, bool edit_field,
                                       bool cancel_button, const DialogPlacement& placement);
 
