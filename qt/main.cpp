@@ -8,6 +8,7 @@
 #include "batch_run.h"
 #include "command_line.h"
 #include "cups_printer.h"
+#include "guarded_main.h"
 #include "interruption.h"
 #include "qt_window.h"
 #include "report_pdf.h"
@@ -31,15 +32,20 @@ int run_window(int argc, char** argv, const cp::CommandLine& line) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  cp::os::take_file_size_limit_as_write_failure();
-  cp::os::hold_closed_standard_streams();
-  cp::os::remove_temporaries_on_interruption();
-  cp::quiet_qt_notes();
-  const cp::CommandLine line = cp::read_command_line({argv + 1, argv + argc});
-  // No Qt at all without the window: a batch run works without a display, whatever the
-  // environment says.
-  const cp::ReportDevices devices{cp::render_report_pdf, cp::print_on_default_printer};
-  if (const auto status = cp::run_without_window(line, CP_VERSION, devices, std::cout, std::cerr))
-    return cp::close_standard_output(*status);
-  return run_window(argc, argv, line);
+  return cp::guarded_main(
+      [&] {
+        cp::os::take_file_size_limit_as_write_failure();
+        cp::os::hold_closed_standard_streams();
+        cp::os::remove_temporaries_on_interruption();
+        cp::quiet_qt_notes();
+        const cp::CommandLine line = cp::read_command_line({argv + 1, argv + argc});
+        // No Qt at all without the window: a batch run works without a display, whatever
+        // the environment says.
+        const cp::ReportDevices devices{cp::render_report_pdf, cp::print_on_default_printer};
+        if (const auto status =
+                cp::run_without_window(line, CP_VERSION, devices, std::cout, std::cerr))
+          return cp::close_standard_output(*status);
+        return run_window(argc, argv, line);
+      },
+      [](const std::string& text) { std::cerr << text << '\n'; });
 }

@@ -6,23 +6,29 @@
 
 #include "batch_run.h"
 #include "command_line.h"
+#include "guarded_main.h"
 #include "interruption.h"
 #include "report_pdf.h"
 #include "system_file.h"
 #include "texts.h"
 
 int main(int argc, char** argv) {
-  cp::os::take_file_size_limit_as_write_failure();
-  cp::os::hold_closed_standard_streams();
-  cp::os::remove_temporaries_on_interruption();
-  const cp::CommandLine line = cp::read_command_line({argv + 1, argv + argc});
-  // No printer in this build: --print is the window build's to test.
-  const cp::ReportDevices devices{
-      cp::render_report_pdf, [](const cp::ReportDocument&) {
-        return cp::PrintOutcome{.detail = std::string(cp::text::kNoPrinter)};
-      }};
-  if (const auto status = cp::run_without_window(line, CP_VERSION, devices, std::cout, std::cerr))
-    return cp::close_standard_output(*status);
-  std::cerr << "batch_program: no window in this build\n";
-  return cp::kBatchFileError;
+  return cp::guarded_main(
+      [&] {
+        cp::os::take_file_size_limit_as_write_failure();
+        cp::os::hold_closed_standard_streams();
+        cp::os::remove_temporaries_on_interruption();
+        const cp::CommandLine line = cp::read_command_line({argv + 1, argv + argc});
+        // No printer in this build: --print is the window build's to test.
+        const cp::ReportDevices devices{
+            cp::render_report_pdf, [](const cp::ReportDocument&) {
+              return cp::PrintOutcome{.detail = std::string(cp::text::kNoPrinter)};
+            }};
+        if (const auto status =
+                cp::run_without_window(line, CP_VERSION, devices, std::cout, std::cerr))
+          return cp::close_standard_output(*status);
+        std::cerr << "batch_program: no window in this build\n";
+        return cp::kBatchFileError;
+      },
+      [](const std::string& text) { std::cerr << text << '\n'; });
 }

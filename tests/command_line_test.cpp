@@ -1,7 +1,12 @@
 // What the command line asks for, and what it refuses.
 #include <gtest/gtest.h>
 
+#include <new>
+#include <string>
+#include <vector>
+
 #include "command_line.h"
+#include "guarded_main.h"
 
 namespace cp {
 namespace {
@@ -65,6 +70,20 @@ TEST(CommandLine, WhatIsRefused) {
     EXPECT_EQ(line.mode, Mode::Wrong);
     EXPECT_NE(line.wrong.find(row.says), std::string::npos) << line.wrong;
   }
+}
+
+// Whatever escapes a program's body ends it with one line and status 2, never with a
+// silent terminate: a standard exception with its own words, anything else as unknown.
+TEST(GuardedMain, WhatEscapesIsSaidInOneLine) {
+  std::vector<std::string> said;
+  const auto say = [&](const std::string& text) { said.push_back(text); };
+  EXPECT_EQ(guarded_main([] { return 3; }, say), 3);
+  EXPECT_TRUE(said.empty());
+  EXPECT_EQ(guarded_main([]() -> int { throw std::bad_alloc(); }, say), 2);
+  EXPECT_EQ(guarded_main([]() -> int { throw 7; }, say), 2);
+  ASSERT_EQ(said.size(), 2u);
+  EXPECT_EQ(said[0], "central-polygon: 程序遇到意外错误（std::bad_alloc），已停止");
+  EXPECT_EQ(said[1], "central-polygon: 程序遇到意外错误（原因不明），已停止");
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 
 #include "calculate.h"
 #include "grade_check.h"
+#include "guarded_main.h"
 #include "layout.h"
 #include "record_dump.h"
 
@@ -51,9 +52,7 @@ class PrintedMessage : public cp::Message {
 
 bool answers_remain() { return std::cin.peek() != std::char_traits<char>::eof(); }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int transcript(int argc, char** argv) {
   std::optional<cp::EdmPrecision> edm;
   if (argc == 3 && std::string(argv[1]) == "--edm") edm = cp::read_edm_precision(argv[2]);
   if (argc != 1 && !edm) {
@@ -93,4 +92,10 @@ int main(int argc, char** argv) {
   if (edm) std::cout << "=== grade check\n" << cp::grade_check_dump(session.last_complete);
   std::cout.flush();
   return ran_out ? 3 : 0;
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+  return cp::guarded_main([&] { return transcript(argc, argv); },
+                          [](const std::string& text) { std::cerr << text << '\n'; });
 }

@@ -245,6 +245,9 @@ inline constexpr std::string_view kAnswersRanOut = "答案已用完，程序仍�
 inline constexpr std::string_view kLinesLeft = "计算已完成，其后的答案没有用到";
 inline constexpr std::string_view kOutputCannotWrite = "无法写入 {path}：{reason}";
 inline constexpr std::string_view kStandardOutput = "标准输出";
+inline constexpr std::string_view kEscapedFailure =
+    "central-polygon: 程序遇到意外错误（{what}），已停止";
+inline constexpr std::string_view kUnknownFailure = "原因不明";
 inline constexpr std::string_view kNotARegularFile = "不是普通文件";
 inline constexpr std::string_view kSettingIgnored = "设置文件 {path} 无法读取（{reason}），已忽略";
 inline constexpr std::string_view kWriteFailed = "写入失败";

@@ -5,11 +5,15 @@
 // returns at once, as a window program started from a console does.
 #include <windows.h>
 
+#include <iostream>
 #include <string>
 
+#include "guarded_main.h"
 #include "program.h"
 
-int wmain() {
+namespace {
+
+int start_or_run() {
   if (const auto status = cp::run_in_console(cp::program_arguments())) return *status;
   wchar_t path[MAX_PATH * 4] = L"";
   const DWORD length = ::GetModuleFileNameW(nullptr, path, MAX_PATH * 4);
@@ -31,4 +35,10 @@ int wmain() {
   ::CloseHandle(process.hThread);
   ::CloseHandle(process.hProcess);
   return 0;
+}
+
+}  // namespace
+
+int wmain() {
+  return cp::guarded_main(start_or_run, [](const std::string& text) { std::cerr << text << '\n'; });
 }

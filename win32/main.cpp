@@ -8,10 +8,15 @@
 #include <string>
 
 #include "command_line.h"
+#include "guarded_main.h"
 #include "program.h"
+#include "texts.h"
+#include "wide_text.h"
 #include "win32_window.h"
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+namespace {
+
+int run_window_program() {
   const std::vector<std::string> arguments = cp::program_arguments();
   if (const auto status = cp::run_in_console(arguments)) return *status;
   const cp::CommandLine line = cp::read_command_line(arguments);
@@ -34,4 +39,15 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     ::DispatchMessageW(&message);
   }
   return static_cast<int>(message.wParam);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  // No console to say it on: a message box, which a caller with handles never waits for
+  // in vain, since the program has ended its run by then.
+  return cp::guarded_main(run_window_program, [](const std::string& text) {
+    ::MessageBoxW(nullptr, cp::wide_of(text).c_str(), cp::wide_of(cp::text::kProgramTitle).c_str(),
+                  MB_OK | MB_ICONERROR);
+  });
 }
