@@ -1,5 +1,8 @@
 #include "exports.h"
 
+#include <stdexcept>
+#include <string>
+
 #include "exchange_error.h"
 #include "exchange_texts.h"
 #include "fill.h"
@@ -47,14 +50,30 @@ const std::vector<ExportFormat>& export_formats() {
 const ExportFormat& export_format(ExportKind kind) {
   for (const ExportFormat& format : export_formats())
     if (format.kind == kind) return format;
-  return export_formats().front();
+  throw std::invalid_argument("export_format: unknown kind " +
+                              std::to_string(static_cast<int>(kind)));
+}
+
+namespace {
+
+// The record a format is written from: the run as far as it was entered for the sheet,
+// the last complete calculation for the others.
+const SessionRecord& export_source(const ExportFormat& format, const Session& session) {
+  return format.needs_complete ? session.last_complete : session.record;
+}
+
+}  // namespace
+
+bool export_available(const ExportFormat& format, const Session& session) {
+  const SessionRecord& record = export_source(format, session);
+  return format.needs_complete ? record.complete : record.N != 0;
 }
 
 void save_export(ExportKind kind, const Session& session, FileChooser& chooser, Message& message,
                  const std::function<bool(const std::string&)>& may_replace) {
   const ExportFormat& format = export_format(kind);
-  const SessionRecord& record = format.needs_complete ? session.last_complete : session.record;
-  if (format.needs_complete ? !record.complete : record.N == 0) {
+  const SessionRecord& record = export_source(format, session);
+  if (!export_available(format, session)) {
     message.show(
         std::string(format.needs_complete ? text::kNothingToExport : text::kNothingEntered));
     return;

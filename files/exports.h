@@ -25,7 +25,14 @@ struct ExportFormat {
 };
 
 const std::vector<ExportFormat>& export_formats();
+// The format of a kind; a kind the table lacks is a fault of the program
+// (std::invalid_argument), never another format silently.
 const ExportFormat& export_format(ExportKind kind);
+
+// Whether the window has something to save in the format: a run with N entered for the
+// sheet, a complete calculation for the others. The menu's entries and the save command
+// both ask it.
+bool export_available(const ExportFormat& format, const Session& session);
 
 // The save command of the window: asks where, through the chooser, and writes the file
 // whole or not at all: the sheet of the last run, the others from the last complete

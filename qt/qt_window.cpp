@@ -168,8 +168,7 @@ void MainWindow::build_commands() {
 void MainWindow::enable_commands() {
   for (const ExportFormat& format : export_formats()) {
     command(qstring(format.option.substr(2)))
-        ->setEnabled(format.needs_complete ? desk_.session().last_complete.complete
-                                           : desk_.session().record.N != 0);
+        ->setEnabled(export_available(format, desk_.session()));
   }
 }
 

@@ -329,8 +329,7 @@ void MainWindow::context_menu(POINT at) {
   const Session& session = desk_.session();
   for (std::size_t i = 0; i < export_formats().size(); ++i) {
     const ExportFormat& format = export_formats()[i];
-    const bool enabled =
-        format.needs_complete ? session.last_complete.complete : session.record.N != 0;
+    const bool enabled = export_available(format, session);
     ::AppendMenuW(menu, MF_STRING | (enabled ? MF_ENABLED : MF_GRAYED),
                   static_cast<UINT_PTR>(kFirstExportCommand + static_cast<int>(i)),
                   entry(format.menu_text, format.shortcut).c_str());
