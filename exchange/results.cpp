@@ -130,21 +130,11 @@ class Dxf {
 
 }  // namespace
 
-std::string network_dxf(const SessionRecord& r) {
-  const NetworkPoints points = network_points(r.m, triangle_count(r));
-  const std::optional<double> factor = ellipse_factor(r);
-  double north = -HUGE_VAL, south = HUGE_VAL, east = -HUGE_VAL, west = HUGE_VAL;
-  const std::vector<int> all = network_point_indices(r);
-  for (const int k : all) {
-    north = std::max(north, r.X[k]);
-    south = std::min(south, r.X[k]);
-    east = std::max(east, r.Y[k]);
-    west = std::min(west, r.Y[k]);
-  }
-  const double height = std::max(std::max(north - south, east - west) / 80, 0.001);
+namespace {
 
-  // About 70 bytes a vertex of an ellipse, which is most of the file.
-  Dxf dxf(all.size() * (kEllipseVertices * 70 + 600));
+// The header and the tables: the continuous line type, the Chinese text style and one
+// layer for each kind of thing drawn.
+void dxf_tables(Dxf& dxf) {
   dxf.pair(0, "SECTION");
   dxf.pair(2, "HEADER");
   dxf.pair(9, "$ACADVER");
@@ -188,9 +178,10 @@ std::string network_dxf(const SessionRecord& r) {
   dxf.layer("NOTE", 7);
   dxf.pair(0, "ENDTAB");
   dxf.pair(0, "ENDSEC");
+}
 
-  dxf.pair(0, "SECTION");
-  dxf.pair(2, "ENTITIES");
+// Every perimeter side and every radial side, as lines between the adjusted points.
+void dxf_sides(Dxf& dxf, const SessionRecord& r, const NetworkPoints& points) {
   const auto line = [&](std::string_view layer, int a, int b) {
     dxf.pair(0, "LINE");
     dxf.pair(8, layer);
@@ -202,6 +193,54 @@ std::string network_dxf(const SessionRecord& r) {
     line("PERIMETER", points.ring[j], points.ring[(j + 1) % ring]);
     line("RADIAL", points.centre, points.ring[j]);
   }
+}
+
+// Point k's error ellipse in ground metres, magnified as in the appendix: E along
+// azimuth phi, from north toward east.
+void dxf_ellipse(Dxf& dxf, const SessionRecord& r, int k, double magnify) {
+  const PointPrecision& p = r.points[static_cast<std::size_t>(k)];
+  const double phi = p.phi * kDegree;
+  const double cos_phi = std::cos(phi);
+  const double sin_phi = std::sin(phi);
+  dxf.pair(0, "POLYLINE");
+  dxf.pair(8, "ELLIPSES");
+  dxf.pair(66, "1");
+  dxf.pair(70, "1");  // closed
+  dxf.point(10, 0, 0);
+  for (int i = 0; i < kEllipseVertices; ++i) {
+    const double a = 2 * kPi * i / kEllipseVertices;
+    const double along = p.E * magnify * std::cos(a);
+    const double across = p.F * magnify * std::sin(a);
+    dxf.pair(0, "VERTEX");
+    dxf.pair(8, "ELLIPSES");
+    dxf.point(10, r.Y[k] + along * sin_phi + across * cos_phi,
+              r.X[k] + along * cos_phi - across * sin_phi);
+  }
+  dxf.pair(0, "SEQEND");
+  dxf.pair(8, "ELLIPSES");
+}
+
+}  // namespace
+
+std::string network_dxf(const SessionRecord& r) {
+  const NetworkPoints points = network_points(r.m, triangle_count(r));
+  const std::optional<double> factor = ellipse_factor(r);
+  double north = -HUGE_VAL, south = HUGE_VAL, east = -HUGE_VAL, west = HUGE_VAL;
+  const std::vector<int> all = network_point_indices(r);
+  for (const int k : all) {
+    north = std::max(north, r.X[k]);
+    south = std::min(south, r.X[k]);
+    east = std::max(east, r.Y[k]);
+    west = std::min(west, r.Y[k]);
+  }
+  const double height = std::max(std::max(north - south, east - west) / 80, 0.001);
+
+  // About 70 bytes a vertex of an ellipse, which is most of the file.
+  Dxf dxf(all.size() * (kEllipseVertices * 70 + 600));
+  dxf_tables(dxf);
+  dxf.pair(0, "SECTION");
+  dxf.pair(2, "ENTITIES");
+  dxf_sides(dxf, r, points);
   for (const int k : all) {
     dxf.pair(0, "POINT");
     dxf.pair(8, "POINTS");
@@ -209,32 +248,10 @@ std::string network_dxf(const SessionRecord& r) {
     dxf.text("NAMES", r.Y[k] + height / 2, r.X[k] + height / 2, height,
              dxf_name(r.names[static_cast<std::size_t>(k)], k));
   }
-  // The ellipses in ground metres, magnified as in the appendix: E along azimuth phi,
-  // from north toward east.
-  const double magnify = factor.value_or(1) / kMillimetresPerMetre;
   for (const int k : all) {
     const auto index = static_cast<std::size_t>(k);
     if (!factor || index >= r.points.size() || r.points[index].E <= 0) continue;
-    const PointPrecision& p = r.points[index];
-    const double phi = p.phi * kDegree;
-    const double cos_phi = std::cos(phi);
-    const double sin_phi = std::sin(phi);
-    dxf.pair(0, "POLYLINE");
-    dxf.pair(8, "ELLIPSES");
-    dxf.pair(66, "1");
-    dxf.pair(70, "1");  // closed
-    dxf.point(10, 0, 0);
-    for (int i = 0; i < kEllipseVertices; ++i) {
-      const double a = 2 * kPi * i / kEllipseVertices;
-      const double along = p.E * magnify * std::cos(a);
-      const double across = p.F * magnify * std::sin(a);
-      dxf.pair(0, "VERTEX");
-      dxf.pair(8, "ELLIPSES");
-      dxf.point(10, r.Y[k] + along * sin_phi + across * cos_phi,
-                r.X[k] + along * cos_phi - across * sin_phi);
-    }
-    dxf.pair(0, "SEQEND");
-    dxf.pair(8, "ELLIPSES");
+    dxf_ellipse(dxf, r, k, *factor / kMillimetresPerMetre);
   }
   dxf.text(
       "NOTE", west, south - 3 * height, height,
@@ -275,47 +292,37 @@ std::string gama_degrees(double degrees) {
 
 }  // namespace
 
-std::string gama_xml(const SessionRecord& r) {
+namespace {
+
+// Point ids: the names where each is given, unique and free of blanks; else P and the
+// point's number, for every point alike.
+class GamaIds {
+ public:
+  GamaIds(const SessionRecord& r, const std::vector<int>& all) : r_(r) {
+    std::set<std::string> names;
+    for (const int k : all) {
+      const std::string& name = r.names[static_cast<std::size_t>(k)];
+      by_name_ = by_name_ && !name.empty() && name.find_first_of(" \t") == std::string::npos &&
+                 names.insert(name).second;
+    }
+    if (by_name_) {
+      for (const int k : all) check_name(r.names[static_cast<std::size_t>(k)], k, NameFile::Gama);
+    }
+  }
+  std::string operator()(int k) const {
+    return by_name_ ? r_.names[static_cast<std::size_t>(k)] : "P" + std::to_string(k);
+  }
+
+ private:
+  const SessionRecord& r_;
+  bool by_name_ = true;
+};
+
+// Every standpoint's observations, the body of its <obs from="…">: the centre's radial
+// sides, each ring point's perimeter side to the next, and the orientation at A.
+std::map<int, std::string> gama_standpoints(const SessionRecord& r, const NetworkPoints& points,
+                                            const GamaIds& id) {
   const int n = triangle_count(r);
-  const NetworkPoints points = network_points(r.m, n);
-  const std::vector<int> all = network_point_indices(r);
-
-  // Point ids: the names where each is given, unique and free of blanks; else P and
-  // the point's number, for every point alike.
-  std::set<std::string> names;
-  bool by_name = true;
-  for (const int k : all) {
-    const std::string& name = r.names[static_cast<std::size_t>(k)];
-    by_name = by_name && !name.empty() && name.find_first_of(" \t") == std::string::npos &&
-              names.insert(name).second;
-  }
-  if (by_name) {
-    for (const int k : all) check_name(r.names[static_cast<std::size_t>(k)], k, NameFile::Gama);
-  }
-  const auto id = [&](int k) {
-    return by_name ? r.names[static_cast<std::size_t>(k)] : "P" + std::to_string(k);
-  };
-  const int b = r.m == Configuration::OutsideAzimuth ? -1 : static_cast<int>(r.L);
-
-  std::string out =
-      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-      "<gama-local xmlns=\"http://www.gnu.org/software/gama/gama-local\">\n"
-      "<network axes-xy=\"ne\" angles=\"left-handed\">\n"
-      "<description>\n" +
-      xml_escaped(std::string(text::kProgramTitle)) +
-      "\n</description>\n"
-      "<parameters sigma-apr=\"1\" conf-pr=\"0.95\" tol-abs=\"1000\" sigma-act=\"aposteriori\" />\n"
-      "<points-observations distance-stdev=\"1.0\">\n";
-  for (const int k : all) {
-    const bool fixed = k == 0 || k == b;
-    const double X = k == 0 ? r.Xa : k == b ? r.Xb : r.X[static_cast<std::size_t>(k)];
-    const double Y = k == 0 ? r.Ya : k == b ? r.Yb : r.Y[static_cast<std::size_t>(k)];
-    out += "<point id=\"" + xml_escaped(id(k)) + "\" x=\"" + shortest_fixed_text(X) + "\" y=\"" +
-           shortest_fixed_text(Y) + (fixed ? "\" fix=\"xy\" />\n" : "\" adj=\"xy\" />\n");
-  }
-  // Every standpoint's observations in an <obs from="…"> of its own, the form every
-  // version of gama-local reads: the centre's radial sides, then each ring point's
-  // perimeter side to the next, then the orientation at A.
   const int known = known_side_number(r.m, n);
   const auto ring = [&](int j) { return points.ring[static_cast<std::size_t>(j % n)]; };
   std::map<int, std::string> standpoints;
@@ -338,6 +345,34 @@ std::string gama_xml(const SessionRecord& r) {
                       gama_degrees(dms_to_degrees(*in.T0) + dms_to_degrees(q)) +
                       "\" stdev=\"0.001\" />\n";
   }
+  return standpoints;
+}
+
+}  // namespace
+
+std::string gama_xml(const SessionRecord& r) {
+  const NetworkPoints points = network_points(r.m, triangle_count(r));
+  const std::vector<int> all = network_point_indices(r);
+  const GamaIds id(r, all);
+  const int b = r.m == Configuration::OutsideAzimuth ? -1 : static_cast<int>(r.L);
+
+  std::string out =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+      "<gama-local xmlns=\"http://www.gnu.org/software/gama/gama-local\">\n"
+      "<network axes-xy=\"ne\" angles=\"left-handed\">\n"
+      "<description>\n" +
+      xml_escaped(std::string(text::kProgramTitle)) +
+      "\n</description>\n"
+      "<parameters sigma-apr=\"1\" conf-pr=\"0.95\" tol-abs=\"1000\" sigma-act=\"aposteriori\" />\n"
+      "<points-observations distance-stdev=\"1.0\">\n";
+  for (const int k : all) {
+    const bool fixed = k == 0 || k == b;
+    const double X = k == 0 ? r.Xa : k == b ? r.Xb : r.X[static_cast<std::size_t>(k)];
+    const double Y = k == 0 ? r.Ya : k == b ? r.Yb : r.Y[static_cast<std::size_t>(k)];
+    out += "<point id=\"" + xml_escaped(id(k)) + "\" x=\"" + shortest_fixed_text(X) + "\" y=\"" +
+           shortest_fixed_text(Y) + (fixed ? "\" fix=\"xy\" />\n" : "\" adj=\"xy\" />\n");
+  }
+  const std::map<int, std::string> standpoints = gama_standpoints(r, points, id);
   const auto standpoint = [&](int from) {
     const auto found = standpoints.find(from);
     if (found == standpoints.end()) return;
