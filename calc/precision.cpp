@@ -115,6 +115,54 @@ CoordinateCoefficients CoordinateRows::of(int point) const {
   return f;
 }
 
+namespace {
+
+// Point e's running sums over one side: P, Q and R as every_bracket_table defines them.
+struct SideSums {
+  double P = 0, Q = 0, R = 0;
+};
+
+// The sums over all sides that the brackets are made of, in extended precision, since
+// the brackets of a far point are small differences of them.
+struct BracketSums {
+  long double aP = 0, aQ = 0, aR = 0, PP = 0, QQ = 0, RR = 0, PQ = 0, PR = 0, QR = 0;
+  void add(long double sign, long double as, const SideSums& t) {
+    aP = aP + sign * as * t.P;
+    aQ = aQ + sign * as * t.Q;
+    aR = aR + sign * as * t.R;
+    PP = PP + sign * t.P * t.P;
+    QQ = QQ + sign * t.Q * t.Q;
+    RR = RR + sign * t.R * t.R;
+    PQ = PQ + sign * t.P * t.Q;
+    PR = PR + sign * t.P * t.R;
+    QR = QR + sign * t.Q * t.R;
+  }
+};
+
+// The bracket table of the point at (x, y) from the network's centroid, with [aa] and
+// the orientation's entries fx0, fy0.
+BracketTable bracket_table(const BracketSums& total, double aa, long double x, long double y,
+                           double fx0, double fy0) {
+  BracketTable Q{};
+  Q[1][1] = aa;
+  Q[1][2] = Q[2][1] = static_cast<double>(total.aP - y * total.aR);
+  Q[1][3] = Q[3][1] = static_cast<double>(total.aQ + x * total.aR);
+  Q[2][2] = static_cast<double>((total.PP - 2 * y * total.PR + y * y * total.RR) + fx0 * fx0);
+  Q[3][3] = static_cast<double>((total.QQ + 2 * x * total.QR + x * x * total.RR) + fy0 * fy0);
+  Q[2][3] = Q[3][2] =
+      static_cast<double>((total.PQ + x * total.PR - y * total.QR - x * y * total.RR) + fx0 * fy0);
+  return Q;
+}
+
+// The mean of the coordinates of points 0..last.
+double centroid(const std::vector<double>& coordinates, int last) {
+  double sum = 0;
+  for (int k = 0; k <= last; ++k) sum = sum + coordinates[static_cast<std::size_t>(k)];
+  return sum / (last + 1);
+}
+
+}  // namespace
+
 std::vector<BracketTable> CoordinateRows::every_bracket_table(const std::vector<double>& a,
                                                               int last) const {
   // Point e's row entry of side s gathers, over the legs k <= e, cos Az(k) / sin Az(k)
@@ -125,37 +173,13 @@ std::vector<BracketTable> CoordinateRows::every_bracket_table(const std::vector<
   // So every bracket of point e follows from nine running sums over the sides and
   // P(e)'s coordinates, and walking e along the chain adds each leg's few terms once.
   // Coordinates are taken from the network's centroid, so the sums hold lengths of the
-  // network's size, not of the grid's; and the sums are kept in extended precision,
-  // since the brackets of a far point are small differences of them.
+  // network's size, not of the grid's.
   const int n = n_;
   const int known = known_side_number(m_, n);
-  double X0 = 0;
-  double Y0 = 0;
-  for (int k = 0; k <= last; ++k) {
-    X0 = X0 + X_[k];
-    Y0 = Y0 + Y_[k];
-  }
-  X0 = X0 / (last + 1);
-  Y0 = Y0 / (last + 1);
-
-  struct SideSums {
-    double P = 0, Q = 0, R = 0;
-  };
+  const double X0 = centroid(X_, last);
+  const double Y0 = centroid(Y_, last);
   std::vector<SideSums> side(static_cast<std::size_t>(2 * n + 1));
-  struct Totals {
-    long double aP = 0, aQ = 0, aR = 0, PP = 0, QQ = 0, RR = 0, PQ = 0, PR = 0, QR = 0;
-    void add(long double sign, long double as, const SideSums& t) {
-      aP = aP + sign * as * t.P;
-      aQ = aQ + sign * as * t.Q;
-      aR = aR + sign * as * t.R;
-      PP = PP + sign * t.P * t.P;
-      QQ = QQ + sign * t.Q * t.Q;
-      RR = RR + sign * t.R * t.R;
-      PQ = PQ + sign * t.P * t.Q;
-      PR = PR + sign * t.P * t.R;
-      QR = QR + sign * t.Q * t.R;
-    }
-  } total;
+  BracketSums total;
   const auto add_to_side = [&](int s, double p, double q, double r) {
     if (s == 2 * n + 1) s = 1;  // S(2N+1) is S(1)
     if (s == known) return;     // the known side A-B is error-free
@@ -181,19 +205,11 @@ std::vector<BracketTable> CoordinateRows::every_bracket_table(const std::vector<
         add_to_side(turn.first_side + j, y_start * r, -x_start * r, r);
       }
     }
-    const long double x = X_[e] - X0;
-    const long double y = Y_[e] - Y0;
     // Entry 0 (outside azimuth): an error of the orientation swings P(e) about A.
     const double fx0 = known ? 0 : -(Y_[e] - Y_[0]) / kRho;
     const double fy0 = known ? 0 : (X_[e] - X_[0]) / kRho;
     BracketTable& Q = tables[static_cast<std::size_t>(e)];
-    Q[1][1] = aa;
-    Q[1][2] = Q[2][1] = static_cast<double>(total.aP - y * total.aR);
-    Q[1][3] = Q[3][1] = static_cast<double>(total.aQ + x * total.aR);
-    Q[2][2] = static_cast<double>((total.PP - 2 * y * total.PR + y * y * total.RR) + fx0 * fx0);
-    Q[3][3] = static_cast<double>((total.QQ + 2 * x * total.QR + x * x * total.RR) + fy0 * fy0);
-    Q[2][3] = Q[3][2] = static_cast<double>(
-        (total.PQ + x * total.PR - y * total.QR - x * y * total.RR) + fx0 * fy0);
+    Q = bracket_table(total, aa, X_[e] - X0, Y_[e] - Y0, fx0, fy0);
     for (int i = 1; i <= 3; ++i)
       for (int j = 1; j <= 3; ++j) require_finite(Q[i][j], Quantity::PointPrecision, e);
   }

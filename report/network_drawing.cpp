@@ -68,31 +68,10 @@ bool crosses(const DrawnLine& line, const PaperBox& box) {
   return true;
 }
 
-NetworkDrawing network_drawing(const SessionRecord& r, double width, double height) {
-  const NetworkPoints points = network_points(r.m, triangle_count(r));
-  const Extent e = extent_of(r, points);
-  const std::vector<int>& all = e.all;
-  const double extent = e.size();
+namespace {
 
-  // The largest round scale at which the network, with room for names around it, fits
-  // the box across and down.
-  NetworkDrawing out;
-  const double across = std::max(e.east - e.west, kSmallestExtentMetres) / (width - 2 * kBorder);
-  const double down = std::max(e.north - e.south, kSmallestExtentMetres) / (height - 2 * kBorder);
-  out.scale_denominator = scale_at_least(std::max(across, down) * kMillimetresPerMetre);
-  const double scale = kMillimetresPerMetre / out.scale_denominator;
-  // Centred in the box.
-  const Placement at{scale, (e.north + e.south) / 2 + height / 2 / scale,
-                     (e.east + e.west) / 2 - width / 2 / scale};
-
-  const std::optional<double> factor = ellipse_factor(r);
-  const bool ellipses = factor.has_value();
-  if (ellipses) out.ellipse_factor = *factor;
-
-  Drawing& d = out.drawing;
-  d.width = width;
-  d.height = height;
-  d.label_height = kLabelHeight;
+void draw_sides(Drawing& d, const SessionRecord& r, const NetworkPoints& points,
+                const Placement& at) {
   const auto ring_size = points.ring.size();
   for (std::size_t j = 0; j < ring_size; ++j) {
     const int k = points.ring[j];
@@ -101,46 +80,56 @@ NetworkDrawing network_drawing(const SessionRecord& r, double width, double heig
     d.lines.push_back(
         {at(r.X[points.centre], r.Y[points.centre]), at(r.X[k], r.Y[k]), Stroke::Radial});
   }
+}
 
-  // North arrow in the top right corner, along +x.
-  const PaperPoint tip{width - kBorder / 2, kBorder / 2 + 4};
+// North arrow in the top right corner, along +x.
+void draw_north_arrow(Drawing& d) {
+  const PaperPoint tip{d.width - kBorder / 2, kBorder / 2 + 4};
   const PaperPoint tail{tip.x, tip.y + kArrowLength};
   d.lines.push_back({tail, tip, Stroke::Arrow});
   d.lines.push_back({tip, {tip.x - kArrowHead / 2, tip.y + kArrowHead}, Stroke::Arrow});
   d.lines.push_back({tip, {tip.x + kArrowHead / 2, tip.y + kArrowHead}, Stroke::Arrow});
   d.labels.push_back({{tip.x - 1.8, tip.y - 1.2}, std::string(report_text::kNorth)});
+}
 
-  // Scale bar in the bottom left corner, with a tick at each end.
-  out.bar_metres = round_at_most(extent * kBarShare);
-  const double bar = out.bar_metres * scale;
-  const PaperPoint start{kBorder / 2, height - kBorder / 2};
+// Scale bar in the bottom left corner, with a tick at each end, `metres` long on the
+// ground at `scale` paper millimetres a metre.
+void draw_scale_bar(Drawing& d, double metres, double scale) {
+  const double bar = metres * scale;
+  const PaperPoint start{kBorder / 2, d.height - kBorder / 2};
   const PaperPoint end{start.x + bar, start.y};
   d.lines.push_back({start, end, Stroke::Arrow});
   d.lines.push_back({start, {start.x, start.y - 1.5}, Stroke::Arrow});
   d.lines.push_back({end, {end.x, end.y - 1.5}, Stroke::Arrow});
   d.labels.push_back(
       {{start.x, start.y - 2.5},
-       text::fill_in(report_text::kBarLength, "{length}", shortest_fixed_text(out.bar_metres))});
+       text::fill_in(report_text::kBarLength, "{length}", shortest_fixed_text(metres))});
+}
 
-  const bool b_known = r.m != Configuration::OutsideAzimuth;
-  const int b = b_known ? static_cast<int>(r.L) : -1;
+// Each point's mark, and its error ellipse magnified `magnified` paper millimetres a
+// millimetre where there is a factor.
+void draw_points(Drawing& d, const SessionRecord& r, const NetworkPoints& points,
+                 const Placement& at, std::optional<double> magnified, int b) {
+  std::vector<int> all = points.ring;
+  all.push_back(points.centre);
   for (const int k : all) {
     const PaperPoint p = at(r.X[k], r.Y[k]);
     const PointPrecision q = precision_of(r, k);
     // E along azimuth phi from north toward east points up and to the right on paper.
-    if (ellipses && q.E > 0) {
-      const double magnified = out.ellipse_factor / kMillimetresPerMetre * scale;
-      d.ellipses.push_back({p, q.E * magnified, q.F * magnified, q.phi - 90});
-    }
+    if (magnified && q.E > 0)
+      d.ellipses.push_back({p, q.E * *magnified, q.F * *magnified, q.phi - 90});
     const bool known = k == 0 || k == b;
     if (known) d.marks.push_back({p, MarkKind::KnownPoint});
     if (k == points.centre) d.marks.push_back({p, MarkKind::Centre});
     if (!known && k != points.centre) d.marks.push_back({p, MarkKind::NewPoint});
   }
+}
 
-  // The names last, once everything they must keep off is drawn: the centre's first,
-  // among its radial sides, then the ring's, each tried outward from the centre first.
-  // A name that finds no place clear of the others is left to the table.
+// The names last, once everything they must keep off is drawn: the centre's first,
+// among its radial sides, then the ring's, each tried outward from the centre first.
+// A name that finds no place clear of the others is left to the table.
+void draw_names(Drawing& d, const SessionRecord& r, const NetworkPoints& points,
+                const Placement& at, int b) {
   LabelPlacer placer(d);
   const PaperPoint centre = at(r.X[points.centre], r.Y[points.centre]);
   std::vector<int> order{points.centre};
@@ -159,6 +148,41 @@ NetworkDrawing network_drawing(const SessionRecord& r, double width, double heig
     if (const auto place = placer.place(name, p, outward))
       d.labels.push_back({*place, std::move(name)});
   }
+}
+
+}  // namespace
+
+NetworkDrawing network_drawing(const SessionRecord& r, double width, double height) {
+  const NetworkPoints points = network_points(r.m, triangle_count(r));
+  const Extent e = extent_of(r, points);
+
+  // The largest round scale at which the network, with room for names around it, fits
+  // the box across and down.
+  NetworkDrawing out;
+  const double across = std::max(e.east - e.west, kSmallestExtentMetres) / (width - 2 * kBorder);
+  const double down = std::max(e.north - e.south, kSmallestExtentMetres) / (height - 2 * kBorder);
+  out.scale_denominator = scale_at_least(std::max(across, down) * kMillimetresPerMetre);
+  const double scale = kMillimetresPerMetre / out.scale_denominator;
+  // Centred in the box.
+  const Placement at{scale, (e.north + e.south) / 2 + height / 2 / scale,
+                     (e.east + e.west) / 2 - width / 2 / scale};
+
+  const std::optional<double> factor = ellipse_factor(r);
+  if (factor) out.ellipse_factor = *factor;
+  std::optional<double> magnified;
+  if (factor) magnified = out.ellipse_factor / kMillimetresPerMetre * scale;
+  out.bar_metres = round_at_most(e.size() * kBarShare);
+
+  Drawing& d = out.drawing;
+  d.width = width;
+  d.height = height;
+  d.label_height = kLabelHeight;
+  const int b = r.m != Configuration::OutsideAzimuth ? static_cast<int>(r.L) : -1;
+  draw_sides(d, r, points, at);
+  draw_north_arrow(d);
+  draw_scale_bar(d, out.bar_metres, scale);
+  draw_points(d, r, points, at, magnified, b);
+  draw_names(d, r, points, at, b);
   return out;
 }
 
