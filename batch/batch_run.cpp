@@ -58,7 +58,7 @@ class LineMessage : public Message {
 
 class NoWindow : public FieldText {
  public:
-  void set(std::string_view, const std::string&) override {}
+  void set(Field, const std::string&) override {}
 };
 
 std::string output_message(const OutputError& error) {

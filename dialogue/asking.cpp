@@ -49,11 +49,11 @@ float Asking::single(std::string_view prompt, std::string_view name, const Refus
 void Asking::confirmed(const ConfirmedEntry& entry, double& target) {
   target = number(entry.first_prompt, entry.name, entry.refuse);
   for (const auto& write_after : entry.after_first_answer)
-    write(write_after.control, write_after.text);
+    write(write_after.field, write_after.text);
   write(entry.echo_field, entry.echo(target));
   std::string answer = text(entry.confirm_first);
   while (means_wrong(answer)) {
-    if (entry.cleared_before_correction) write(entry.cleared_before_correction, "");
+    if (entry.cleared_before_correction) write(*entry.cleared_before_correction, "");
     target = number(entry.correction_prompt, entry.name, entry.refuse);
     write(entry.echo_field, entry.echo(target));
     answer = text(entry.confirm_repeat);

@@ -24,7 +24,7 @@ std::string fill(std::string_view pattern, int k);
 std::string fill_name(std::string_view pattern, std::string_view name);
 
 struct FieldWrite {
-  const char* control;
+  Field field;
   std::string text;
 };
 
@@ -36,10 +36,10 @@ struct ConfirmedEntry {
   std::string correction_prompt;
   std::string_view confirm_first;   // the confirmation text after the first answer
   std::string_view confirm_repeat;  // and after each correction
-  const char* echo_field;
+  Field echo_field;
   std::function<std::string(double)> echo;
   std::vector<FieldWrite> after_first_answer = {};  // written before the first echo
-  const char* cleared_before_correction = nullptr;
+  std::optional<Field> cleared_before_correction = std::nullopt;
   Refusal refuse = {};  // may be empty: every finite number is taken
 };
 
@@ -59,7 +59,7 @@ class Asking {
   void confirmed(const ConfirmedEntry& entry, double& target);
 
   std::string text(std::string_view prompt) { return ports_.prompt.ask(std::string(prompt)); }
-  void write(const char* control, const std::string& text) { ports_.fields.set(control, text); }
+  void write(Field field, const std::string& text) { ports_.fields.set(field, text); }
   void tell(const std::string& text) { ports_.message.show(text); }
 
  private:

@@ -29,18 +29,22 @@ void compute_results(FieldText& fields, SessionRecord& record, const Orientation
   record.grade = c.grade;
   if (c.w) {
     record.w = *c.w;
-    fields.set(field::Text12, rounded_text(*c.w, decimals::kClosure) + std::string(text::kSeconds));
+    fields.set(Field::Closure,
+               rounded_text(*c.w, decimals::kClosure) + std::string(text::kSeconds));
   }
   if (c.K) record.K = *c.K;
   const struct {
     const std::optional<float>& figure;
     float& stored;
-    const char* field;
+    Field field;
     bool in_millimetres;
   } figures[] = {
-      {c.ms, record.ms, field::Text13, true},  {c.Px, record.Px, field::Text14, false},
-      {c.Py, record.Py, field::Text15, false}, {c.mx, record.mx, field::Text16, true},
-      {c.my, record.my, field::Text17, true},  {c.md, record.md, field::Text18, true},
+      {c.ms, record.ms, Field::UnitWeightError, true},
+      {c.Px, record.Px, Field::WeightReciprocalX, false},
+      {c.Py, record.Py, Field::WeightReciprocalY, false},
+      {c.mx, record.mx, Field::ErrorX, true},
+      {c.my, record.my, Field::ErrorY, true},
+      {c.md, record.md, Field::PointError, true},
   };
   for (const auto& [figure, stored, field, in_millimetres] : figures) {
     if (!figure) break;

@@ -6,7 +6,7 @@
 namespace cp {
 
 // The computation of a run, from the observed sides to the precision figures: shows the
-// closure in Text12 and the figures in Text13 to Text18, and writes the results into the
+// closure and the figures ms to md in their fields, and writes the results into the
 // record, as far as the computation got. Throws its Fault where it could not go on.
 void compute_results(FieldText& fields, SessionRecord& record, const Orientation& orientation);
 

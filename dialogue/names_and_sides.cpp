@@ -10,10 +10,10 @@ namespace {
 
 void ask_name(Asking& asking, SessionRecord& record, int index, const std::string& hint,
               const std::string& prompt, bool blank_before) {
-  asking.write(field::Text21, hint);
+  asking.write(Field::PointHint, hint);
   record.names[index] = asking.text(prompt);
   record.typed.names = index + 1;
-  asking.write(field::Text9, (blank_before ? " " : "") + record.names[index]);
+  asking.write(Field::PointName, (blank_before ? " " : "") + record.names[index]);
 }
 
 // How one side is asked: the texts and fields of its row, by configuration and parity.
@@ -21,61 +21,61 @@ struct SideRow {
   std::string_view hint;
   std::string_view ask;
   std::string_view correct;
-  std::vector<const char*> cleared_after_first_answer;
-  const char* echo_field;
+  std::vector<Field> cleared_after_first_answer;
+  Field echo_field;
   std::string_view confirm_first;
   std::string_view confirm_repeat;
-  const char* cleared_before_correction = nullptr;
+  std::optional<Field> cleared_before_correction = std::nullopt;
 };
 
 const SideRow& side_row(Configuration m, bool odd) {
-  using namespace field;
-  static const SideRow b_on_ring_odd{.hint = text::kHintSide,
-                                     .ask = text::kAskSide,
-                                     .correct = text::kCorrectSide,
-                                     .cleared_after_first_answer = {Text21, Text9, Text20},
-                                     .echo_field = Text19,
-                                     .confirm_first = text::kConfirm2,
-                                     .confirm_repeat = text::kConfirm2};
+  static const SideRow b_on_ring_odd{
+      .hint = text::kHintSide,
+      .ask = text::kAskSide,
+      .correct = text::kCorrectSide,
+      .cleared_after_first_answer = {Field::PointHint, Field::PointName, Field::EvenSide},
+      .echo_field = Field::OddSide,
+      .confirm_first = text::kConfirm2,
+      .confirm_repeat = text::kConfirm2};
   static const SideRow b_on_ring_even{.hint = text::kHintSide,
                                       .ask = text::kAskEvenSideBOnRing,
                                       .correct = text::kCorrectSide,
-                                      .cleared_after_first_answer = {Text19},
-                                      .echo_field = Text20,
+                                      .cleared_after_first_answer = {Field::OddSide},
+                                      .echo_field = Field::EvenSide,
                                       .confirm_first = text::kConfirm2,
                                       .confirm_repeat = text::kConfirm2};
   static const SideRow b_at_centre_odd{.hint = text::kHintSide,
                                        .ask = text::kAskOddSideBAtCentre,
                                        .correct = text::kCorrectSide,
-                                       .cleared_after_first_answer = {Text20},
-                                       .echo_field = Text19,
+                                       .cleared_after_first_answer = {Field::EvenSide},
+                                       .echo_field = Field::OddSide,
                                        .confirm_first = text::kConfirm3,
                                        .confirm_repeat = text::kConfirm4,
-                                       .cleared_before_correction = Text19};
+                                       .cleared_before_correction = Field::OddSide};
   static const SideRow b_at_centre_even{.hint = text::kHintSide,
                                         .ask = text::kAskSide,
                                         .correct = text::kCorrectSide,
-                                        .cleared_after_first_answer = {Text19},
-                                        .echo_field = Text20,
+                                        .cleared_after_first_answer = {Field::OddSide},
+                                        .echo_field = Field::EvenSide,
                                         .confirm_first = text::kConfirm2,
                                         .confirm_repeat = text::kConfirm2,
-                                        .cleared_before_correction = Text20};
+                                        .cleared_before_correction = Field::EvenSide};
   static const SideRow no_b_odd{.hint = text::kHintSide,
                                 .ask = text::kAskSide,
                                 .correct = text::kCorrectOddSideNoB,
-                                .cleared_after_first_answer = {Text20},
-                                .echo_field = Text19,
+                                .cleared_after_first_answer = {Field::EvenSide},
+                                .echo_field = Field::OddSide,
                                 .confirm_first = text::kConfirm3,
                                 .confirm_repeat = text::kConfirm2,
-                                .cleared_before_correction = Text19};
+                                .cleared_before_correction = Field::OddSide};
   static const SideRow no_b_even{.hint = text::kHintEvenSideNoB,
                                  .ask = text::kAskEvenSideNoB,
                                  .correct = text::kCorrectEvenSideNoB,
-                                 .cleared_after_first_answer = {Text19},
-                                 .echo_field = Text20,
+                                 .cleared_after_first_answer = {Field::OddSide},
+                                 .echo_field = Field::EvenSide,
                                  .confirm_first = text::kConfirm2,
                                  .confirm_repeat = text::kConfirm2,
-                                 .cleared_before_correction = Text20};
+                                 .cleared_before_correction = Field::EvenSide};
   switch (m) {
     case Configuration::BOnRing: return odd ? b_on_ring_odd : b_on_ring_even;
     case Configuration::BAtCentre: return odd ? b_at_centre_odd : b_at_centre_even;
@@ -94,8 +94,8 @@ void ask_side(Asking& asking, SessionRecord& record, Configuration m, int k) {
   const SideRow& row = side_row(m, odd);
   const std::string name = "S(" + shortest_text(static_cast<double>(k)) + ")";
 
-  asking.write(field::Text8, fill(row.hint, k));
-  if (m == Configuration::OutsideAzimuth && !odd) asking.write(field::Text20, "");
+  asking.write(Field::SideHint, fill(row.hint, k));
+  if (m == Configuration::OutsideAzimuth && !odd) asking.write(Field::EvenSide, "");
 
   ConfirmedEntry entry{
       .name = name,
@@ -108,8 +108,8 @@ void ask_side(Asking& asking, SessionRecord& record, Configuration m, int k) {
           [k](double v) { return fill(text::kSideEcho, k) + pattern_text(v, decimals::kSideEcho); },
       .cleared_before_correction = row.cleared_before_correction,
       .refuse = [name](double v) { return refuse_non_positive(v, name); }};
-  for (const char* control : row.cleared_after_first_answer)
-    entry.after_first_answer.push_back({control, ""});
+  for (const Field field : row.cleared_after_first_answer)
+    entry.after_first_answer.push_back({field, ""});
   asking.confirmed(entry, record.S[k]);
 }
 

@@ -11,10 +11,10 @@ void show_points(Asking& asking, SessionRecord& record) {
   record.L = static_cast<float>(last);
   for (int k = 0; k <= last; ++k) {
     asking.text(text::kAskNextPoint);
-    asking.write(field::Text21, std::string(text::kNowShowing));
-    asking.write(field::Text9, "  " + record.names[k]);
-    asking.write(field::Text10, " " + rounded_text(record.X[k], decimals::kCoordinate));
-    asking.write(field::Text11, " " + rounded_text(record.Y[k], decimals::kCoordinate));
+    asking.write(Field::PointHint, std::string(text::kNowShowing));
+    asking.write(Field::PointName, "  " + record.names[k]);
+    asking.write(Field::PointX, " " + rounded_text(record.X[k], decimals::kCoordinate));
+    asking.write(Field::PointY, " " + rounded_text(record.Y[k], decimals::kCoordinate));
   }
 }
 

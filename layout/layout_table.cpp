@@ -1,5 +1,7 @@
 #include "layout_table.h"
 
+#include <stdexcept>
+
 #include <cstring>
 
 namespace cp {
@@ -39,21 +41,21 @@ ControlSpec side(const char* caption, int left, int top) {
 // clang-format off
 const std::vector<ControlSpec> kControls{
     // Buttons.
-    {"Command1", B, 7200, 9240, 855, 495, "计  算", kSong9, kOrange},
-    {"Command2", B, 8280, 9240, 855, 495, "结  束", kSong9, kOrange},
-    {"Command3", B, 9360, 9240, 855, 495, "打 印", kSong9, kGrey},
+    {"Command1", B, 7200, 9240, 855, 495, "计  算", kSong9, kOrange, std::nullopt, Command::Calculate},
+    {"Command2", B, 8280, 9240, 855, 495, "结  束", kSong9, kOrange, std::nullopt, Command::End},
+    {"Command3", B, 9360, 9240, 855, 495, "打 印", kSong9, kGrey, std::nullopt, Command::Print},
 
     // Input column: fields, short labels and captions.
-    {"Text1", F, 2400, 3600, 2775, 315, "", kSong9, kWhite},
-    {"Text50", F, 2640, 4200, 2535, 270, "", kSong9, kWhite},
-    {"Text2", F, 3360, 4800, 1455, 270, "", kSong9, kWhite},
-    {"Text3", F, 3360, 5400, 1455, 270, "", kSong9, kWhite},
-    {"Text4", F, 3360, 6000, 1455, 270, "", kSong9, kWhite},
-    {"Text5", F, 3360, 6600, 1455, 270, "", kSong9, kWhite},
-    {"Text6", F, 3360, 7320, 1455, 270, "", kSong9, kWhite},
-    {"Text7", F, 3360, 7920, 1455, 270, "", kSong9, kWhite},
-    {"Text22", F, 3360, 8280, 1455, 270, "", kSong9, kWhite},
-    {"Text23", F, 3360, 8640, 1455, 270, "", kSong9, kWhite},
+    {"Text1", F, 2400, 3600, 2775, 315, "", kSong9, kWhite, Field::Orientation},
+    {"Text50", F, 2640, 4200, 2535, 270, "", kSong9, kWhite, Field::TriangleCount},
+    {"Text2", F, 3360, 4800, 1455, 270, "", kSong9, kWhite, Field::Xa},
+    {"Text3", F, 3360, 5400, 1455, 270, "", kSong9, kWhite, Field::Ya},
+    {"Text4", F, 3360, 6000, 1455, 270, "", kSong9, kWhite, Field::Xb},
+    {"Text5", F, 3360, 6600, 1455, 270, "", kSong9, kWhite, Field::Yb},
+    {"Text6", F, 3360, 7320, 1455, 270, "", kSong9, kWhite, Field::StartAzimuth},
+    {"Text7", F, 3360, 7920, 1455, 270, "", kSong9, kWhite, Field::Q1},
+    {"Text22", F, 3360, 8280, 1455, 270, "", kSong9, kWhite, Field::Q2},
+    {"Text23", F, 3360, 8640, 1455, 270, "", kSong9, kWhite, Field::Q3},
     {"", L, 2400, 4200, 255, 255, " N", kDefault, kCyan},
     {"", L, 3000, 4800, 375, 255, " Xa", kDefault, kCyan},
     {"", L, 3000, 5400, 375, 255, " Ya", kDefault, kCyan},
@@ -73,13 +75,13 @@ const std::vector<ControlSpec> kControls{
     {"", L, 3600, 7680, 855, 255, "外定向角", kSong9, kCyan},
 
     // Result column: closure and precision.
-    {"Text12", F, 7560, 4560, 1095, 270, "", kSong9, kWhite},
-    {"Text13", F, 9120, 4560, 1095, 270, "", kSong9, kWhite},
-    {"Text14", F, 6360, 5145, 1095, 270, "", kSong9, kWhite},
-    {"Text15", F, 6360, 5745, 1095, 270, "", kSong9, kWhite},
-    {"Text16", F, 8040, 5145, 1215, 270, "", kSong9, kWhite},
-    {"Text17", F, 8040, 5745, 1215, 270, "", kSong9, kWhite},
-    {"Text18", F, 9960, 5505, 1215, 270, "", kSong9, kWhite},
+    {"Text12", F, 7560, 4560, 1095, 270, "", kSong9, kWhite, Field::Closure},
+    {"Text13", F, 9120, 4560, 1095, 270, "", kSong9, kWhite, Field::UnitWeightError},
+    {"Text14", F, 6360, 5145, 1095, 270, "", kSong9, kWhite, Field::WeightReciprocalX},
+    {"Text15", F, 6360, 5745, 1095, 270, "", kSong9, kWhite, Field::WeightReciprocalY},
+    {"Text16", F, 8040, 5145, 1215, 270, "", kSong9, kWhite, Field::ErrorX},
+    {"Text17", F, 8040, 5745, 1215, 270, "", kSong9, kWhite, Field::ErrorY},
+    {"Text18", F, 9960, 5505, 1215, 270, "", kSong9, kWhite, Field::PointError},
     {"", L, 7200, 4560, 375, 255, " wb", kDefault, kCyan},
     {"", L, 8760, 4560, 375, 255, " ms", kDefault, kCyan},
     {"", L, 6000, 5160, 375, 255, " Px", kDefault, kCyan},
@@ -96,13 +98,13 @@ const std::vector<ControlSpec> kControls{
     {"", L, 9720, 5280, 1575, 255, "单位权点位中误差", kSong9, kCyan},
 
     // Result column: observed sides and the point-by-point output.
-    {"Text8", F, 6240, 7080, 1815, 285, "", kSong9, kWhite},
-    {"Text19", F, 8040, 7080, 1335, 285, "", kSong9, kWhite},
-    {"Text20", F, 9360, 7080, 1335, 285, "", kSong9, kWhite},
-    {"Text21", F, 5520, 8520, 1935, 285, "", kSong9, kWhite},
-    {"Text9", F, 7440, 8520, 735, 285, "", kSong9, kWhite},
-    {"Text10", F, 8520, 8520, 1455, 285, "", kSong9, kWhite},
-    {"Text11", F, 10320, 8520, 1455, 285, "", kSong9, kWhite},
+    {"Text8", F, 6240, 7080, 1815, 285, "", kSong9, kWhite, Field::SideHint},
+    {"Text19", F, 8040, 7080, 1335, 285, "", kSong9, kWhite, Field::OddSide},
+    {"Text20", F, 9360, 7080, 1335, 285, "", kSong9, kWhite, Field::EvenSide},
+    {"Text21", F, 5520, 8520, 1935, 285, "", kSong9, kWhite, Field::PointHint},
+    {"Text9", F, 7440, 8520, 735, 285, "", kSong9, kWhite, Field::PointName},
+    {"Text10", F, 8520, 8520, 1455, 285, "", kSong9, kWhite, Field::PointX},
+    {"Text11", F, 10320, 8520, 1455, 285, "", kSong9, kWhite, Field::PointY},
     {"", L, 6720, 6840, 1215, 255, "输入边号提示", kSong9, kCyan},
     {"", L, 8400, 6840, 855, 255, "奇数边长", kSong9, kCyan},
     {"", L, 9960, 6840, 855, 255, "偶数边长", kSong9, kCyan},
@@ -192,5 +194,17 @@ const std::vector<LineSpec> kLines{
 
 const std::vector<ControlSpec>& window_controls() { return kControls; }
 const std::vector<LineSpec>& window_lines() { return kLines; }
+
+const ControlSpec& control_of(Field field) {
+  for (const ControlSpec& control : kControls)
+    if (control.field == field) return control;
+  throw std::logic_error("control_of: a field the window does not have");
+}
+
+const ControlSpec& control_of(Command command) {
+  for (const ControlSpec& control : kControls)
+    if (control.command == command) return control;
+  throw std::logic_error("control_of: a button the window does not have");
+}
 
 }  // namespace cp

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "faces.h"
+#include "fields.h"
 
 // The main window as data: every control and every line, in twips from the top-left
 // corner of the client area (15 twips to a device-independent pixel).
@@ -21,12 +23,14 @@ struct FontSpec {
 };
 
 struct ControlSpec {
-  const char* name;  // the control's name, for fields and buttons
+  const char* name;  // the control's original name, for fields and buttons
   Kind kind;
   int left, top, width, height;
   const char* caption;  // labels and buttons
   FontSpec font;
   Rgb background;
+  std::optional<Field> field = std::nullopt;      // what a field holds
+  std::optional<Command> command = std::nullopt;  // what a button does
 };
 
 struct LineSpec {
@@ -42,10 +46,15 @@ inline constexpr Rgb kWindowBackground{192, 255, 255};
 
 // The hint and echo fields of the phases: N and the orientation, the sides, the names
 // and the output. A prompt of any phase leaves them all in view.
-inline constexpr const char* kHintAndEchoFields[] = {"Text50", "Text1",  "Text8", "Text19",
-                                                     "Text20", "Text21", "Text9"};
+inline constexpr Field kHintAndEchoFields[] = {
+    Field::TriangleCount, Field::Orientation, Field::SideHint, Field::OddSide,
+    Field::EvenSide,      Field::PointHint,   Field::PointName};
 
 const std::vector<ControlSpec>& window_controls();
 const std::vector<LineSpec>& window_lines();
+
+// The row of a field or a button; every one has exactly one.
+const ControlSpec& control_of(Field field);
+const ControlSpec& control_of(Command command);
 
 }  // namespace cp

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "fields.h"
+
 // The small interfaces through which the program reaches the user. The Calculate
 // command and the report see only these; the Qt implementations live in platform/qt,
 // the scripted ones in the tests.
@@ -17,11 +19,11 @@ class ModalPrompt {
   virtual std::string ask(const std::string& text) = 0;
 };
 
-// Sets the text of a named control of the main window (`Text1` ... `Text50`).
+// Sets the text of one of the main window's fields.
 class FieldText {
  public:
   virtual ~FieldText() = default;
-  virtual void set(std::string_view control, const std::string& text) = 0;
+  virtual void set(Field field, const std::string& text) = 0;
 };
 
 // Shows one line of text to the user and waits until it is acknowledged.

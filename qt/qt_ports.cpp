@@ -43,12 +43,8 @@ std::string QtPrompt::ask(const std::string& text) {
   return edit->text().toStdString();
 }
 
-void QtFieldText::set(std::string_view control, const std::string& text) {
-  const auto found = fields_.find(qstring(control));
-  // A name the window does not have is a slip of the program, never of the user.
-  Q_ASSERT_X(found != fields_.end(), "QtFieldText::set", "no field of that name");
-  if (found == fields_.end()) return;
-  QLineEdit* field = found.value();
+void QtFieldText::set(Field role, const std::string& text) {
+  QLineEdit* field = fields_.at(role);
   const QString shown = QString::fromStdString(text);
   field->setText(shown);
   field->setCursorPosition(0);

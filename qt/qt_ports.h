@@ -39,18 +39,19 @@ class QtPrompt : public ModalPrompt {
   PromptPlacement placement_;
 };
 
-// Sets the text of a named field of the window, showing its start; a text wider than
-// the field is shown whole in the field's tooltip.
+// Sets the text of a field of the window, showing its start; a text wider than the
+// field is shown whole in the field's tooltip.
 class QtFieldText : public FieldText {
  public:
-  void add(const QString& name, QLineEdit* field) { fields_.insert(name, field); }
-  void set(std::string_view control, const std::string& text) override;
+  void add(Field field, QLineEdit* line) { fields_[field] = line; }
+  void set(Field field, const std::string& text) override;
+  QLineEdit* line(Field field) const { return fields_.at(field); }
 
   // The field written last, whose value a confirmation asks about; null before any.
   QLineEdit* last_written() const { return last_written_; }
 
  private:
-  QHash<QString, QLineEdit*> fields_;
+  std::map<Field, QLineEdit*> fields_;
   QLineEdit* last_written_ = nullptr;
 };
 

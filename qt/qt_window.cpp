@@ -74,10 +74,12 @@ MainWindow::MainWindow() {
   });
 }
 
-QPushButton** MainWindow::button_slot(std::string_view name) {
-  if (name == "Command1") return &calculate_;
-  if (name == "Command2") return &end_;
-  Q_ASSERT_X(name == "Command3", "MainWindow::build", "a button the window does not have");
+QPushButton** MainWindow::button_slot(Command command) {
+  switch (command) {
+    case Command::Calculate: return &calculate_;
+    case Command::End: return &end_;
+    case Command::Print: break;
+  }
   return &print_;
 }
 
@@ -98,13 +100,13 @@ void MainWindow::build() {
         field->setReadOnly(true);  // the program never reads a field; it can still be copied
         field->setStyleSheet("QLineEdit { background: " + colour_css(entry.background) +
                              "; padding: 0px; }");
-        fields_.add(entry.name, field);
+        fields_.add(*entry.field, field);
         widget = field;
         break;
       }
       case Kind::Button: {
         auto* button = new FlatButton(caption, entry.background, this);
-        *button_slot(entry.name) = button;
+        *button_slot(*entry.command) = button;
         widget = button;
         break;
       }
@@ -181,7 +183,7 @@ std::vector<ScreenRect> MainWindow::guarded_fields() const {
   const auto add = [&](const QWidget* field) {
     guarded.push_back(screen_rect(QRect(field->mapToGlobal(QPoint(0, 0)), field->size())));
   };
-  for (const char* name : kHintAndEchoFields) add(controls_.value(name));
+  for (const Field field : kHintAndEchoFields) add(fields_.line(field));
   if (const QLineEdit* confirmed = fields_.last_written()) add(confirmed);
   return guarded;
 }

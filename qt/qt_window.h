@@ -66,7 +66,7 @@ class MainWindow : public QWidget {
 
  private:
   void build();
-  QPushButton** button_slot(std::string_view name);
+  QPushButton** button_slot(Command command);
   void calculate_clicked();
   void print_clicked();
   void build_commands();

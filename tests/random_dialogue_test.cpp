@@ -100,9 +100,9 @@ struct LoggingUser : ScriptedUser {
     events.push_back("!" + text);
     ScriptedUser::show(text);
   }
-  void set(std::string_view control, const std::string& text) override {
+  void set(Field field, const std::string& text) override {
     written.push_back(text);
-    ScriptedUser::set(control, text);
+    ScriptedUser::set(field, text);
   }
 };
 

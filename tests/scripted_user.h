@@ -17,7 +17,7 @@ struct ScriptedUser : ModalPrompt, FieldText, Message {
   std::size_t next = 0;
   std::vector<std::string> prompts;
   std::vector<std::string> messages;
-  std::map<std::string, std::string, std::less<>> fields;
+  std::map<Field, std::string> fields;
 
   explicit ScriptedUser(std::vector<std::string> script) : answers(std::move(script)) {}
 
@@ -26,9 +26,7 @@ struct ScriptedUser : ModalPrompt, FieldText, Message {
     if (next >= answers.size()) throw RanOut{};
     return answers[next++];
   }
-  void set(std::string_view control, const std::string& text) override {
-    fields[std::string(control)] = text;
-  }
+  void set(Field field, const std::string& text) override { fields[field] = text; }
   void show(const std::string& text) override { messages.push_back(text); }
 
   UserPorts ports() { return {*this, *this, *this}; }

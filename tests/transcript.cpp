@@ -20,6 +20,7 @@
 #include "grade_check.h"
 #include "guarded_main.h"
 #include "layout.h"
+#include "layout_table.h"
 #include "record_dump.h"
 
 namespace {
@@ -40,8 +41,9 @@ class ScriptedPrompt : public cp::ModalPrompt {
 
 class PrintedFields : public cp::FieldText {
  public:
-  void set(std::string_view control, const std::string& text) override {
-    std::cout << control << '=' << text << '\n';
+  // The field by its original control name (Text12=…), as checks outside read it.
+  void set(cp::Field field, const std::string& text) override {
+    std::cout << cp::control_of(field).name << '=' << text << '\n';
   }
 };
 

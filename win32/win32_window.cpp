@@ -25,7 +25,8 @@ namespace {
 constexpr wchar_t kClass[] = L"CentralPolygonWindow";
 constexpr UINT kReplay = WM_APP + 1;
 constexpr UINT kStartNote = WM_APP + 2;  // what the desk says once the window is shown
-constexpr int kButtonIds[] = {1, 2, 3};  // Command1 .. Command3
+// The buttons' command ids: 1, 2, 3 as Command1 .. Command3 had them.
+constexpr int command_id(Command command) { return static_cast<int>(command) + 1; }
 constexpr int kOpenCommand = 40;
 constexpr int kFirstExportCommand = 41;  // then one a format, in the table's order
 constexpr int kEdmCommand = 60;
@@ -108,11 +109,10 @@ LRESULT CALLBACK field_procedure(HWND field, UINT message, WPARAM w, LPARAM l, U
 
 }  // namespace
 
-void Win32Fields::set(std::string_view control, const std::string& text) {
-  const auto found = fields_.find(control);
-  if (found == fields_.end()) return;  // a name the window does not have: a slip of the program
-  ::SetWindowTextW(found->second, wide_of(text).c_str());
-  last_written_ = found->second;
+void Win32Fields::set(Field field, const std::string& text) {
+  HWND control = fields_.at(field);
+  ::SetWindowTextW(control, wide_of(text).c_str());
+  last_written_ = control;
 }
 
 std::optional<std::string> Win32Files::open_path(std::string_view filter) {
@@ -207,7 +207,7 @@ void MainWindow::build() {
       case Kind::Button:
         type = L"BUTTON";
         style |= BS_OWNERDRAW | WS_TABSTOP;
-        id = entry.name[7] - '0';  // Command1 .. Command3
+        id = command_id(*entry.command);
         break;
     }
     HWND control = ::CreateWindowExW(
@@ -215,7 +215,7 @@ void MainWindow::build() {
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr), nullptr);
     controls_.push_back({control, &entry});
     if (entry.kind == Kind::Field) {
-      fields_.add(entry.name, control);
+      fields_.add(*entry.field, control);
     }
     if (entry.kind == Kind::Button) button_colours_[control] = colour(entry.background);
   }
@@ -269,7 +269,7 @@ POINT MainWindow::prompt_place(SIZE frame) const {
     ::GetWindowRect(field, &r);
     guarded.push_back(screen_rect(r));
   };
-  for (const char* name : kHintAndEchoFields) add(fields_.field(name));
+  for (const Field field : kHintAndEchoFields) add(fields_.control(field));
   if (fields_.last_written()) add(fields_.last_written());
   const ScreenRect place = place_prompt(screen_rect(monitor.rcWork), screen_rect(frame_rect),
                                         frame.cx, frame.cy, guarded);
@@ -344,11 +344,11 @@ void MainWindow::context_menu(POINT at) {
 void MainWindow::command(int id) {
   if (desk_.running()) return;
   try {
-    if (id == kButtonIds[0]) {
+    if (id == command_id(Command::Calculate)) {
       desk_.calculate();
-    } else if (id == kButtonIds[1]) {
+    } else if (id == command_id(Command::End)) {
       ::DestroyWindow(window_);
-    } else if (id == kButtonIds[2]) {
+    } else if (id == command_id(Command::Print)) {
       print_report(desk_.session().last_complete, printer_, message_,
                    [this](const std::string& path) { return desk_.may_replace(path); });
     } else if (id == kNewSheetCommand) {

@@ -20,13 +20,13 @@ namespace cp {
 
 class Win32Fields : public FieldText {
  public:
-  void add(const std::string& name, HWND field) { fields_[name] = field; }
-  void set(std::string_view control, const std::string& text) override;
-  HWND field(std::string_view name) const { return fields_.find(name)->second; }
+  void add(Field field, HWND control) { fields_[field] = control; }
+  void set(Field field, const std::string& text) override;
+  HWND control(Field field) const { return fields_.at(field); }
   HWND last_written() const { return last_written_; }
 
  private:
-  std::map<std::string, HWND, std::less<>> fields_;
+  std::map<Field, HWND> fields_;
   HWND last_written_ = nullptr;
 };
 
