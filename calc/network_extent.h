@@ -14,6 +14,10 @@ namespace cp {
 // points all within a millimetre still prints at a stated scale.
 inline constexpr double kSmallestExtentMetres = 0.001;
 
+// An error ellipse drawn as a closed outline of straight pieces (the DXF export, the
+// printed page on Windows) has this many vertices: smooth at any size it is drawn.
+inline constexpr int kEllipseOutlineVertices = 72;
+
 // The points drawn, and the network's reach north, south, east and west, metres.
 struct Extent {
   std::vector<int> all;

@@ -23,7 +23,6 @@ namespace {
 
 namespace t = exchange_text;
 
-constexpr int kEllipseVertices = 72;
 // The text style of every name and note: a Chinese TrueType face, so that a CAD program
 // draws the names with its own Song face rather than a font with no Chinese in it.
 constexpr std::string_view kTextStyle = "SONG";
@@ -207,8 +206,8 @@ void dxf_ellipse(Dxf& dxf, const SessionRecord& r, int k, double magnify) {
   dxf.pair(66, "1");
   dxf.pair(70, "1");  // closed
   dxf.point(10, 0, 0);
-  for (int i = 0; i < kEllipseVertices; ++i) {
-    const double a = 2 * kPi * i / kEllipseVertices;
+  for (int i = 0; i < kEllipseOutlineVertices; ++i) {
+    const double a = 2 * kPi * i / kEllipseOutlineVertices;
     const double along = p.E * magnify * std::cos(a);
     const double across = p.F * magnify * std::sin(a);
     dxf.pair(0, "VERTEX");
@@ -236,7 +235,7 @@ std::string network_dxf(const SessionRecord& r) {
   const double height = std::max(std::max(north - south, east - west) / 80, 0.001);
 
   // About 70 bytes a vertex of an ellipse, which is most of the file.
-  Dxf dxf(all.size() * (kEllipseVertices * 70 + 600));
+  Dxf dxf(all.size() * (kEllipseOutlineVertices * 70 + 600));
   dxf_tables(dxf);
   dxf.pair(0, "SECTION");
   dxf.pair(2, "ENTITIES");

@@ -195,6 +195,11 @@ const std::vector<LineSpec> kLines{
 const std::vector<ControlSpec>& window_controls() { return kControls; }
 const std::vector<LineSpec>& window_lines() { return kLines; }
 
+bool caption_wraps(const ControlSpec& label) {
+  constexpr int kLabelLineTwips = 255;
+  return label.height > 2 * kLabelLineTwips;
+}
+
 const ControlSpec& control_of(Field field) {
   for (const ControlSpec& control : kControls)
     if (control.field == field) return control;

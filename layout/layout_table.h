@@ -53,6 +53,10 @@ inline constexpr Field kHintAndEchoFields[] = {
 const std::vector<ControlSpec>& window_controls();
 const std::vector<LineSpec>& window_lines();
 
+// Whether a label's caption wraps: a label of more than two lines' height holds one that
+// does, and keeps its width; any other grows to its caption's width.
+bool caption_wraps(const ControlSpec& label);
+
 // The row of a field or a button; every one has exactly one.
 const ControlSpec& control_of(Field field);
 const ControlSpec& control_of(Command command);

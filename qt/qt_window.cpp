@@ -43,9 +43,6 @@ QRect fitted_to_caption(const QLabel& label, QRect rect) {
   return rect;
 }
 
-// A label of more than two lines' height holds a caption that wraps.
-constexpr int kLabelLineTwips = 255;
-
 QColor colour(Rgb rgb) { return {rgb.r, rgb.g, rgb.b}; }
 
 QString colour_css(Rgb rgb) { return QString("rgb(%1, %2, %3)").arg(rgb.r).arg(rgb.g).arg(rgb.b); }
@@ -91,7 +88,7 @@ void MainWindow::build() {
       case Kind::Label: {
         auto* label = new QLabel(caption, this);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setWordWrap(entry.height > 2 * kLabelLineTwips);
+        label->setWordWrap(caption_wraps(entry));
         widget = label;
         break;
       }

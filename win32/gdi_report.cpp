@@ -10,6 +10,7 @@
 #include "constants.h"
 #include "display_width.h"
 #include "fill.h"
+#include "network_extent.h"
 #include "text_runs.h"
 #include "texts.h"
 #include "utf8.h"
@@ -17,8 +18,6 @@
 
 namespace cp {
 namespace {
-
-constexpr int kEllipseVertices = 72;
 
 // Monospaced CJK faces, the first one installed taken: a CJK character is exactly two
 // narrow characters wide, so that tab columns line up.
@@ -252,16 +251,16 @@ void draw_drawing(const Page& page, const Drawing& d, int left, int top) {
   }
   ::SelectObject(device, ellipse);
   for (const DrawnEllipse& e : d.ellipses) {
-    POINT outline[kEllipseVertices + 1];
+    POINT outline[kEllipseOutlineVertices + 1];
     const double turn = e.rotation * kDegree;
-    for (int i = 0; i <= kEllipseVertices; ++i) {
-      const double t = 2 * kPi * i / kEllipseVertices;
+    for (int i = 0; i <= kEllipseOutlineVertices; ++i) {
+      const double t = 2 * kPi * i / kEllipseOutlineVertices;
       const double x = e.major * std::cos(t);
       const double y = e.minor * std::sin(t);
       outline[i] = at({e.centre.x + x * std::cos(turn) - y * std::sin(turn),
                        e.centre.y + x * std::sin(turn) + y * std::cos(turn)});
     }
-    ::Polyline(device, outline, kEllipseVertices + 1);
+    ::Polyline(device, outline, kEllipseOutlineVertices + 1);
   }
   ::SelectObject(device, thin);
   const int s = page.size(1.2);

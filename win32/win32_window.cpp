@@ -242,11 +242,10 @@ void MainWindow::lay_out() {
 // than two lines' height holds a caption that wraps, and keeps its width.
 void MainWindow::fit_to_caption(HWND label, const FontPair& fonts, const std::wstring& caption,
                                 const ControlSpec& entry) {
-  constexpr int kLabelLineTwips = 255;
   HDC device = ::GetDC(label);
   const SIZE text = text_extent(device, fonts, caption);
   ::ReleaseDC(label, device);
-  const bool wraps = entry.height > 2 * kLabelLineTwips;
+  const bool wraps = caption_wraps(entry);
   const int width = wraps ? px(entry.width) : std::max(px(entry.width), static_cast<int>(text.cx));
   const int height = std::max(px(entry.height), static_cast<int>(text.cy));
   ::SetWindowPos(label, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
