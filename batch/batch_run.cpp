@@ -130,6 +130,22 @@ void add_exports(OutputSet& outputs, const CommandLine& line, const SessionRecor
   }
 }
 
+// The calculation answered from the source, every message on `err` at its line.
+RunEnd calculate_from(AnswerSource& source, Session& session, std::ostream& err) {
+  ReplayPrompt prompt(source, nullptr, nullptr);
+  LineMessage message(source, err);
+  NoWindow fields;
+  try {
+    return calculate({prompt, fields, message}, session);
+  } catch (const AnswersRanOut& ran_out) {
+    if (!message.stopped()) {
+      say(err, source.where_next() + ": " +
+                   text::fill_in(text::kAnswersRanOut, "{prompt}", ran_out.prompt));
+    }
+  }
+  return RunEnd::Ended;
+}
+
 }  // namespace
 
 int run_batch(const CommandLine& line, const ReportDevices& devices, std::ostream& out,
@@ -142,21 +158,10 @@ int run_batch(const CommandLine& line, const ReportDevices& devices, std::ostrea
     // The outputs are tried before the calculation, so that a wrong path costs no run.
     for (const auto& output : line.outputs()) OutputFile probe(output.path);
     const std::unique_ptr<AnswerSource> source = open_answers(*line.answers);
-    ReplayPrompt prompt(*source, nullptr, nullptr);
-    LineMessage message(*source, err);
-    NoWindow fields;
     Session session;
     // The precision on the command line wins over the sheet's rows.
     session.record.edm = line.edm ? line.edm : source->edm();
-    RunEnd end = RunEnd::Ended;
-    try {
-      end = calculate({prompt, fields, message}, session);
-    } catch (const AnswersRanOut& ran_out) {
-      if (!message.stopped()) {
-        say(err, source->where_next() + ": " +
-                     text::fill_in(text::kAnswersRanOut, "{prompt}", ran_out.prompt));
-      }
-    }
+    const RunEnd end = calculate_from(*source, session, err);
     // The sheet keeps what was entered, whether or not the run completed.
     OutputSet outputs;
     add_exports(outputs, line, session.record, session.last_complete);

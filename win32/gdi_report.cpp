@@ -227,29 +227,15 @@ class Pages {
   double y_ = page::kTopMargin;
 };
 
-void draw_drawing(const Page& page, const Drawing& d, int left, int top) {
-  HDC device = page.device();
-  const auto at = [&](PaperPoint p) { return POINT{left + page.size(p.x), top + page.size(p.y)}; };
-  const auto pen = [&](double width_mm, COLORREF colour) {
-    return ::CreatePen(PS_SOLID, std::max(1, page.size(width_mm)), colour);
-  };
-  HPEN thin = pen(0.15, RGB(0, 0, 0));
-  HPEN side = pen(0.3, RGB(0, 0, 0));
-  HPEN radial = pen(0.15, RGB(102, 102, 102));
-  HPEN ellipse = pen(0.15, RGB(255, 0, 0));
-  HGDIOBJ previous = ::SelectObject(device, thin);
-  ::SelectObject(device, ::GetStockObject(NULL_BRUSH));
-  ::Rectangle(device, left, top, left + page.size(d.width), top + page.size(d.height));
-  for (const DrawnLine& line : d.lines) {
-    ::SelectObject(device, line.stroke == Stroke::Perimeter ? side
-                           : line.stroke == Stroke::Radial  ? radial
-                                                            : thin);
-    const POINT from = at(line.from);
-    const POINT to = at(line.to);
-    ::MoveToEx(device, from.x, from.y, nullptr);
-    ::LineTo(device, to.x, to.y);
-  }
-  ::SelectObject(device, ellipse);
+// Paper millimetres of the drawing at device units on the page, from its top left corner.
+struct OnPage {
+  const Page& page;
+  int left, top;
+  POINT operator()(PaperPoint p) const { return {left + page.size(p.x), top + page.size(p.y)}; }
+};
+
+// Each error ellipse as a closed outline of straight pieces.
+void draw_ellipses(HDC device, const Drawing& d, const OnPage& at) {
   for (const DrawnEllipse& e : d.ellipses) {
     POINT outline[kEllipseOutlineVertices + 1];
     const double turn = e.rotation * kDegree;
@@ -262,8 +248,11 @@ void draw_drawing(const Page& page, const Drawing& d, int left, int top) {
     }
     ::Polyline(device, outline, kEllipseOutlineVertices + 1);
   }
-  ::SelectObject(device, thin);
-  const int s = page.size(1.2);
+}
+
+// The points' marks: a triangle for a known point, two rings for the centre, a ring for
+// a new point, `s` device units the mark's unit size.
+void draw_marks(HDC device, const Drawing& d, const OnPage& at, int s) {
   for (const DrawnMark& mark : d.marks) {
     const POINT p = at(mark.at);
     switch (mark.kind) {
@@ -285,6 +274,34 @@ void draw_drawing(const Page& page, const Drawing& d, int left, int top) {
         break;
     }
   }
+}
+
+void draw_drawing(const Page& page, const Drawing& d, int left, int top) {
+  HDC device = page.device();
+  const OnPage at{page, left, top};
+  const auto pen = [&](double width_mm, COLORREF colour) {
+    return ::CreatePen(PS_SOLID, std::max(1, page.size(width_mm)), colour);
+  };
+  HPEN thin = pen(0.15, RGB(0, 0, 0));
+  HPEN side = pen(0.3, RGB(0, 0, 0));
+  HPEN radial = pen(0.15, RGB(102, 102, 102));
+  HPEN ellipse = pen(0.15, RGB(255, 0, 0));
+  HGDIOBJ previous = ::SelectObject(device, thin);
+  ::SelectObject(device, ::GetStockObject(NULL_BRUSH));
+  ::Rectangle(device, left, top, left + page.size(d.width), top + page.size(d.height));
+  for (const DrawnLine& line : d.lines) {
+    ::SelectObject(device, line.stroke == Stroke::Perimeter ? side
+                           : line.stroke == Stroke::Radial  ? radial
+                                                            : thin);
+    const POINT from = at(line.from);
+    const POINT to = at(line.to);
+    ::MoveToEx(device, from.x, from.y, nullptr);
+    ::LineTo(device, to.x, to.y);
+  }
+  ::SelectObject(device, ellipse);
+  draw_ellipses(device, d, at);
+  ::SelectObject(device, thin);
+  draw_marks(device, d, at, page.size(1.2));
   {
     SelectedFont font(page, d.label_height / page::kMillimetresPerInch * page::kPointsPerInch);
     ::SetTextAlign(device, TA_BASELINE | TA_LEFT);

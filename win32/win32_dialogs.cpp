@@ -95,6 +95,45 @@ HWND child(HWND parent, const wchar_t* type, const std::wstring& text, DWORD sty
   return control;
 }
 
+// Where a dialog of the given outer size stands: where the placement puts it, else
+// centred on its owner, else where the system chooses.
+POINT dialog_corner(HWND owner, const DialogPlacement& placement, SIZE size) {
+  if (placement) return placement(size);
+  if (!owner) return {CW_USEDEFAULT, CW_USEDEFAULT};
+  RECT frame{};
+  ::GetWindowRect(owner, &frame);
+  return {(frame.left + frame.right - size.cx) / 2, (frame.top + frame.bottom - size.cy) / 2};
+}
+
+// 确定, and 取消 where there is one, at the bottom right of a dialog `width` wide, their
+// top at `y`.
+void add_buttons(HWND dialog, int width, int y, bool cancel_button, double scale, HFONT font) {
+  const auto px = [scale](int at_96) { return static_cast<int>(at_96 * scale + 0.5); };
+  const int buttons = cancel_button ? 2 : 1;
+  int x = width - px(kMargin) - buttons * px(kButtonWidth) - (buttons - 1) * px(kMargin / 2);
+  child(dialog, L"BUTTON", wide_of(text::kOk), WS_TABSTOP | BS_DEFPUSHBUTTON,
+        {x, y, x + px(kButtonWidth), y + px(kButtonHeight)}, IDOK, font);
+  if (cancel_button) {
+    x += px(kButtonWidth + kMargin / 2);
+    child(dialog, L"BUTTON", wide_of(text::kCancel), WS_TABSTOP,
+          {x, y, x + px(kButtonWidth), y + px(kButtonHeight)}, IDCANCEL, font);
+  }
+}
+
+// The dialog's own message loop, until it is answered; the program's exit code where
+// the program is ending instead (its window was closed, WM_QUIT came).
+std::optional<int> wait_for_answer(HWND dialog, const DialogState& state) {
+  MSG message{};
+  while (!state.done) {
+    if (::GetMessageW(&message, nullptr, 0, 0) <= 0) return static_cast<int>(message.wParam);
+    if (!::IsDialogMessageW(dialog, &message)) {
+      ::TranslateMessage(&message);
+      ::DispatchMessageW(&message);
+    }
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<std::string> run_dialog(HWND owner, const std::string& text, bool edit_field,
@@ -125,14 +164,7 @@ std::optional<std::string> run_dialog(HWND owner, const std::string& text, bool 
   RECT outer{0, 0, width, height};
   ::AdjustWindowRectEx(&outer, style, FALSE, ex_style);
   const SIZE size{outer.right - outer.left, outer.bottom - outer.top};
-  POINT corner{CW_USEDEFAULT, CW_USEDEFAULT};
-  if (placement) {
-    corner = placement(size);
-  } else if (owner) {
-    RECT frame{};
-    ::GetWindowRect(owner, &frame);
-    corner = {(frame.left + frame.right - size.cx) / 2, (frame.top + frame.bottom - size.cy) / 2};
-  }
+  const POINT corner = dialog_corner(owner, placement, size);
   const std::wstring title = wide_of(text::kProgramTitle);
   HWND dialog =
       ::CreateWindowExW(ex_style, kClass, title.c_str(), style, corner.x, corner.y, size.cx,
@@ -147,36 +179,16 @@ std::optional<std::string> run_dialog(HWND owner, const std::string& text, bool 
                  {px(kMargin), y, width - px(kMargin), y + px(kEditHeight)}, kEditId, typing);
     y += px(kEditHeight + kMargin);
   }
-  const int buttons = cancel_button ? 2 : 1;
-  int x = width - px(kMargin) - buttons * px(kButtonWidth) - (buttons - 1) * px(kMargin / 2);
-  child(dialog, L"BUTTON", wide_of(text::kOk), WS_TABSTOP | BS_DEFPUSHBUTTON,
-        {x, y, x + px(kButtonWidth), y + px(kButtonHeight)}, IDOK, fonts.main());
-  if (cancel_button) {
-    x += px(kButtonWidth + kMargin / 2);
-    child(dialog, L"BUTTON", wide_of(text::kCancel), WS_TABSTOP,
-          {x, y, x + px(kButtonWidth), y + px(kButtonHeight)}, IDCANCEL, fonts.main());
-  }
+  add_buttons(dialog, width, y, cancel_button, scale, fonts.main());
 
   if (owner) ::EnableWindow(owner, FALSE);
   ::ShowWindow(dialog, SW_SHOW);
   ::SetFocus(edit ? edit : ::GetDlgItem(dialog, IDOK));
-  MSG message{};
-  bool quit = false;
-  while (!state.done) {
-    const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
-    if (got <= 0) {
-      quit = true;  // the program is ending: its window was closed
-      break;
-    }
-    if (!::IsDialogMessageW(dialog, &message)) {
-      ::TranslateMessage(&message);
-      ::DispatchMessageW(&message);
-    }
-  }
+  const std::optional<int> quit = wait_for_answer(dialog, state);
   if (owner) ::EnableWindow(owner, TRUE);
   ::DestroyWindow(dialog);
   if (quit || state.ending) {
-    ::PostQuitMessage(quit ? static_cast<int>(message.wParam) : 0);
+    ::PostQuitMessage(quit.value_or(0));
     throw WindowClosed{};
   }
   if (owner) ::SetForegroundWindow(owner);
