@@ -15,10 +15,10 @@ std::string fill_name(std::string_view pattern, std::string_view name) {
 }
 
 template <typename Real, typename Reader>
-Real Asking::ask(std::string_view prompt, std::string_view name, const Refusal& refuse,
-                 Reader read) {
+Real Asking::ask(std::string_view prompt, const PromptRole& role, std::string_view name,
+                 const Refusal& refuse, Reader read) {
   for (;;) {
-    const std::string answer = text(prompt);
+    const std::string answer = text(prompt, role);
     if (answer.empty()) {
       tell(fill_name(text::kEmptyAnswer, name));
       throw RunEnded{};
@@ -39,11 +39,14 @@ Real Asking::ask(std::string_view prompt, std::string_view name, const Refusal& 
 }
 
 double Asking::number(std::string_view prompt, std::string_view name, const Refusal& refuse) {
-  return ask<double>(prompt, name, refuse, read_double);
+  const PromptRole role{.kind = PromptRole::Kind::Value, .label = std::string(name)};
+  return ask<double>(prompt, role, name, refuse, read_double);
 }
 
-float Asking::single(std::string_view prompt, std::string_view name, const Refusal& refuse) {
-  return ask<float>(prompt, name, refuse, read_float);
+float Asking::triangle_count(std::string_view prompt, std::string_view name,
+                             const Refusal& refuse) {
+  const PromptRole role{.kind = PromptRole::Kind::Value, .label = "N"};
+  return ask<float>(prompt, role, name, refuse, read_float);
 }
 
 void Asking::confirmed(const ConfirmedEntry& entry, double& target) {
@@ -51,12 +54,13 @@ void Asking::confirmed(const ConfirmedEntry& entry, double& target) {
   for (const auto& write_after : entry.after_first_answer)
     write(write_after.field, write_after.text);
   write(entry.echo_field, entry.echo(target));
-  std::string answer = text(entry.confirm_first);
+  const PromptRole confirmation{.kind = PromptRole::Kind::Confirmation, .label = entry.name};
+  std::string answer = text(entry.confirm_first, confirmation);
   while (means_wrong(answer)) {
     if (entry.cleared_before_correction) write(*entry.cleared_before_correction, "");
     target = number(entry.correction_prompt, entry.name, entry.refuse);
     write(entry.echo_field, entry.echo(target));
-    answer = text(entry.confirm_repeat);
+    answer = text(entry.confirm_repeat, confirmation);
   }
   write(entry.echo_field, entry.echo(target));
 }

@@ -48,23 +48,28 @@ class Asking {
   explicit Asking(UserPorts ports) : ports_(ports) {}
 
   // Shows the prompt until the answer reads as a number that is not refused. A message
-  // says why an answer is not taken; an empty answer ends the run.
+  // says why an answer is not taken; an empty answer ends the run. `name` is the value's
+  // label, as messages and a sheet name it.
   double number(std::string_view prompt, std::string_view name, const Refusal& refuse = {});
 
-  // The same for a 32-bit number (the number of triangles).
-  float single(std::string_view prompt, std::string_view name, const Refusal& refuse);
+  // The same for a 32-bit number, the number of triangles: labelled N, named in messages
+  // by `name`.
+  float triangle_count(std::string_view prompt, std::string_view name, const Refusal& refuse);
 
   // Runs the confirmation loop; target holds every accepted answer at once, so a run
   // that ends during a correction keeps the last value typed.
   void confirmed(const ConfirmedEntry& entry, double& target);
 
-  std::string text(std::string_view prompt) { return ports_.prompt.ask(std::string(prompt)); }
+  std::string text(std::string_view prompt, const PromptRole& role) {
+    return ports_.prompt.ask_about(std::string(prompt), role);
+  }
   void write(Field field, const std::string& text) { ports_.fields.set(field, text); }
   void tell(const std::string& text) { ports_.message.show(text); }
 
  private:
   template <typename Real, typename Reader>
-  Real ask(std::string_view prompt, std::string_view name, const Refusal& refuse, Reader read);
+  Real ask(std::string_view prompt, const PromptRole& role, std::string_view name,
+           const Refusal& refuse, Reader read);
 
   UserPorts ports_;
 };

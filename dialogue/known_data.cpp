@@ -63,7 +63,7 @@ std::optional<std::string> refuse_m(double m) {
 }
 
 float ask_triangle_count(Asking& asking, SessionRecord& record) {
-  const float N = asking.single(text::kAskN, text::kNameN, refuse_triangle_count);
+  const float N = asking.triangle_count(text::kAskN, text::kNameN, refuse_triangle_count);
   record.N = N;
   asking.write(Field::TriangleCount, std::string(text::kTrianglesBefore) + shortest_text(N) +
                                          std::string(text::kTrianglesAfter));

@@ -11,7 +11,7 @@ namespace {
 void ask_name(Asking& asking, SessionRecord& record, int index, const std::string& hint,
               const std::string& prompt, bool blank_before) {
   asking.write(Field::PointHint, hint);
-  record.names[index] = asking.text(prompt);
+  record.names[index] = asking.text(prompt, {.kind = PromptRole::Kind::PointName, .point = index});
   record.typed.names = index + 1;
   asking.write(Field::PointName, (blank_before ? " " : "") + record.names[index]);
 }

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "answers_by_role.h"
 #include "grade_check.h"
 #include "session.h"
 
@@ -40,6 +41,7 @@ struct SheetError {
 
 // What a sheet holds: the answers in the order the dialogue asks for them, then an
 // Enter for each point shown; and the EDM's precision, where its rows ma and mb give it.
+// The order is the dialogue's own: it is run against the sheet's values (answers_by_role).
 struct PolygonSheet {
   std::vector<SheetAnswer> answers;
   std::optional<EdmPrecision> edm;
@@ -48,6 +50,6 @@ struct PolygonSheet {
 // Reads a sheet whose text is UTF-8. Throws SheetError for a missing or repeated label,
 // a value that is not a number, sides that do not match N, an unknown label, an EDM
 // precision no EDM has.
-PolygonSheet read_polygon_sheet(std::string_view text);
+PolygonSheet read_polygon_sheet(std::string_view text, const DialogueRun& run = calculate_aside);
 
 }  // namespace cp

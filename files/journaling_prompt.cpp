@@ -13,8 +13,12 @@ void JournalingPrompt::guarded(const std::function<void(Journal&)>& write) {
 }
 
 std::string JournalingPrompt::ask(const std::string& text) {
+  return ask_about(text, {.kind = PromptRole::Kind::Value});
+}
+
+std::string JournalingPrompt::ask_about(const std::string& text, const PromptRole& role) {
   keep_last_answer();
-  std::string answer = inner_.ask(text);
+  std::string answer = inner_.ask_about(text, role);
   if (answer.empty())
     empty_held_back_ = true;
   else

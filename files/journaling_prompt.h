@@ -23,6 +23,7 @@ class JournalingPrompt : public ModalPrompt {
       : inner_(inner), journal_(std::move(journal)), failed_(std::move(failed)) {}
 
   std::string ask(const std::string& text) override;
+  std::string ask_about(const std::string& text, const PromptRole& role) override;
 
   // The run went on past the last answer (it completed, or the computation failed):
   // an empty answer held back is written now.

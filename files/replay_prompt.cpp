@@ -6,6 +6,10 @@
 namespace cp {
 
 std::string ReplayPrompt::ask(const std::string& text) {
+  return ask_about(text, {.kind = PromptRole::Kind::Value});
+}
+
+std::string ReplayPrompt::ask_about(const std::string& text, const PromptRole& role) {
   if (source_) {
     try {
       if (auto answer = source_->next()) return std::move(*answer);
@@ -17,7 +21,7 @@ std::string ReplayPrompt::ask(const std::string& text) {
     source_ = nullptr;  // run out, or not text: the rest is typed
   }
   if (!by_hand_) throw AnswersRanOut{text};
-  return by_hand_->ask(text);
+  return by_hand_->ask_about(text, role);
 }
 
 void ReplayMessage::show(const std::string& text) {

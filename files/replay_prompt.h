@@ -23,6 +23,7 @@ class ReplayPrompt : public ModalPrompt {
       : source_(&source), by_hand_(by_hand), message_(message) {}
 
   std::string ask(const std::string& text) override;
+  std::string ask_about(const std::string& text, const PromptRole& role) override;
 
  private:
   AnswerSource* source_;  // null once the answers have run out

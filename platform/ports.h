@@ -11,12 +11,28 @@
 // the scripted ones in the tests.
 namespace cp {
 
+// What a prompt asks for, beside its text: a labelled value (N, Xa, S(5)) or its
+// confirmation, a point's name, or an Enter before the next point is shown. A source that
+// holds values by label (a sheet) answers by it.
+struct PromptRole {
+  enum class Kind { Value, Confirmation, PointName, NextPoint };
+  Kind kind;
+  std::string label = {};  // of a value and its confirmation: "N", "Xa", "S(5)"
+  int point = 0;           // of a point's name, or of the point shown next
+  bool operator==(const PromptRole&) const = default;
+};
+
 // A modal prompt: shows one prompt text with an edit field, OK and Cancel, and returns
 // the typed text. Cancel returns empty text.
 class ModalPrompt {
  public:
   virtual ~ModalPrompt() = default;
   virtual std::string ask(const std::string& text) = 0;
+  // The same, knowing what is asked: the dialogue asks every prompt so. A prompt that
+  // passes its questions on passes the role with them; a screen needs only the text.
+  virtual std::string ask_about(const std::string& text, const PromptRole& /*role*/) {
+    return ask(text);
+  }
 };
 
 // Sets the text of one of the main window's fields.

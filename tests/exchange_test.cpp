@@ -10,11 +10,13 @@
 #include <random>
 #include <set>
 
+#include "answers_by_role.h"
 #include "calculate.h"
 #include "csv.h"
 #include "exchange_error.h"
 #include "exports.h"
 #include "network.h"
+#include "number_input.h"
 #include "polygon_sheet.h"
 #include "record_dump.h"
 #include "replay_prompt.h"
@@ -181,6 +183,77 @@ TEST(PolygonSheet, ReadAsOfficeProgramsSaveIt) {
     EXPECT_EQ(record_dump(record), record_dump(original));
   }
   std::filesystem::remove_all(folder);
+}
+
+// The sheet's answers come from the dialogue itself: the sheet of every golden run,
+// replayed, gives that run again, and where the golden typed each value once and took
+// it, the very answers of the golden.
+TEST(PolygonSheet, EveryGoldensSheetGivesItsAnswers) {
+  int same_answers = 0;
+  for (const auto& file : std::filesystem::directory_iterator(GOLDEN_DIR)) {
+    if (file.path().extension() != ".answers") continue;
+    const std::string name = file.path().stem().string();
+    const std::vector<std::string> golden = answers_in_file(file.path().string());
+    ScriptedUser user(golden);
+    SessionRecord record;
+    try {
+      calculate(user.ports(), record);
+    } catch (const ScriptedUser::RanOut&) {
+    }
+    std::vector<std::string> texts;
+    try {
+      texts = texts_of(read_polygon_sheet(sheet_text(record)).answers);
+    } catch (const SheetError& error) {
+      // Known data the dialogue refused leave rows a sheet cannot be read without.
+      EXPECT_FALSE(record.complete) << name << ": " << error.message;
+      continue;
+    }
+    ScriptedUser again(texts);
+    SessionRecord replayed;
+    try {
+      calculate(again.ports(), replayed);
+    } catch (const ScriptedUser::RanOut&) {
+    }
+    EXPECT_EQ(record_dump(replayed), record_dump(record)) << name;
+    if (!record.complete || !user.messages.empty()) continue;
+    // The sheet writes numbers in their shortest form: 1198.070 comes back as 1198.07.
+    const std::vector<std::string> taken(golden.begin(),
+                                         golden.begin() + static_cast<long>(user.next));
+    const auto same = [](const std::string& a, const std::string& b) {
+      return a == b || (read_double(a) && read_double(b) && *read_double(a) == *read_double(b));
+    };
+    const bool equal = std::equal(texts.begin(), texts.end(), taken.begin(), taken.end(), same);
+    EXPECT_TRUE(equal) << name;
+    same_answers += equal ? 1 : 0;
+  }
+  EXPECT_GE(same_answers, 8);
+}
+
+// Reordered in the dialogue, and only there, the sheet's answers follow: here a dialogue
+// that asks Ya before Xa and confirms neither.
+TEST(PolygonSheet, ItsAnswersFollowTheDialoguesOrder) {
+  std::mt19937 random(4);
+  const std::string sheet =
+      sheet_text(run(answers_for(make_network(3, Case::BOnRing, random), Case::BOnRing)));
+  const auto as_asked = [&](const DialogueRun& dialogue) {
+    std::vector<std::string> labels;
+    for (const SheetAnswer& answer : read_polygon_sheet(sheet, dialogue).answers)
+      labels.push_back(answer.label);
+    return labels;
+  };
+  const auto ask = [](UserPorts ports, const char* label) {
+    ports.prompt.ask_about("?", {.kind = PromptRole::Kind::Value, .label = label});
+  };
+  EXPECT_EQ(as_asked([&](UserPorts ports) {
+              ask(ports, "N");
+              ask(ports, "Ya");
+              ask(ports, "Xa");
+            }),
+            (std::vector<std::string>{"N", "Ya", "Xa"}));
+  const std::vector<std::string> real = as_asked(calculate_aside);
+  ASSERT_GE(real.size(), 5u);
+  EXPECT_EQ(std::vector<std::string>(real.begin(), real.begin() + 5),
+            (std::vector<std::string>{"N", "Xa", "Xa", "Ya", "Ya"}));
 }
 
 // Each sheet that cannot be read says so in one line naming the row.

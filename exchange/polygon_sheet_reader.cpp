@@ -6,155 +6,24 @@
 #include <map>
 #include <optional>
 
+#include "answers_by_role.h"
 #include "csv.h"
-#include "dms.h"
 #include "exchange_texts.h"
 #include "fill.h"
 #include "message_quote.h"
 #include "number_input.h"
 #include "number_text.h"
+#include "sheet_layout.h"
 #include "utf8.h"
 
+// The polygon sheet read: its rows checked one by one, then its values handed to the
+// dialogue by label, in the order the dialogue asks for them.
 namespace cp {
-namespace {
 
 namespace t = exchange_text;
-
-// The configuration the known data give, where they give one.
-std::optional<Configuration> configuration_of(std::optional<double> Xb, std::optional<double> Yb,
-                                              std::optional<double> m) {
-  if (!Xb || !Yb) return std::nullopt;
-  if (*Xb == 0 && *Yb == 0) return Configuration::OutsideAzimuth;
-  if (*Xb == 0 || *Yb == 0 || !m) return std::nullopt;
-  if (*m == 1) return Configuration::BOnRing;
-  if (*m == 2) return Configuration::BAtCentre;
-  return std::nullopt;
-}
-
-std::string side_label(int k) {
-  return text::fill_in(t::kSideLabel, "{k}", shortest_text(static_cast<double>(k)));
-}
-
-std::string typed(const std::optional<double>& value) {
-  return value ? shortest_fixed_text(*value) : std::string();
-}
-
-// The names at the ends of every side: the ring P(0..N-1) and the centre.
-struct SideEnds {
-  std::string from;
-  std::string to;
-  bool radial;
-};
-SideEnds side_ends(const SessionRecord& r, const NetworkPoints& points, int n, int k) {
-  // A point not named yet is named by its number, so that a blank sheet shows each
-  // side's ends.
-  const auto named = [&](int index) {
-    const auto at = static_cast<std::size_t>(index);
-    if (at < r.names.size() && !r.names[at].empty()) return r.names[at];
-    return text::fill_in(t::kPointReference, "{k}", std::to_string(index));
-  };
-  const auto name = [&](int j) { return named(points.ring[static_cast<std::size_t>(j % n)]); };
-  const std::string centre_name = named(points.centre);
-  const int i = (k + 1) / 2;  // the triangle
-  if (k % 2 == 1) return {centre_name, name(i - 1), true};
-  return {name(i - 1), name(i), false};
-}
-
-// The value of side k as entered: the observed list once the computation has copied
-// it, the side list before; 0 where it was not entered.
-double entered_side(const SessionRecord& r, int k) {
-  const auto s = static_cast<std::size_t>(k);
-  if (s < r.observed.size() && r.observed[s] != 0) return r.observed[s];
-  return s < r.S.size() ? r.S[s] : 0;
-}
-
-// The role of point k of the sheet: the start point A (and A again at the end of an
-// outside-azimuth ring), the closing point B, the centre, or a new point.
-std::string_view role_of(Configuration m, int n, int k) {
-  if (k == 0 || (m == Configuration::OutsideAzimuth && k == n + 1)) return t::kRoleA;
-  const NetworkPoints points = network_points(m, n);
-  if (k == points.centre) return t::kRoleCentre;
-  if (m == Configuration::BOnRing && k == n) return t::kRoleB;
-  return t::kRoleNew;
-}
-
-// The sheet's rows; `m` is the configuration where the known data give one, or the one
-// a blank sheet is made for. A blank sheet has the EDM's rows too, to be filled in or
-// left empty.
-std::string sheet_rows(const SessionRecord& r, std::optional<Configuration> m, bool blank) {
-  const TypedInputs& in = r.typed;
-  const int n = triangle_count(r);
-  const bool outside_known = m == Configuration::OutsideAzimuth;
-  const bool known_side_known = m && !outside_known;
-
-  std::string out(kUtf8ByteOrderMark);
-  const auto row = [&](csv::Row fields) { out += csv::row_text(fields); };
-  row({std::string(t::kSheetTitle)});
-  row({std::string(t::kLabelHeading), std::string(t::kValueHeading), std::string(t::kNoteHeading)});
-  row({"N", n > 0 ? shortest_text(r.N) : "", std::string(t::kNoteN)});
-  row({"Xa", typed(in.Xa), std::string(t::kNoteXa)});
-  row({"Ya", typed(in.Ya), std::string(t::kNoteYa)});
-  row({"Xb", typed(in.Xb), std::string(t::kNoteXb)});
-  row({"Yb", typed(in.Yb), std::string(t::kNoteYb)});
-  if (!outside_known) {
-    // A blank sheet has m already: it was made for one configuration.
-    std::string m_cell = typed(in.m);
-    if (!in.m && m) m_cell = std::to_string(static_cast<int>(*m));
-    row({"m", m_cell, std::string(t::kNoteM)});
-  }
-  if (!known_side_known) {
-    row({"T0", typed(in.T0), std::string(t::kNoteT0)});
-    row({"Q1", typed(in.Q1), std::string(t::kNoteQ1)});
-    row({"Q2", typed(in.Q2), std::string(t::kNoteQ2)});
-    row({"Q3", typed(in.Q3), std::string(t::kNoteQ3)});
-  }
-  if (r.edm || blank) {
-    row({"ma", r.edm ? shortest_text(r.edm->a) : "", std::string(t::kNoteMa)});
-    row({"mb", r.edm ? shortest_text(r.edm->b) : "", std::string(t::kNoteMb)});
-  }
-  if (n <= 0) return out;
-
-  row({});
-  row({std::string(t::kLabelHeading), std::string(t::kIndexHeading), std::string(t::kNameHeading),
-       std::string(t::kRoleHeading)});
-  const int last = m ? last_point(*m, n) : n;
-  for (int k = 0; k <= last; ++k) {
-    const bool entered = k < in.names && static_cast<std::size_t>(k) < r.names.size();
-    row({std::string(t::kPointLabel), shortest_text(static_cast<double>(k)),
-         entered ? csv::text_cell(r.names[static_cast<std::size_t>(k)]) : "",
-         m ? std::string(role_of(*m, n, k)) : ""});
-  }
-
-  row({});
-  row({std::string(t::kLabelHeading), std::string(t::kLengthHeading), std::string(t::kKindHeading),
-       std::string(t::kFromHeading), std::string(t::kToHeading)});
-  const int known = m ? known_side_number(*m, n) : 0;
-  const NetworkPoints points = network_points(m.value_or(Configuration::OutsideAzimuth), n);
-  for (int k = 1; k <= 2 * n; ++k) {
-    if (k == known) continue;
-    const double value = entered_side(r, k);
-    const SideEnds ends = m ? side_ends(r, points, n, k) : SideEnds{"", "", k % 2 == 1};
-    row({side_label(k), value > 0 ? shortest_fixed_text(value) : "",
-         std::string(ends.radial ? t::kRadialSide : t::kPerimeterSide), csv::text_cell(ends.from),
-         csv::text_cell(ends.to)});
-  }
-  return out;
-}
-
-}  // namespace
-
-std::string sheet_text(const SessionRecord& r) {
-  const TypedInputs& in = r.typed;
-  return sheet_rows(r, configuration_of(in.Xb, in.Yb, in.m), false);
-}
-
-std::string sheet_template(int n, Configuration m) {
-  SessionRecord blank;
-  size_session_record(blank, static_cast<float>(n));
-  blank.N = static_cast<float>(n);
-  if (m == Configuration::OutsideAzimuth) blank.typed.Xb = blank.typed.Yb = 0.0;
-  return sheet_rows(blank, m, true);
-}
+using sheet_layout::configuration_of;
+using sheet_layout::role_of;
+using sheet_layout::side_label;
 
 namespace {
 
@@ -209,47 +78,74 @@ class SheetReader {
     return edm;
   }
 
-  std::vector<SheetAnswer> answers() {
-    const auto N = number("N");
-    answer("N");
-    for (const char* label : {"Xa", "Ya", "Xb", "Yb"}) confirmed(label);
+  // The answers, as the dialogue asks for them: each value once, every confirmation
+  // accepted, then an Enter for each point shown. They end where the dialogue refuses a
+  // value, which the sheet cannot correct, or asks for a row the sheet lacks (refused).
+  std::vector<SheetAnswer> answers(const DialogueRun& run) const {
+    std::vector<SheetAnswer> answers;
+    bool counted = false;
+    answers_by_role(
+        [&](const PromptRole& role) -> std::optional<std::string> {
+          if (!counted && role.kind == PromptRole::Kind::Value && side_number(role.label)) {
+            check_counts();
+            counted = true;
+          }
+          answers.push_back(answer_for(role));
+          return answers.back().text;
+        },
+        run);
+    return answers;
+  }
+
+ private:
+  SheetAnswer answer_for(const PromptRole& role) const {
+    using Kind = PromptRole::Kind;
+    switch (role.kind) {
+      case Kind::Value: return value_answer(role.label);
+      case Kind::Confirmation: return {"", value_answer(role.label).row, role.label};
+      case Kind::PointName: return point_name(role.point);
+      case Kind::NextPoint: break;
+    }
+    return {"", 0, ""};
+  }
+
+  // A value by its label: a known value's row, or a side's; refused where it is missing.
+  SheetAnswer value_answer(const std::string& label) const {
+    if (const auto k = side_number(label)) {
+      const auto found = sides_.find(*k);
+      if (found == sides_.end()) fail(0, text::fill_in(t::kSheetMissing, "{label}", label));
+      return {trimmed(found->second.cell(0)), found->second.row, label};
+    }
+    const Entry& entry = value(label);
+    return {trimmed(entry.cell(0)), entry.row, label};
+  }
+
+  // The configuration and the number of triangles, once the dialogue has taken them.
+  std::pair<Configuration, int> network() const {
     const auto m = configuration_of(number("Xb"), number("Yb"), number("m"));
-    const bool whole_n = N && whole_triangle_count(*N);
-    if (!m) {
-      // Incomplete known data: the dialogue refuses them and asks again, which a sheet
-      // cannot answer; its answers end there.
-      const auto Xb = number("Xb");
-      const auto Yb = number("Yb");
-      if (Xb && Yb && *Xb != 0 && *Yb != 0) answer("m");
-      return std::move(answers_);
-    }
-    if (*m == Configuration::OutsideAzimuth) {
-      confirmed("T0");
-      confirmed("Q1");
-      if (angle("Q1") == 0) {
-        confirmed("Q2");
-        if (angle("Q2") == 0) confirmed("Q3");
-      }
-    } else {
-      answer("m");
-    }
-    if (!whole_n) return std::move(answers_);
-    const int n = static_cast<int>(*N);
-    const int last = last_point(*m, n);
-    for (int k = 0; k <= last; ++k) {
-      const auto found = points_.find(k);
-      if (found == points_.end())
-        fail(0, text::fill_in(t::kSheetMissing, "{label}",
-                              std::string(t::kPointLabel) + " " + shortest_text(double(k))));
-      check_role(found->second, *m, n, k);
-      answers_.push_back({found->second.cell(1), found->second.row,
-                          std::string(t::kPointLabel) + " " + shortest_text(double(k))});
-    }
+    return {m.value_or(Configuration::OutsideAzimuth), static_cast<int>(number("N").value_or(0))};
+  }
+
+  // Point k's name: its row must be there, with the role its number has.
+  SheetAnswer point_name(int k) const {
+    const std::string label = std::string(t::kPointLabel) + " " + shortest_text(double(k));
+    const auto found = points_.find(k);
+    if (found == points_.end()) fail(0, text::fill_in(t::kSheetMissing, "{label}", label));
+    const auto [m, n] = network();
+    check_role(found->second, m, n, k);
+    return {found->second.cell(1), found->second.row, label};
+  }
+
+  // Once every point is named, before the first side is taken: no point beyond the last, and no
+  // side beyond 2N or in the known side's place.
+  void check_counts() const {
+    const auto [m, n] = network();
+    const int last = last_point(m, n);
     for (const auto& [k, entry] : points_) {
       if (k > last)
         fail(entry.row, text::fill_in(t::kSheetPointCount, "{value}", shortest_text(double(k))));
     }
-    const int known = known_side_number(*m, n);
+    const int known = known_side_number(m, n);
     const int count = known ? 2 * n - 1 : 2 * n;
     for (const auto& [k, entry] : sides_) {
       if (k < 1 || k > 2 * n || k == known) {
@@ -257,19 +153,8 @@ class SheetReader {
                                                            {"{count}", std::to_string(count)}}));
       }
     }
-    for (int k = 1; k <= 2 * n; ++k) {
-      if (k == known) continue;
-      const auto found = sides_.find(k);
-      if (found == sides_.end()) fail(0, text::fill_in(t::kSheetMissing, "{label}", side_label(k)));
-      const long row = found->second.row;
-      answers_.push_back({trimmed(found->second.cell(0)), row, side_label(k)});
-      answers_.push_back({"", row, side_label(k)});
-    }
-    for (int k = 0; k <= last; ++k) answers_.push_back({"", 0, ""});
-    return std::move(answers_);
   }
 
- private:
   void read_row(csv::NumberedRow&& numbered) {
     // A cell a spreadsheet would have changed was written as ="…": its text is inside.
     std::vector<std::string> cells;
@@ -401,32 +286,17 @@ class SheetReader {
     if (found == values_.end()) return std::nullopt;
     return read_double(trimmed(found->second.cell(0)));
   }
-  double angle(const std::string& label) const {
-    const auto typed = number(label);
-    return typed ? dms_to_degrees(*typed) : 1;  // no number: the dialogue refuses it
-  }
-
-  void answer(const std::string& label) {
-    const Entry& entry = value(label);
-    answers_.push_back({trimmed(entry.cell(0)), entry.row, label});
-  }
-  void confirmed(const std::string& label) {
-    answer(label);
-    answers_.push_back({"", answers_.back().row, label});
-  }
 
   std::map<std::string, Entry> values_;
   std::map<int, Entry> points_;
   std::map<int, Entry> sides_;
-  std::vector<SheetAnswer> answers_;
 };
 
 }  // namespace
 
-PolygonSheet read_polygon_sheet(std::string_view text) {
+PolygonSheet read_polygon_sheet(std::string_view text, const DialogueRun& run) {
   SheetReader reader(text);
   std::optional<EdmPrecision> edm = reader.edm();
-  return {reader.answers(), edm};
+  return {reader.answers(run), edm};
 }
-
 }  // namespace cp

@@ -1,0 +1,53 @@
+#include "answers_by_role.h"
+
+#include <algorithm>
+
+#include "calculate.h"
+
+namespace cp {
+namespace {
+
+// Where the source has no answer: the answers end, and the run with them.
+struct NoAnswer {};
+
+class AnswerRecorder : public ModalPrompt, public FieldText, public Message {
+ public:
+  explicit AnswerRecorder(const AnswerByRole& answer) : answer_(answer) {}
+
+  std::string ask(const std::string&) override { throw NoAnswer{}; }
+  std::string ask_about(const std::string&, const PromptRole& role) override {
+    const bool asked_before =
+        std::any_of(answers.begin(), answers.end(),
+                    [&](const RoleAnswer& given) { return given.role == role; });
+    if (asked_before) throw NoAnswer{};
+    std::optional<std::string> text = answer_(role);
+    if (!text) throw NoAnswer{};
+    answers.push_back({*text, role});
+    return std::move(*text);
+  }
+  void set(Field, const std::string&) override {}
+  void show(const std::string&) override {}
+
+  std::vector<RoleAnswer> answers;
+
+ private:
+  const AnswerByRole& answer_;
+};
+
+}  // namespace
+
+void calculate_aside(UserPorts ports) {
+  Session session;
+  calculate(ports, session);
+}
+
+std::vector<RoleAnswer> answers_by_role(const AnswerByRole& answer, const DialogueRun& run) {
+  AnswerRecorder recorder(answer);
+  try {
+    run({recorder, recorder, recorder});
+  } catch (const NoAnswer&) {
+  }
+  return std::move(recorder.answers);
+}
+
+}  // namespace cp
