@@ -35,7 +35,7 @@ Adjustment adjust_sides(std::vector<double>& S, const TriangleAngles& angles, Co
     adjustment.aa = (adjustment.aa + a[2 * i - 1] * a[2 * i - 1]) + a[2 * i] * a[2 * i];
   }
   require_finite(adjustment.aa, Quantity::Coefficient);
-  if (adjustment.aa == 0) throw Fault{.kind = FaultKind::ZeroConditionSum};
+  if (adjustment.aa == 0) throw Fault({.kind = FaultKind::ZeroConditionSum});
 
   adjustment.K = -static_cast<double>(w) / adjustment.aa;
   require_finite(adjustment.K, Quantity::Correlate);
@@ -45,11 +45,11 @@ Adjustment adjust_sides(std::vector<double>& S, const TriangleAngles& angles, Co
     const double corrected = S[j] + v;
     require_finite(corrected, Quantity::Correction, j);
     if (corrected <= 0) {
-      throw Fault{.kind = FaultKind::SideNotPositive,
-                  .quantity = Quantity::Correction,
-                  .index = j,
-                  .solution = Solution::Adjusted,
-                  .value = corrected};
+      throw Fault({.kind = FaultKind::SideNotPositive,
+                   .quantity = Quantity::Correction,
+                   .index = j,
+                   .solution = Solution::Adjusted,
+                   .value = corrected});
     }
     adjustment.v[j] = v;
     S[j] = corrected;

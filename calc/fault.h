@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <stdexcept>
 
 // A computation that cannot go on reports what failed as data; the dialogue turns it
 // into the one line the user reads.
@@ -37,8 +38,9 @@ enum class Quantity {
 
 enum class Solution { Observed, Adjusted };
 
-// Filled by name (Fault{.kind = ..., .index = ...}): neighbouring fields share a type.
-struct Fault {
+// What failed, as data. Filled by name (FaultDetails{.kind = ..., .index = ...}):
+// neighbouring fields share a type.
+struct FaultDetails {
   FaultKind kind;
   Quantity quantity = Quantity::None;
   int index = 0;  // triangle, side or point number, 1-based as the surveyor counts
@@ -48,10 +50,17 @@ struct Fault {
   std::array<double, 2> edm{};    // a (mm) and b (mm/km) of a grade check that failed
 };
 
+// The computation cannot go on: thrown with what failed, which the dialogue turns into
+// the one line the user reads.
+struct Fault : std::runtime_error, FaultDetails {
+  explicit Fault(const FaultDetails& details)
+      : std::runtime_error("计算不能继续"), FaultDetails(details) {}
+};
+
 // Ends the computation where a value would be NaN or infinite, naming what it is.
 inline void require_finite(double value, Quantity quantity, int index = 0) {
   if (!std::isfinite(value))
-    throw Fault{.kind = FaultKind::NotFinite, .quantity = quantity, .index = index};
+    throw Fault({.kind = FaultKind::NotFinite, .quantity = quantity, .index = index});
 }
 
 }  // namespace cp

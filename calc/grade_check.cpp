@@ -18,10 +18,10 @@ constexpr double kLimitFactor = 2;
 // judged by: the fault lies with it, not with an answer.
 void require_finite_grade(double value, const EdmPrecision& edm, int k = 0) {
   if (!std::isfinite(value)) {
-    throw Fault{.kind = FaultKind::NotFinite,
-                .quantity = Quantity::GradeCheck,
-                .index = k,
-                .edm = {edm.a, edm.b}};
+    throw Fault({.kind = FaultKind::NotFinite,
+                 .quantity = Quantity::GradeCheck,
+                 .index = k,
+                 .edm = {edm.a, edm.b}});
   }
 }
 

@@ -15,11 +15,11 @@ constexpr double kCofactorRounding = 1e-12;
 double non_negative(double q, double scale, int point) {
   if (q >= 0) return q;
   if (-q > kCofactorRounding * scale) {
-    throw Fault{.kind = FaultKind::NegativeWeight,
-                .quantity = Quantity::PointPrecision,
-                .index = point,
-                .solution = Solution::Adjusted,
-                .value = q};
+    throw Fault({.kind = FaultKind::NegativeWeight,
+                 .quantity = Quantity::PointPrecision,
+                 .index = point,
+                 .solution = Solution::Adjusted,
+                 .value = q});
   }
   return 0;
 }

@@ -241,10 +241,10 @@ float weight_reciprocal(const BracketTable& Q, int row) {
   const Quantity quantity = row == 2 ? Quantity::WeightReciprocalX : Quantity::WeightReciprocalY;
   const float P = stored_single(Q[row][row] - Q[1][row] * Q[1][row] / Q[1][1], quantity);
   if (P < 0) {
-    throw Fault{.kind = FaultKind::NegativeWeight,
-                .quantity = quantity,
-                .solution = Solution::Adjusted,
-                .value = P};
+    throw Fault({.kind = FaultKind::NegativeWeight,
+                 .quantity = quantity,
+                 .solution = Solution::Adjusted,
+                 .value = P});
   }
   return P;
 }

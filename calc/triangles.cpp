@@ -48,8 +48,8 @@ std::vector<double> prepare_sides(std::vector<double>& S, int n) {
 }
 
 double angle_from_cosine(double c) {
-  if (std::fabs(c) > 1) throw Fault{.kind = FaultKind::NoTriangle};
-  if (std::fabs(c) == 1) throw Fault{.kind = FaultKind::DegenerateTriangle};
+  if (std::fabs(c) > 1) throw Fault({.kind = FaultKind::NoTriangle});
+  if (std::fabs(c) == 1) throw Fault({.kind = FaultKind::DegenerateTriangle});
   c = c + 0.0;  // -0 counts as 0: a right angle, arctan(+infinity) = 90 degrees
   const double t = std::atan(std::sqrt(1 - c * c) / c) / kDegree;
   return c < 0 ? t + kHalfTurn : t;

@@ -1,6 +1,9 @@
 #include "answers_by_role.h"
 
-#include <algorithm>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <tuple>
 
 #include "calculate.h"
 
@@ -8,7 +11,9 @@ namespace cp {
 namespace {
 
 // Where the source has no answer: the answers end, and the run with them.
-struct NoAnswer {};
+struct NoAnswer : std::runtime_error {
+  NoAnswer() : std::runtime_error("数据源没有这一回答") {}
+};
 
 class AnswerRecorder : public ModalPrompt, public FieldText, public Message {
  public:
@@ -16,9 +21,7 @@ class AnswerRecorder : public ModalPrompt, public FieldText, public Message {
 
   std::string ask(const std::string&) override { throw NoAnswer{}; }
   std::string ask_about(const std::string&, const PromptRole& role) override {
-    const bool asked_before =
-        std::any_of(answers.begin(), answers.end(),
-                    [&](const RoleAnswer& given) { return given.role == role; });
+    const bool asked_before = !asked_.emplace(role.kind, role.label, role.point).second;
     if (asked_before) throw NoAnswer{};
     std::optional<std::string> text = answer_(role);
     if (!text) throw NoAnswer{};
@@ -32,6 +35,7 @@ class AnswerRecorder : public ModalPrompt, public FieldText, public Message {
 
  private:
   const AnswerByRole& answer_;
+  std::set<std::tuple<PromptRole::Kind, std::string, int>> asked_;
 };
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,7 +15,9 @@ namespace cp {
 
 // Ends the run at once, after its message has been shown (an empty numeric answer, or a
 // computation that cannot go on). Fields and record keep what was written.
-struct RunEnded {};
+struct RunEnded : std::runtime_error {
+  RunEnded() : std::runtime_error("计算在空回答处结束") {}
+};
 
 // A reason to refuse a number, as the message that says so; nothing where it is fine.
 using Refusal = std::function<std::optional<std::string>(double)>;

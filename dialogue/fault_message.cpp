@@ -18,7 +18,7 @@ std::string side_value(int k, double value) {
 }
 
 // The triangle and its three sides: 第 3 个三角形的边长 S(5)=…、S(6)=…、S(7)=…
-std::string triangle_sides(const Fault& fault) {
+std::string triangle_sides(const FaultDetails& fault) {
   const int i = fault.index;
   std::string out = with_k(
       fault.solution == Solution::Adjusted ? text::kAdjustedTriangleSides : text::kTriangleSides,
@@ -30,7 +30,7 @@ std::string triangle_sides(const Fault& fault) {
   return out;
 }
 
-std::string quantity_name(const Fault& fault) {
+std::string quantity_name(const FaultDetails& fault) {
   const int k = fault.index;
   switch (fault.quantity) {
     case Quantity::None: break;
@@ -55,13 +55,13 @@ std::string quantity_name(const Fault& fault) {
   return std::string(text::kQuantityUnnamed);
 }
 
-std::string with_quantity(std::string_view pattern, const Fault& fault) {
+std::string with_quantity(std::string_view pattern, const FaultDetails& fault) {
   return fill_in(pattern, "{quantity}", quantity_name(fault));
 }
 
 }  // namespace
 
-std::string fault_message(const Fault& fault) {
+std::string fault_message(const FaultDetails& fault) {
   switch (fault.kind) {
     case FaultKind::NoTriangle: return fill_in(text::kNoTriangle, "{sides}", triangle_sides(fault));
     case FaultKind::DegenerateTriangle:
@@ -78,7 +78,7 @@ std::string fault_message(const Fault& fault) {
   return std::string(text::kQuantityUnnamed);
 }
 
-int fault_side(const Fault& fault) {
+int fault_side(const FaultDetails& fault) {
   const bool triangle = fault.kind == FaultKind::NoTriangle ||
                         fault.kind == FaultKind::DegenerateTriangle ||
                         fault.quantity == Quantity::TriangleCosine;

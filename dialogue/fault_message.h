@@ -7,10 +7,10 @@
 namespace cp {
 
 // The one line that tells the user why the calculation cannot go on.
-std::string fault_message(const Fault& fault);
+std::string fault_message(const FaultDetails& fault);
 
 // The side the fault concerns, where it concerns one: the first side S(2i-1) of a
 // triangle that failed, or the side whose coefficient or correction failed; 0 else.
-int fault_side(const Fault& fault);
+int fault_side(const FaultDetails& fault);
 
 }  // namespace cp

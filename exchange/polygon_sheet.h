@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,7 +35,9 @@ struct SheetAnswer {
 
 // Why a sheet cannot be read: the row concerned (0 for the sheet as a whole) and what is
 // wrong, as the one line the user reads.
-struct SheetError {
+struct SheetError : std::runtime_error {
+  SheetError(long row_, std::string message_)
+      : std::runtime_error(message_), row(row_), message(std::move(message_)) {}
   long row;
   std::string message;
 };

@@ -19,7 +19,7 @@ AnswersFile::AnswersFile(std::string path) : path_(std::move(path)) {
 }
 
 void AnswersFile::fail(AnswersFileError::Kind kind, std::string reason) const {
-  throw AnswersFileError{.kind = kind, .path = path_, .line = line_, .reason = std::move(reason)};
+  throw AnswersFileError(kind, path_, line_, std::move(reason), false);
 }
 
 bool AnswersFile::fill(bool wait) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <stdexcept>
 #include <string>
 
 #include "answer_source.h"
@@ -15,7 +16,7 @@ namespace cp {
 
 // Why an answers file cannot be read, with the line where that was found (0 when the
 // file could not be opened at all).
-struct AnswersFileError {
+struct AnswersFileError : std::runtime_error {
   enum class Kind {
     CannotOpen,
     NotAFile,
@@ -27,11 +28,18 @@ struct AnswersFileError {
     Workbook,     // a sheet saved as a workbook, not as CSV
     InvalidSheet  // a sheet whose rows cannot be read: `reason` says which and why
   };
+  AnswersFileError(Kind kind_, std::string path_, long line_, std::string reason_, bool sheet_)
+      : std::runtime_error(path_ + ": " + reason_),
+        kind(kind_),
+        path(std::move(path_)),
+        line(line_),
+        reason(std::move(reason_)),
+        sheet(sheet_) {}
   Kind kind;
   std::string path;
   long line = 0;
-  std::string reason = {};  // the system's reason, for CannotOpen and ReadFailed
-  bool sheet = false;       // the file is a polygon sheet
+  std::string reason;  // the system's reason, for CannotOpen and ReadFailed
+  bool sheet = false;  // the file is a polygon sheet
 };
 
 class AnswersFile : public AnswerSource {

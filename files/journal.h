@@ -3,6 +3,7 @@
 #include <ctime>
 #include <functional>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,7 +23,11 @@ inline constexpr int kJournalsKept = 200;
 std::optional<std::string> journal_folder();
 
 // Why the journal could not be written: the folder and the system's reason.
-struct JournalError {
+struct JournalError : std::runtime_error {
+  JournalError(std::string folder_, std::string reason_)
+      : std::runtime_error(folder_ + ": " + reason_),
+        folder(std::move(folder_)),
+        reason(std::move(reason_)) {}
   std::string folder;
   std::string reason;
 };

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -16,7 +17,11 @@
 namespace cp {
 
 // Why an output file cannot be written: its path and the system's reason.
-struct OutputError {
+struct OutputError : std::runtime_error {
+  OutputError(std::string path_, std::string reason_)
+      : std::runtime_error(path_ + ": " + reason_),
+        path(std::move(path_)),
+        reason(std::move(reason_)) {}
   std::string path;
   std::string reason;
 };

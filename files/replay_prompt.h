@@ -1,5 +1,6 @@
 #pragma once
 
+#include <stdexcept>
 #include <string>
 
 #include "answer_source.h"
@@ -8,7 +9,9 @@
 namespace cp {
 
 // The answers ran out while a prompt waited and nobody is there to type.
-struct AnswersRanOut {
+struct AnswersRanOut : std::runtime_error {
+  explicit AnswersRanOut(std::string prompt_)
+      : std::runtime_error("答案已用完"), prompt(std::move(prompt_)) {}
   std::string prompt;
 };
 

@@ -13,8 +13,7 @@ namespace {
 
 [[noreturn]] void fail(const std::string& path, AnswersFileError::Kind kind, long line = 0,
                        std::string reason = {}) {
-  throw AnswersFileError{
-      .kind = kind, .path = path, .line = line, .reason = std::move(reason), .sheet = true};
+  throw AnswersFileError(kind, path, line, std::move(reason), true);
 }
 
 // The whole file, at most the largest sheet and a byte more.

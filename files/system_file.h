@@ -4,6 +4,7 @@
 #include <ctime>
 #include <filesystem>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -13,7 +14,8 @@
 namespace cp::os {
 
 // Why the system could not do what was asked, in its own words.
-struct Failure {
+struct Failure : std::runtime_error {
+  explicit Failure(std::string reason_) : std::runtime_error(reason_), reason(std::move(reason_)) {}
   std::string reason;
 };
 

@@ -8,7 +8,7 @@ namespace {
 
 struct Row {
   const char* name;
-  Fault fault;
+  FaultDetails fault;
   const char* message;
 };
 

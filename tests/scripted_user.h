@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <map>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -11,7 +12,9 @@ namespace cp::testing_support {
 
 // Answers the prompts from a list and keeps what the command showed.
 struct ScriptedUser : ModalPrompt, FieldText, Message {
-  struct RanOut {};
+  struct RanOut : std::runtime_error {
+    RanOut() : std::runtime_error("the script ran out") {}
+  };
 
   std::vector<std::string> answers;
   std::size_t next = 0;

@@ -14,6 +14,7 @@
 #include <io.h>
 #endif
 #include <optional>
+#include <stdexcept>
 #include <string>
 
 #include "calculate.h"
@@ -25,7 +26,9 @@
 
 namespace {
 
-struct AnswersRanOut {};
+struct AnswersRanOut : std::runtime_error {
+  AnswersRanOut() : std::runtime_error("answers ran out") {}
+};
 
 class ScriptedPrompt : public cp::ModalPrompt {
  public:

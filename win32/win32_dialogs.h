@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <optional>
+#include <stdexcept>
 #include <string>
 
 #include "ports.h"
@@ -18,7 +19,9 @@ using DialogPlacement = std::function<POINT(SIZE)>;
 
 // The window was closed, or the program asked to end, while a dialog was open: the
 // calculation ends, and the program with it. No answer is given.
-struct WindowClosed {};
+struct WindowClosed : std::runtime_error {
+  WindowClosed() : std::runtime_error("窗口已关闭") {}
+};
 
 // Shows the dialog and waits: the typed text for 确定 (or Enter) where it has an edit
 // field, an empty text for a dialog without one; nothing for 取消, Esc or the close box.
