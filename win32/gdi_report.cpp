@@ -11,6 +11,7 @@
 #include "display_width.h"
 #include "fill.h"
 #include "network_extent.h"
+#include "printed_pages.h"
 #include "text_runs.h"
 #include "texts.h"
 #include "utf8.h"
@@ -180,52 +181,21 @@ void item_at(HDC device, const FontPair& fonts, int x, int y, const std::string&
   ::SelectObject(device, fonts.main());
 }
 
-// Writes rows and places boxes down the pages, starting a new page when one fills: each
-// row at the page layout's pitch and each item at its column, in millimetres, as the
-// PDF sets them, so that the pages split where the PDF's do.
-class Pages {
- public:
-  explicit Pages(const Page& page) : page_(page) {}
-
-  bool rows(const std::vector<ReportRow>& rows, const std::vector<ReportRow>* heading = nullptr) {
-    for (const ReportRow& row : rows) {
-      const double em = page::em(row.points);
-      const double pitch = em * page::kRowPitch;
-      if (y_ + pitch > page::kBottom && y_ > page::kTopMargin) {
-        if (!new_page()) return false;
-        if (heading && !this->rows(*heading)) return false;
-      }
-      SelectedFont font(page_, row.points);
-      ::SetTextAlign(page_.device(), TA_TOP | TA_LEFT);
-      const double narrow = em * page::kNarrowAdvance;
-      for (const ReportItem& item : row.items) {
-        const double x = page::kLeftMargin + (item.column - 1) * narrow;
-        item_at(page_.device(), font.fonts(), page_.x(x), page_.y(y_), item.text,
-                page_.units(narrow));
-      }
-      y_ += pitch;
+// The rows of one page at the layout's places, each item at its column, in millimetres
+// as the PDF sets them.
+void draw_rows(const Page& page, const std::vector<PlacedRow>& rows) {
+  for (const PlacedRow& placed : rows) {
+    const double em = page::em(placed.row->points);
+    SelectedFont font(page, placed.row->points);
+    ::SetTextAlign(page.device(), TA_TOP | TA_LEFT);
+    const double narrow = em * page::kNarrowAdvance;
+    for (const ReportItem& item : placed.row->items) {
+      const double x = page::kLeftMargin + (item.column - 1) * narrow;
+      item_at(page.device(), font.fonts(), page.x(x), page.y(placed.top), item.text,
+              page.units(narrow));
     }
-    return true;
   }
-
-  bool new_page() {
-    y_ = page::kTopMargin;
-    return ::EndPage(page_.device()) > 0 && ::StartPage(page_.device()) > 0;
-  }
-
-  // The top left corner of a box of this height (millimetres) at the left margin, in
-  // device units.
-  std::pair<int, int> box(double height) {
-    if (y_ + height > page::kBottom && y_ > page::kTopMargin) new_page();
-    const double top = y_;
-    y_ += height;
-    return {page_.x(page::kLeftMargin), page_.y(top)};
-  }
-
- private:
-  const Page& page_;
-  double y_ = page::kTopMargin;
-};
+}
 
 // Paper millimetres of the drawing at device units on the page, from its top left corner.
 struct OnPage {
@@ -250,28 +220,21 @@ void draw_ellipses(HDC device, const Drawing& d, const OnPage& at) {
   }
 }
 
-// The points' marks: a triangle for a known point, two rings for the centre, a ring for
-// a new point, `s` device units the mark's unit size.
-void draw_marks(HDC device, const Drawing& d, const OnPage& at, int s) {
+// The points' marks, as the layout shapes them.
+void draw_marks(HDC device, const Drawing& d, const OnPage& at) {
   for (const DrawnMark& mark : d.marks) {
-    const POINT p = at(mark.at);
-    switch (mark.kind) {
-      case MarkKind::KnownPoint: {
-        const POINT triangle[] = {{p.x, p.y - s * 6 / 5},
-                                  {p.x + s, p.y + s * 7 / 10},
-                                  {p.x - s, p.y + s * 7 / 10},
-                                  {p.x, p.y - s * 6 / 5}};
-        ::Polyline(device, triangle, 4);
-        break;
-      }
-      case MarkKind::Centre:
-        ::Ellipse(device, p.x - s * 13 / 10, p.y - s * 13 / 10, p.x + s * 13 / 10,
-                  p.y + s * 13 / 10);
-        ::Ellipse(device, p.x - s * 6 / 10, p.y - s * 6 / 10, p.x + s * 6 / 10, p.y + s * 6 / 10);
-        break;
-      case MarkKind::NewPoint:
-        ::Ellipse(device, p.x - s * 8 / 10, p.y - s * 8 / 10, p.x + s * 8 / 10, p.y + s * 8 / 10);
-        break;
+    const MarkShape shape = mark_shape(mark.kind);
+    std::vector<POINT> outline;
+    for (const PaperPoint& p : shape.outline)
+      outline.push_back(at({mark.at.x + p.x, mark.at.y + p.y}));
+    if (!outline.empty()) {
+      outline.push_back(outline.front());
+      ::Polyline(device, outline.data(), static_cast<int>(outline.size()));
+    }
+    for (const double radius : shape.rings) {
+      const POINT top_left = at({mark.at.x - radius, mark.at.y - radius});
+      const POINT bottom_right = at({mark.at.x + radius, mark.at.y + radius});
+      ::Ellipse(device, top_left.x, top_left.y, bottom_right.x, bottom_right.y);
     }
   }
 }
@@ -279,13 +242,15 @@ void draw_marks(HDC device, const Drawing& d, const OnPage& at, int s) {
 void draw_drawing(const Page& page, const Drawing& d, int left, int top) {
   HDC device = page.device();
   const OnPage at{page, left, top};
-  const auto pen = [&](double width_mm, COLORREF colour) {
-    return ::CreatePen(PS_SOLID, std::max(1, page.size(width_mm)), colour);
+  const auto pen = [&](Stroke stroke) {
+    const StrokeStyle style = stroke_style(stroke);
+    return ::CreatePen(PS_SOLID, std::max(1, page.size(style.width)),
+                       RGB(style.red, style.green, style.blue));
   };
-  HPEN thin = pen(0.15, RGB(0, 0, 0));
-  HPEN side = pen(0.3, RGB(0, 0, 0));
-  HPEN radial = pen(0.15, RGB(102, 102, 102));
-  HPEN ellipse = pen(0.15, RGB(255, 0, 0));
+  HPEN thin = pen(Stroke::Arrow);
+  HPEN side = pen(Stroke::Perimeter);
+  HPEN radial = pen(Stroke::Radial);
+  HPEN ellipse = pen(Stroke::Ellipse);
   HGDIOBJ previous = ::SelectObject(device, thin);
   ::SelectObject(device, ::GetStockObject(NULL_BRUSH));
   ::Rectangle(device, left, top, left + page.size(d.width), top + page.size(d.height));
@@ -301,7 +266,7 @@ void draw_drawing(const Page& page, const Drawing& d, int left, int top) {
   ::SelectObject(device, ellipse);
   draw_ellipses(device, d, at);
   ::SelectObject(device, thin);
-  draw_marks(device, d, at, page.size(1.2));
+  draw_marks(device, d, at);
   {
     SelectedFont font(page, d.label_height / page::kMillimetresPerInch * page::kPointsPerInch);
     ::SetTextAlign(device, TA_BASELINE | TA_LEFT);
@@ -337,16 +302,16 @@ bool printer_holds_jobs(const std::wstring& printer) {
 bool draw_report(HDC device, const ReportDocument& document) {
   // The report's box is as wide as the drawing from the left margin: no row is wider.
   const Page page(device, page::kLeftMargin + document.drawing.width);
-  Pages pages(page);
-  if (::StartPage(device) <= 0) return false;
-  if (!pages.rows(document.rows) || !pages.new_page() || !pages.rows(document.appendix_heading))
-    return false;
-  const auto [left, top] = pages.box(document.drawing.height);
-  draw_drawing(page, document.drawing, left, top);
-  if (!pages.rows(document.grade_check) || !pages.rows(document.appendix_table_heading) ||
-      !pages.rows(document.appendix_table, &document.appendix_table_heading))
-    return false;
-  return ::EndPage(device) > 0;
+  const std::vector<PrintedPage> pages = printed_pages(document);
+  for (const PrintedPage& printed : pages) {
+    if (::StartPage(device) <= 0) return false;
+    draw_rows(page, printed.rows);
+    if (printed.drawing) {
+      draw_drawing(page, document.drawing, page.x(printed.drawing->x), page.y(printed.drawing->y));
+    }
+    if (::EndPage(device) <= 0) return false;
+  }
+  return true;
 }
 
 PrintOutcome print_job(const std::wstring& printer, const ReportDocument& document,

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "printed_pages.h"
 #include "texts.h"
 
 namespace cp {
@@ -13,11 +14,6 @@ namespace {
 // A monospaced CJK face, in which a CJK character is exactly two narrow characters wide,
 // so that tab columns line up; the first one installed is taken.
 constexpr const char* kReportFamilies = "Noto Sans Mono CJK SC, NSimSun, monospace";
-
-// Line widths and marks on paper, millimetres.
-constexpr double kThinLine = 0.15;
-constexpr double kSideLine = 0.3;
-constexpr double kMarkSize = 1.2;
 
 struct CairoDeleter {
   void operator()(cairo_t* cr) const { cairo_destroy(cr); }
@@ -76,85 +72,41 @@ class Face {
   Owned<PangoLayout> layout_;
 };
 
-// Writes rows and places boxes down the pages, starting a new page when one fills.
-class Pages {
- public:
-  explicit Pages(cairo_t* cr) : cr_(cr) {}
-
-  void rows(const std::vector<ReportRow>& rows, const std::vector<ReportRow>* heading = nullptr) {
-    for (const ReportRow& row : rows) {
-      const double em = page::em(row.points);
-      Face face(cr_, em);
-      if (!room_for(em * page::kRowPitch) && heading) this->rows(*heading);
-      for (const ReportItem& item : row.items)
-        face.draw_top_left(kLeft + (item.column - 1) * em * page::kNarrowAdvance, y_, item.text);
-      y_ += em * page::kRowPitch;
-    }
-  }
-
-  void new_page() {
-    cairo_show_page(cr_);
-    y_ = kTop;
-  }
-
-  // The top left corner of a box of this height at the left margin.
-  std::pair<double, double> box(double height) {
-    room_for(height);
-    const double top = y_;
-    y_ += height;
-    return {kLeft, top};
-  }
-
- private:
-  static constexpr double kLeft = page::kLeftMargin;
-  static constexpr double kTop = page::kTopMargin;
-  static constexpr double kBottom = page::kBottom;
-
-  // False when a new page had to be started for it.
-  bool room_for(double height) {
-    if (y_ + height <= kBottom || y_ <= kTop) return true;
-    new_page();
-    return false;
-  }
-
-  cairo_t* cr_;
-  double y_ = kTop;
-};
-
 void set_stroke(cairo_t* cr, Stroke stroke) {
-  double grey = 0;
-  double red = 0;
-  double width = kThinLine;
-  switch (stroke) {
-    case Stroke::Perimeter: width = kSideLine; break;
-    case Stroke::Radial: grey = 0.4; break;
-    case Stroke::Ellipse: red = 1; break;
-    case Stroke::Arrow: break;
-  }
-  cairo_set_source_rgb(cr, red > 0 ? red : grey, grey, grey);
-  cairo_set_line_width(cr, width);
+  const StrokeStyle style = stroke_style(stroke);
+  cairo_set_source_rgb(cr, style.red / 255.0, style.green / 255.0, style.blue / 255.0);
+  cairo_set_line_width(cr, style.width);
 }
 
 void draw_mark(cairo_t* cr, double x, double y, MarkKind kind) {
-  const double s = kMarkSize;
-  cairo_set_source_rgb(cr, 0, 0, 0);
-  cairo_set_line_width(cr, kThinLine);
+  const MarkShape shape = mark_shape(kind);
+  set_stroke(cr, Stroke::Arrow);
   cairo_new_path(cr);
-  switch (kind) {
-    case MarkKind::KnownPoint:
-      cairo_move_to(cr, x, y - s * 1.2);
-      cairo_line_to(cr, x + s, y + s * 0.7);
-      cairo_line_to(cr, x - s, y + s * 0.7);
-      cairo_close_path(cr);
-      break;
-    case MarkKind::Centre:
-      cairo_arc(cr, x, y, s * 1.3, 0, 2 * G_PI);
-      cairo_new_sub_path(cr);
-      cairo_arc(cr, x, y, s * 0.6, 0, 2 * G_PI);
-      break;
-    case MarkKind::NewPoint: cairo_arc(cr, x, y, s * 0.8, 0, 2 * G_PI); break;
+  for (std::size_t i = 0; i < shape.outline.size(); ++i) {
+    const PaperPoint p = shape.outline[i];
+    if (i == 0)
+      cairo_move_to(cr, x + p.x, y + p.y);
+    else
+      cairo_line_to(cr, x + p.x, y + p.y);
+  }
+  if (!shape.outline.empty()) cairo_close_path(cr);
+  for (const double radius : shape.rings) {
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, x, y, radius, 0, 2 * G_PI);
   }
   cairo_stroke(cr);
+}
+
+// The rows of one page, each item at its column.
+void draw_rows(cairo_t* cr, const std::vector<PlacedRow>& rows) {
+  for (const PlacedRow& placed : rows) {
+    const double em = page::em(placed.row->points);
+    Face face(cr, em);
+    for (const ReportItem& item : placed.row->items) {
+      face.draw_top_left(page::kLeftMargin + (item.column - 1) * em * page::kNarrowAdvance,
+                         placed.top, item.text);
+    }
+  }
 }
 
 void draw(cairo_t* cr, const Drawing& d, double left, double top) {
@@ -201,15 +153,12 @@ PdfBytes render_report_pdf(const ReportDocument& document) {
   {
     Owned<cairo_t> cr(cairo_create(surface.get()));
     cairo_scale(cr.get(), kToPoints, kToPoints);  // drawn in millimetres
-    Pages pages(cr.get());
-    pages.rows(document.rows);
-    pages.new_page();
-    pages.rows(document.appendix_heading);
-    const auto [left, top] = pages.box(document.drawing.height);
-    draw(cr.get(), document.drawing, left, top);
-    pages.rows(document.grade_check);
-    pages.rows(document.appendix_table_heading);
-    pages.rows(document.appendix_table, &document.appendix_table_heading);
+    const std::vector<PrintedPage> pages = printed_pages(document);
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+      if (i > 0) cairo_show_page(cr.get());
+      draw_rows(cr.get(), pages[i].rows);
+      if (const auto box = pages[i].drawing) draw(cr.get(), document.drawing, box->x, box->y);
+    }
     if (const cairo_status_t status = cairo_status(cr.get()); status != CAIRO_STATUS_SUCCESS)
       out.failure = cairo_status_to_string(status);
   }
