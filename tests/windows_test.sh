@@ -346,11 +346,16 @@ ours_median=$(printf '%s\n' "${ours[@]}" | median)
 echo "     start-up: the window ${ours[*]} ms (median $ours_median), a bare window ${bare[*]} ms (median $bare_median)"
 check "the window is shown within twice a bare window's time" test "$ours_median" -le $((2 * bare_median))
 
-# The installer, silently: the installed program runs a batch, the uninstaller removes it.
-makensis -V1 -DVERSION=test -DPROGRAM="$window_program" -DCONSOLE="$program" -DOUTFILE="$work/setup.exe" \
-  "$here/../win32/installer.nsi" >/dev/null
+# The installer as the README builds it, by scripts/build-windows.sh called from another
+# folder (here the test's own) on the suite's build; then silently installed: the
+# installed program runs a batch, the uninstaller removes it.
+(cd "$work" && "$here/../scripts/build-windows.sh" dist "$build" >build-windows.log 2>&1)
+check "scripts/build-windows.sh builds the installer from any folder" \
+  test -s "$work/dist/central-polygon-setup.exe" -a -s "$work/dist/central-polygon.exe" \
+  -a -s "$work/dist/central-polygon.com"
+[ -s "$work/dist/central-polygon-setup.exe" ] || cat "$work/build-windows.log"
 installed="$WINEPREFIX/drive_c/Program Files/central-polygon"
-wine "$work/setup.exe" /S; wineserver -w
+wine "$work/dist/central-polygon-setup.exe" /S; wineserver -w
 check "the installer puts the programs in Program Files" test -f "$installed/central-polygon.exe" -a -f "$installed/central-polygon.com"
 check "with a Start-menu entry" test -f "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/中心多边形三边平差.lnk"
 wine 'C:\Program Files\central-polygon\central-polygon.com' --batch "$golden/n6_b_on_ring.answers" \
