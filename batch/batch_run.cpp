@@ -81,10 +81,9 @@ void write_standard_output(std::ostream& out, const std::string& text) {
 }
 
 // The report as text: its rows, then the grade check where there is one.
-std::string report_text(const ReportDocument& document) {
+std::string report_text(const std::vector<ReportRow>& rows) {
   std::string out;
-  for (const ReportRow& row : document.rows) out += row_text(row) + '\n';
-  for (const ReportRow& row : document.grade_check) out += row_text(row) + '\n';
+  for (const ReportRow& row : rows) out += row_text(row) + '\n';
   return out;
 }
 
@@ -172,8 +171,10 @@ int run_batch(const CommandLine& line, const ReportDevices& devices, std::ostrea
     if (source->more_at_once())
       say(err, source->where_next() + ": " + std::string(text::kLinesLeft));
 
-    const auto document = report_document(session.last_complete);
-    const std::string report = report_text(*document);
+    // The drawing and its names are made only for a run that puts pages out.
+    const std::string report = report_text(*report_text_rows(session.last_complete));
+    std::optional<ReportDocument> document;
+    if (line.pdf || line.print) document = report_document(session.last_complete);
     if (line.report) outputs.add(*line.report, report);
     if (line.pdf) {
       PdfBytes pdf = devices.render_pdf(*document);

@@ -178,6 +178,16 @@ std::vector<ReportRow> grade_check(const GradeCheck& g) {
 
 }  // namespace
 
+std::optional<std::vector<ReportRow>> report_text_rows(const SessionRecord& record) {
+  auto rows = report_rows(record);
+  if (!rows) return std::nullopt;
+  if (record.grade) {
+    const std::vector<ReportRow> grade = grade_check(*record.grade);
+    rows->insert(rows->end(), grade.begin(), grade.end());
+  }
+  return rows;
+}
+
 std::optional<ReportDocument> report_document(const SessionRecord& record) {
   auto rows = report_rows(record);
   if (!rows) return std::nullopt;

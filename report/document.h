@@ -16,4 +16,9 @@ inline constexpr double kDrawingHeight = 150;
 // The document of the last calculation, or nothing where none ran to its end.
 std::optional<ReportDocument> report_document(const SessionRecord& record);
 
+// The report as text: its rows, then the grade check's where there is one, as the
+// document has them; nothing drawn and no name placed, for a run that prints no page.
+// Nothing where no calculation ran to its end.
+std::optional<std::vector<ReportRow>> report_text_rows(const SessionRecord& record);
+
 }  // namespace cp
