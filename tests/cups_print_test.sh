@@ -6,8 +6,9 @@
 # and a stopped printer, must be said. The same for the program's own `--batch --print`,
 # which exits 2 with the reason. The server is stopped in every outcome.
 # Usage: cups_print_test.sh PRINT_PROBE GOLDEN_DIR PROGRAM
-set -euo pipefail
-trap 'echo "cups_print_test: stopped by the command at line $LINENO" >&2' ERR
+# errtrace: a command that fails inside a function of private_cups.sh is named too.
+set -eEuo pipefail
+trap 'status=$?; echo "cups_print_test: stopped at line $LINENO by \"$BASH_COMMAND\" (status $status)" >&2' ERR
 probe=$1
 answers=$2/n6_b_on_ring.answers
 program=$3

@@ -4,7 +4,7 @@
 # keeps each job's document as $cups_work/jobs/job-N.pdf (the document as the printing system
 # got it: PDF from CUPS clients, PostScript from Wine's driver). `stop` ends the server
 # and removes $cups_work; the script's EXIT trap calls it.
-for tool in cupsd lpadmin cupsreject cupsaccept cupsdisable lpstat pdftotext; do
+for tool in cupsd lpadmin lpinfo cupsreject cupsaccept cupsdisable lpstat pdftotext; do
   command -v "$tool" >/dev/null || { echo "missing: $tool (install cups and poppler-utils)" >&2; exit 1; }
 done
 
@@ -12,6 +12,12 @@ cups_work=$(mktemp -d)
 chmod 755 "$cups_work"  # the backend runs as lp and must reach its folder
 cupsd_pid=
 stop() {
+  local status=$?
+  # A test that failed shows what the server said, before its folder goes.
+  if [ "$status" -ne 0 ] && [ -s "$cups_work/log/error_log" ]; then
+    echo "--- the private cupsd's error_log (port ${port:-none}):" >&2
+    tail -n 20 "$cups_work/log/error_log" >&2
+  fi
   if [ -n "$cupsd_pid" ]; then kill "$cupsd_pid" 2>/dev/null || true; wait "$cupsd_pid" 2>/dev/null || true; fi
   rm -rf "$cups_work"
 }
@@ -74,6 +80,12 @@ for attempt in 1 2 3 4 5; do
   kill "$cupsd_pid" 2>/dev/null || true; wait "$cupsd_pid" 2>/dev/null || true; cupsd_pid=
 done
 [ -n "$cupsd_pid" ] || { echo "the private cupsd did not start" >&2; cat "$cups_work/log/error_log" >&2 || true; exit 1; }
-lpadmin -p capture -E -v "capture:$cups_work/jobs" -m raw 2>/dev/null
+# The server answers before it knows its backends: a queue on the capture backend is
+# made only once the server lists that device.
+for _ in $(seq 100); do lpinfo -v 2>/dev/null | grep -q '^direct capture$' && break; sleep 0.1; done
+lpinfo -v 2>/dev/null | grep -q '^direct capture$' ||
+  { echo "the private cupsd never listed the capture backend: $(lpinfo -v 2>&1)" >&2; exit 1; }
+admin_said=$(lpadmin -p capture -E -v "capture:$cups_work/jobs" -m raw 2>&1) ||
+  { echo "the private cupsd took no capture queue: $admin_said" >&2; exit 1; }
 lpadmin -d capture
 
