@@ -44,7 +44,10 @@ TEST(EdmPrecisionTest, ReadsWhatASurveyorTypesAndRefusesTheRest) {
       {"far finer than any EDM", "1e-160", std::nullopt},
       {"a signed b", "2++2", std::nullopt},
       {"a signed b after blanks", "2+ +2", std::nullopt},
-      {"a full-width signed b", "2\xEF\xBC\x8B\xEF\xBC\x8B" "2", std::nullopt},
+      {"a full-width signed b",
+       "2\xEF\xBC\x8B\xEF\xBC\x8B"
+       "2",
+       std::nullopt},
       {"empty", "", std::nullopt},
   };
   for (const EdmRow& row : rows) {
