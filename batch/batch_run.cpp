@@ -13,6 +13,7 @@
 #include "exports.h"
 #include "file_messages.h"
 #include "fill.h"
+#include "interruption.h"
 #include "layout.h"
 #include "output_file.h"
 #include "polygon_sheet.h"
@@ -226,6 +227,12 @@ std::optional<int> run_without_window(const CommandLine& line, std::string_view 
     return kBatchFileError;
   }
   return std::nullopt;
+}
+
+void prepare_for_outputs() noexcept {
+  os::take_file_size_limit_as_write_failure();
+  os::hold_closed_standard_streams();
+  os::remove_temporaries_on_interruption();
 }
 
 int close_standard_output(int status) {

@@ -38,6 +38,11 @@ std::optional<int> run_without_window(const CommandLine& line, std::string_view 
                                       const ReportDevices& devices, std::ostream& out,
                                       std::ostream& err);
 
+// Called first in every main: a file size limit fails a write with its reason instead of
+// ending the program, a standard stream the program was started without is held, and an
+// interruption removes the temporaries of the outputs being written.
+void prepare_for_outputs() noexcept;
+
 // Closes standard output at the end of a command-line run: data the system could not
 // write is a failed run (exit 2, the reason on the error stream), even where every
 // write before seemed to succeed. Returns the run's status, or 2.

@@ -29,6 +29,9 @@ class File {
   File& operator=(const File&) = delete;
 
   static File open_for_reading(const std::string& path);
+  // A regular file to read, opened without waiting (a pipe with no writer would hold the
+  // program in open()); nothing where there is none, a Failure for anything else there.
+  static std::optional<File> open_regular_without_waiting(const std::string& path);
   // An existing file that is not a regular one (a device, a pipe), to write straight
   // into: it is neither created nor replaced.
   static File open_special_for_writing(const std::string& path);
@@ -47,7 +50,6 @@ class File {
   void close();                        // a failure to close is a failure to write
 
  private:
-  friend std::optional<std::string> read_setting_file(const std::string& path, std::size_t largest);
   explicit File(std::intptr_t handle) : handle_(handle) {}
   std::intptr_t handle_ = -1;  // the descriptor, or the Win32 handle; -1 for none
 };

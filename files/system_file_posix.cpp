@@ -109,7 +109,7 @@ void File::close() {
   if (closed != 0) fail(errno);
 }
 
-std::optional<std::string> read_setting_file(const std::string& path, std::size_t largest) {
+std::optional<File> File::open_regular_without_waiting(const std::string& path) {
   // O_NONBLOCK: a pipe with no writer would otherwise hold the program in open().
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd < 0 && errno == ENOENT) return std::nullopt;
@@ -119,14 +119,7 @@ std::optional<std::string> read_setting_file(const std::string& path, std::size_
   if (::fstat(fd, &status) != 0) fail(errno);
   if (S_ISDIR(status.st_mode)) fail(EISDIR);
   if (!S_ISREG(status.st_mode)) throw Failure{std::string(text::kNotARegularFile)};
-  if (static_cast<std::size_t>(status.st_size) > largest) fail(EFBIG);
-  std::string contents;
-  char buffer[4096];
-  while (const std::size_t got = file.read(buffer, sizeof buffer)) {
-    contents.append(buffer, got);
-    if (contents.size() > largest) fail(EFBIG);
-  }
-  return contents;
+  return file;
 }
 
 bool is_directory(const std::string& path) {

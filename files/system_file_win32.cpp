@@ -133,7 +133,7 @@ bool is_directory(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-std::optional<std::string> read_setting_file(const std::string& path, std::size_t largest) {
+std::optional<File> File::open_regular_without_waiting(const std::string& path) {
   const HANDLE handle = open(path, GENERIC_READ, OPEN_EXISTING);
   if (handle == INVALID_HANDLE_VALUE) {
     const DWORD error = ::GetLastError();
@@ -143,16 +143,7 @@ std::optional<std::string> read_setting_file(const std::string& path, std::size_
   File file(stored(handle));
   if (file.is_directory()) fail(ERROR_DIRECTORY);
   if (::GetFileType(handle) != FILE_TYPE_DISK) throw Failure{std::string(text::kNotARegularFile)};
-  LARGE_INTEGER size{};
-  if (!::GetFileSizeEx(handle, &size)) fail(::GetLastError());
-  if (static_cast<unsigned long long>(size.QuadPart) > largest) fail(ERROR_FILE_TOO_LARGE);
-  std::string contents;
-  char buffer[4096];
-  while (const std::size_t got = file.read(buffer, sizeof buffer)) {
-    contents.append(buffer, got);
-    if (contents.size() > largest) fail(ERROR_FILE_TOO_LARGE);
-  }
-  return contents;
+  return file;
 }
 
 OutputTarget output_target(const std::string& path) {

@@ -19,7 +19,6 @@ struct PromptRole {
   Kind kind;
   std::string label = {};  // of a value and its confirmation: "N", "Xa", "S(5)"
   int point = 0;           // of a point's name, or of the point shown next
-  bool operator==(const PromptRole&) const = default;
 };
 
 // A modal prompt: shows one prompt text with an edit field, OK and Cancel, and returns

@@ -9,10 +9,8 @@
 #include "command_line.h"
 #include "cups_printer.h"
 #include "guarded_main.h"
-#include "interruption.h"
 #include "qt_window.h"
 #include "report_pdf.h"
-#include "system_file.h"
 
 namespace {
 
@@ -34,9 +32,7 @@ int run_window(int argc, char** argv, const cp::CommandLine& line) {
 int main(int argc, char** argv) {
   return cp::guarded_main(
       [&] {
-        cp::os::take_file_size_limit_as_write_failure();
-        cp::os::hold_closed_standard_streams();
-        cp::os::remove_temporaries_on_interruption();
+        cp::prepare_for_outputs();
         cp::quiet_qt_notes();
         const cp::CommandLine line = cp::read_command_line({argv + 1, argv + argc});
         // No Qt at all without the window: a batch run works without a display, whatever

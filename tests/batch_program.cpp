@@ -7,17 +7,13 @@
 #include "batch_run.h"
 #include "command_line.h"
 #include "guarded_main.h"
-#include "interruption.h"
 #include "report_pdf.h"
-#include "system_file.h"
 #include "texts.h"
 
 int main(int argc, char** argv) {
   return cp::guarded_main(
       [&] {
-        cp::os::take_file_size_limit_as_write_failure();
-        cp::os::hold_closed_standard_streams();
-        cp::os::remove_temporaries_on_interruption();
+        cp::prepare_for_outputs();
         const cp::CommandLine line = cp::read_command_line({argv + 1, argv + argc});
         // No printer in this build: --print is the window build's to test.
         const cp::ReportDevices devices{

@@ -12,7 +12,6 @@
 #include "batch_run.h"
 #include "command_line.h"
 #include "gdi_report.h"
-#include "interruption.h"
 #include "pdf_printer.h"
 #include "wide_text.h"
 
@@ -28,7 +27,7 @@ std::vector<std::string> program_arguments() {
 }
 
 std::optional<int> run_in_console(const std::vector<std::string>& arguments) {
-  os::remove_temporaries_on_interruption();
+  prepare_for_outputs();
   _setmode(_fileno(stdout), _O_BINARY);
   _setmode(_fileno(stderr), _O_BINARY);
   ::SetConsoleOutputCP(CP_UTF8);
