@@ -119,4 +119,17 @@ std::string significant_text(double value, int digits) {
   return round_decimal(shifted, 0, Ties::ToEven) + std::string(dropped, '0');
 }
 
+// T of a relative error 1/T to three significant digits; a T too long for its column,
+// from an EDM far finer than its sides need, in powers of ten: 1.23e10.
+std::string relative_error_denominator(double T) {
+  constexpr int kRelativeErrorDigits = 3;
+  constexpr std::size_t kWidestDenominator = 8;  // with "1/" and a blank, the column
+  const std::string digits = significant_text(T, kRelativeErrorDigits);
+  if (digits.size() <= kWidestDenominator) return digits;
+  // T has more whole digits than the column: every one after the third is a 0.
+  const auto exponent = static_cast<int>(digits.size()) - 1;
+  return digits.substr(0, 1) + "." + digits.substr(1, kRelativeErrorDigits - 1) + "e" +
+         std::to_string(exponent);
+}
+
 }  // namespace cp

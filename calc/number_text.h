@@ -32,4 +32,8 @@ std::string rounded_text(float value, int decimals);
 // relative mean error 1/T, as survey reports give it.
 std::string significant_text(double value, int digits);
 
+// T of a relative error 1/T to three significant digits; a T too long for its column,
+// from an EDM far finer than its sides need, in powers of ten: 1.23e10.
+std::string relative_error_denominator(double T);
+
 }  // namespace cp

@@ -22,20 +22,25 @@ class AnswerRecorder : public ModalPrompt, public FieldText, public Message {
   std::string ask(const std::string&) override { throw NoAnswer{}; }
   std::string ask_about(const std::string&, const PromptRole& role) override {
     const bool asked_before = !asked_.emplace(role.kind, role.label, role.point).second;
-    if (asked_before) throw NoAnswer{};
+    if (asked_before) {
+      if (!answers.empty()) answers.back().refusal = last_message_;
+      throw NoAnswer{};
+    }
+    last_message_.clear();
     std::optional<std::string> text = answer_(role);
     if (!text) throw NoAnswer{};
     answers.push_back({*text, role});
     return std::move(*text);
   }
   void set(Field, const std::string&) override {}
-  void show(const std::string&) override {}
+  void show(const std::string& text) override { last_message_ = text; }
 
   std::vector<RoleAnswer> answers;
 
  private:
   const AnswerByRole& answer_;
   std::set<std::tuple<PromptRole::Kind, std::string, int>> asked_;
+  std::string last_message_;  // shown since the last prompt
 };
 
 }  // namespace

@@ -16,6 +16,9 @@ namespace cp {
 struct RoleAnswer {
   std::string text;
   PromptRole role;
+  // Where the dialogue refused this answer and asked for the value again: the message
+  // that said why. Empty where the answer was taken.
+  std::string refusal = {};
 };
 
 // Answers one prompt by its role; nothing where the source has no answer, which ends the

@@ -23,7 +23,6 @@ constexpr int kNameColumn = 4;
 constexpr int kFirstFigureColumn = 22;
 constexpr int kFigureWidth = 9;
 // A relative mean error 1/T is given with T to three significant digits.
-constexpr int kRelativeErrorDigits = 3;
 
 std::string right_aligned(std::string_view text) {
   const int width = display_width(text);
@@ -92,18 +91,6 @@ std::vector<ReportRow> table(const SessionRecord& r) {
                  rounded_text(p.phi, decimals::kAxisAzimuth)});
   }
   return std::move(sheet).rows();
-}
-
-// T of a relative error 1/T to three significant digits; a T too long for its column,
-// from an EDM far finer than its sides need, in powers of ten: 1.23e10.
-std::string relative_error_denominator(double T) {
-  constexpr std::size_t kWidestDenominator = 8;  // with "1/" and a blank, the column
-  const std::string digits = significant_text(T, kRelativeErrorDigits);
-  if (digits.size() <= kWidestDenominator) return digits;
-  // T has more whole digits than the column: every one after the third is a 0.
-  const auto exponent = static_cast<int>(digits.size()) - 1;
-  return digits.substr(0, 1) + "." + digits.substr(1, kRelativeErrorDigits - 1) + "e" +
-         std::to_string(exponent);
 }
 
 // The grade check's side table: the side, then five figures right-aligned, each ending
