@@ -75,6 +75,10 @@ CommandLine read_command_line(const std::vector<std::string>& arguments) {
       value = &line.pdf;
     } else if (argument == "--report") {
       value = &line.report;
+    } else if (argument == "--table") {
+      if (line.table) return wrong(text::kOptionTwice, argument);
+      line.table = true;
+      continue;
     } else if (argument == "--print") {
       if (line.print) return wrong(text::kOptionTwice, argument);
       line.print = true;
@@ -109,6 +113,8 @@ CommandLine read_command_line(const std::vector<std::string>& arguments) {
     return wrong(text::kOutputWithoutBatch, "--edm");
   if (line.print && line.mode != CommandLine::Mode::Batch)
     return wrong(text::kOutputWithoutBatch, "--print");
+  if (line.table && line.mode != CommandLine::Mode::Window)
+    return wrong(text::kTableWithBatch, "--table");
   return line;
 }
 

@@ -13,6 +13,7 @@
 // What the program is asked to do by its command line:
 //   central-polygon                      the window
 //   central-polygon FILE                 the window, replaying an answers file or sheet
+//   central-polygon --table [FILE.csv]   the window and the data table, filled from FILE
 //   central-polygon --batch FILE [--edm A+B] [--print] [--pdf OUT.pdf] [--report OUT.txt]
 //                   [--sheet OUT.csv] [--coordinates OUT.csv] [--dat OUT.dat]
 //                   [--dxf OUT.dxf] [--gama OUT.xml]
@@ -27,7 +28,8 @@ struct CommandLine {
   std::optional<std::string> pdf = {};
   std::optional<std::string> report = {};
   std::map<ExportKind, std::string> exports = {};
-  bool print = false;                    // --print: the report on the default printer too
+  bool print = false;  // --print: the report on the default printer too
+  bool table = false;  // --table: FILE fills the data table, and nothing is calculated
   std::optional<EdmPrecision> edm = {};  // --edm A+B: the work is judged against it
   std::string wrong = {};                // what was wrong, for Mode::Wrong
   // Mode::Template: a blank sheet for N triangles in a configuration, written to OUT.

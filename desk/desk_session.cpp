@@ -15,6 +15,7 @@
 #include "polygon_sheet.h"
 #include "replay_prompt.h"
 #include "same_file.h"
+#include "sheet_file.h"
 #include "texts.h"
 
 namespace cp {
@@ -84,6 +85,11 @@ void DeskSession::replay(const std::string& path) {
   } catch (const AnswersFileError& error) {
     message_.show(answers_file_message(error));
   }
+}
+
+RunEnd DeskSession::calculate_from(const std::string& name, PolygonSheet sheet) {
+  SheetFile answers(name, std::move(sheet));
+  return run(&answers);
 }
 
 bool DeskSession::may_replace(const std::string& path) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "calculate.h"
+#include "polygon_sheet.h"
 #include "ports.h"
 #include "session.h"
 
@@ -28,6 +29,9 @@ class DeskSession {
   // A calculation answered from the file (answers file or sheet), then by hand once it
   // runs out; a file that cannot be read is said and nothing runs.
   void replay(const std::string& path);
+  // A calculation answered from a sheet already read, the data table's, named in its
+  // messages by `name`.
+  RunEnd calculate_from(const std::string& name, PolygonSheet sheet);
 
   // Whether the chosen file may be written over: asked where it is an answers file
   // replayed or a journal written in this program run.

@@ -9,6 +9,7 @@
 #include "answers_by_role.h"
 #include "grade_check.h"
 #include "session.h"
+#include "sheet_grid.h"
 
 // The polygon sheet: the inputs of a calculation as a table that Excel and WPS open and
 // edit, one labelled row a value: N, Xa, Ya, Xb, Yb, then m or T0 and Q1, Q2, Q3 (DMS
@@ -54,5 +55,9 @@ struct PolygonSheet {
 // a value that is not a number, sides that do not match N, an unknown label, an EDM
 // precision no EDM has.
 PolygonSheet read_polygon_sheet(std::string_view text, const DialogueRun& run = calculate_aside);
+
+// The values of a sheet by label, its rows checked as read_polygon_sheet checks them one
+// by one; whether they make a calculation is not asked. Throws SheetError.
+SheetValues read_sheet_values(std::string_view text);
 
 }  // namespace cp

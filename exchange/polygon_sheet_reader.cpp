@@ -13,6 +13,7 @@
 #include "message_quote.h"
 #include "number_input.h"
 #include "number_text.h"
+#include "sheet_grid.h"
 #include "sheet_layout.h"
 #include "utf8.h"
 
@@ -61,6 +62,15 @@ class SheetReader {
     constexpr std::size_t kWidestRow = 8;
     csv::for_each_row(text, separator_of(text), kWidestRow,
                       [this](csv::NumberedRow&& row) { read_row(std::move(row)); });
+  }
+
+  // Every value of the sheet by its row's label, as written.
+  SheetValues values() const {
+    SheetValues values;
+    for (const auto& [label, entry] : values_) values[label] = trimmed(entry.cell(0));
+    for (const auto& [k, entry] : points_) values[point_key(k)] = entry.cell(1);
+    for (const auto& [k, entry] : sides_) values[side_label(k)] = trimmed(entry.cell(0));
+    return values;
   }
 
   // The EDM's precision of the rows ma and mb, where either has a value; a missing one
@@ -293,6 +303,8 @@ class SheetReader {
 };
 
 }  // namespace
+
+SheetValues read_sheet_values(std::string_view text) { return SheetReader(text).values(); }
 
 PolygonSheet read_polygon_sheet(std::string_view text, const DialogueRun& run) {
   SheetReader reader(text);

@@ -79,25 +79,30 @@ bool workbook(std::string_view bytes) {
 
 }  // namespace
 
-SheetFile::SheetFile(std::string path) : path_(std::move(path)) {
-  std::string text = contents(path_);
-  if (workbook(text)) fail(path_, AnswersFileError::Kind::Workbook);
+std::string read_sheet_file_text(const std::string& path) {
+  std::string text = contents(path);
+  if (workbook(text)) fail(path, AnswersFileError::Kind::Workbook);
   if (auto utf8 = utf16_as_utf8(text)) {
     text = std::move(*utf8);
   } else if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF")) {
-    fail(path_, AnswersFileError::Kind::InvalidUtf8);
+    fail(path, AnswersFileError::Kind::InvalidUtf8);
   }
   if (const auto nul = text.find('\0'); nul != std::string::npos)
-    fail(path_, AnswersFileError::Kind::NulByte, line_of(text, nul));
+    fail(path, AnswersFileError::Kind::NulByte, line_of(text, nul));
   if (text.starts_with(kUtf8ByteOrderMark)) {
     text.erase(0, kUtf8ByteOrderMark.size());
   } else if (first_invalid_byte(text)) {
     auto utf8 = gbk_to_utf8(text);
-    if (!utf8) fail(path_, AnswersFileError::Kind::InvalidUtf8);
+    if (!utf8) fail(path, AnswersFileError::Kind::InvalidUtf8);
     text = std::move(*utf8);
   }
   if (const auto bad = first_invalid_byte(text))
-    fail(path_, AnswersFileError::Kind::InvalidUtf8, line_of(text, *bad));
+    fail(path, AnswersFileError::Kind::InvalidUtf8, line_of(text, *bad));
+  return text;
+}
+
+SheetFile::SheetFile(std::string path) : path_(std::move(path)) {
+  const std::string text = read_sheet_file_text(path_);
   try {
     PolygonSheet sheet = read_polygon_sheet(text);
     answers_ = std::move(sheet.answers);
@@ -106,6 +111,9 @@ SheetFile::SheetFile(std::string path) : path_(std::move(path)) {
     fail(path_, AnswersFileError::Kind::InvalidSheet, error.row, error.message);
   }
 }
+
+SheetFile::SheetFile(std::string name, PolygonSheet sheet)
+    : path_(std::move(name)), answers_(std::move(sheet.answers)), edm_(sheet.edm) {}
 
 std::optional<std::string> SheetFile::next() {
   if (next_ >= answers_.size()) return std::nullopt;

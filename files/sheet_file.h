@@ -12,6 +12,10 @@ namespace cp {
 // A polygon sheet read as answers: the whole file is read at once (a sheet is small),
 // as UTF-8 with or without a byte-order mark, or as GBK, which is what Excel and WPS
 // save as CSV on Chinese Windows.
+// The text of a sheet file as UTF-8, however an office program saved it. Throws
+// AnswersFileError.
+std::string read_sheet_file_text(const std::string& path);
+
 class SheetFile : public AnswerSource {
  public:
   // No polygon's sheet is that large: a file beyond it is no sheet.
@@ -19,6 +23,9 @@ class SheetFile : public AnswerSource {
 
   // Reads and checks the sheet; throws AnswersFileError where it cannot.
   explicit SheetFile(std::string path);
+  // The answers of a sheet already read, named for messages as a file would be: the
+  // data table's.
+  SheetFile(std::string name, PolygonSheet sheet);
 
   std::optional<std::string> next() override;
   std::string where() const override;

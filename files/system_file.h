@@ -88,6 +88,10 @@ void remove(const std::string& path) noexcept;
 // Puts the folder's names on the disk, where the system can.
 void sync_folder(const std::string& folder) noexcept;
 std::tm local_time(std::time_t time);
+// This program run's process number, and whether the process of a number is still
+// running: what a program run leaves beside the journal says whether it ended.
+long this_process() noexcept;
+bool process_running(long id) noexcept;
 
 // A UTF-8 path as the standard library's path, and back: on Windows a narrow string
 // would go through the ANSI code page, which has no room for Chinese names.

@@ -202,6 +202,13 @@ void replace(const std::string& from, const std::string& to) {
 
 void remove(const std::string& path) noexcept { ::unlink(path.c_str()); }
 
+long this_process() noexcept { return static_cast<long>(::getpid()); }
+
+bool process_running(long id) noexcept {
+  // A process of another user still runs where the signal is only not permitted.
+  return id > 0 && (::kill(static_cast<pid_t>(id), 0) == 0 || errno == EPERM);
+}
+
 void sync_folder(const std::string& folder) noexcept {
   const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return;

@@ -191,6 +191,19 @@ void replace(const std::string& from, const std::string& to) {
 
 void remove(const std::string& path) noexcept { ::DeleteFileW(wide_of(path).c_str()); }
 
+long this_process() noexcept { return static_cast<long>(::GetCurrentProcessId()); }
+
+bool process_running(long id) noexcept {
+  if (id <= 0) return false;
+  const HANDLE process =
+      ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(id));
+  if (!process) return ::GetLastError() == ERROR_ACCESS_DENIED;
+  DWORD code = 0;
+  const bool running = ::GetExitCodeProcess(process, &code) && code == STILL_ACTIVE;
+  ::CloseHandle(process);
+  return running;
+}
+
 void sync_folder(const std::string&) noexcept {}  // NTFS keeps a folder's names itself
 
 std::tm local_time(std::time_t time) {

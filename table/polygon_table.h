@@ -80,6 +80,7 @@ class PolygonTable {
   // Edits since the table was last saved or loaded.
   bool modified() const { return done_ != saved_at_; }
   void mark_saved() { saved_at_ = done_; }
+  void mark_unsaved() { saved_at_ = kNeverSaved; }
 
  private:
   struct Change {

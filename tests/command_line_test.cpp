@@ -32,6 +32,13 @@ TEST(CommandLine, Modes) {
   EXPECT_EQ(judged.edm->a, 3);
   EXPECT_EQ(judged.edm->b, 2);
   EXPECT_TRUE(judged.print);
+  const CommandLine table = read_command_line({"--table", "n6.csv"});
+  EXPECT_EQ(table.mode, Mode::Window);
+  EXPECT_TRUE(table.table);
+  EXPECT_EQ(table.answers, "n6.csv");
+  EXPECT_TRUE(read_command_line({"--table"}).table);
+  EXPECT_EQ(read_command_line({"--batch", "a", "--table"}).mode, Mode::Wrong);
+  EXPECT_EQ(read_command_line({"--table", "--table"}).mode, Mode::Wrong);
   const CommandLine blank = read_command_line({"--template", "8", "blank.csv", "--outside"});
   EXPECT_EQ(blank.mode, Mode::Template);
   EXPECT_EQ(blank.template_n, 8);

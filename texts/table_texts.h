@@ -25,6 +25,7 @@ inline constexpr std::string_view kStillRefused = "{label} 的修改还没有被
 // The status line.
 inline constexpr std::string_view kReady = "就绪";
 inline constexpr std::string_view kComputed = "已计算";
+inline constexpr std::string_view kNotComputed = "计算没有完成";
 inline constexpr std::string_view kStale = "数据已修改，灰色的结果需重新计算 (F9)";
 
 // The results beside the data.

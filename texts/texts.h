@@ -271,9 +271,12 @@ inline constexpr std::string_view kTemplateN =
     "--template 后面应是三角形个数 N（3 到 1000 的整数），不是 {argument}";
 inline constexpr std::string_view kTemplateM = "--m 后面应是 1 或 2，不是 {argument}";
 inline constexpr std::string_view kOutputWithoutBatch = "选项 {argument} 只能与 --batch 一起使用";
+inline constexpr std::string_view kTableWithBatch =
+    "选项 {argument} 打开窗口，不能与 --batch 一起使用";
 inline constexpr std::string_view kTryHelp = "用 central-polygon --help 查看用法";
 inline constexpr std::string_view kUsage =
     "用法：central-polygon [答案文件|数据表.csv]\n"
+    "      central-polygon --table [数据表.csv]\n"
     "      central-polygon --template N [--m 1|2|--outside] 数据表.csv\n"
     "      central-polygon --batch 答案文件|数据表.csv [--edm a+b] [--print] [--pdf 报告.pdf]\n"
     "                      [--report 报告.txt] [--sheet 数据表.csv] [--coordinates 座标.csv]\n"
@@ -284,6 +287,8 @@ inline constexpr std::string_view kUsage =
     "  答案文件            打开窗口，用文件中的答案（每行一个，与提示的顺序相同）\n"
     "                      回答各个提示；答案用完后由用户继续输入\n"
     "  数据表.csv          打开窗口，用数据表（Excel/WPS 可编辑）中的数据回答各个提示\n"
+    "  --table [数据表.csv]  打开窗口和数据表窗口，表中填入数据表的数据，不计算；\n"
+    "                      在表中改正数据后按 F9 计算\n"
     "  --batch 文件        不打开窗口，用答案文件或数据表完成一次计算，\n"
     "                      报告文本写到标准输出\n"
     "  --edm a+b           测距精度 a 毫米 + b 毫米/公里：检核闭合差是否超限，\n"
