@@ -20,7 +20,12 @@ int run_window(int argc, char** argv, const cp::CommandLine& line) {
   cp::install_qt_chinese(application);  // without it the prompt's buttons still read 确定/取消
   cp::MainWindow window;
   window.show();
-  if (line.answers) {
+  if (line.table) {
+    // The table, filled from the file where one is named; nothing is calculated.
+    std::optional<QString> path;
+    if (line.answers) path = QString::fromLocal8Bit(line.answers->c_str());
+    QTimer::singleShot(0, &window, [&window, path] { window.open_table(path); });
+  } else if (line.answers) {
     const QString path = QString::fromLocal8Bit(line.answers->c_str());
     QTimer::singleShot(0, &window, [&window, path] { window.replay(path); });
   }

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QLabel>
@@ -25,6 +26,7 @@
 #include "layout_table.h"
 #include "print_command.h"
 #include "prompt_placement.h"
+#include "table_texts.h"
 
 namespace cp {
 namespace {
@@ -68,6 +70,8 @@ MainWindow::MainWindow() {
   // Said once the window is shown, so that it always appears first.
   QTimer::singleShot(0, this, [this] {
     if (const auto note = desk_.take_start_note()) message_.show(*note);
+    table_desk_.offer_left_table([this](const std::string& text) { return question_.ask(text); });
+    if (table_desk_.table().modified()) open_table();
   });
 }
 
@@ -117,7 +121,7 @@ void MainWindow::build() {
     }
   }
   connect(calculate_, &QPushButton::clicked, this, &MainWindow::calculate_clicked);
-  connect(end_, &QPushButton::clicked, qApp, &QApplication::quit);
+  connect(end_, &QPushButton::clicked, this, &QWidget::close);
   connect(print_, &QPushButton::clicked, this, &MainWindow::print_clicked);
   build_commands();
 }
@@ -149,6 +153,13 @@ void MainWindow::build_commands() {
   auto* separator = new QAction(this);
   separator->setSeparator(true);
   addAction(separator);
+  auto* table = new QAction(qstring(table_text::kMenuTable), this);
+  table->setObjectName("table");
+  table->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+  connect(table, &QAction::triggered, this, [this] {
+    if (!desk_.running()) open_table();
+  });
+  addAction(table);
   auto* blank = new QAction(qstring(text::kMenuNewSheet), this);
   blank->setObjectName("new-sheet");
   connect(blank, &QAction::triggered, this, [this] {
@@ -203,7 +214,39 @@ void MainWindow::paintEvent(QPaintEvent* event) {
 
 void MainWindow::calculate_clicked() {
   desk_.calculate();
+  after_run();
+}
+
+// After a calculation from the prompts, an answers file or a sheet: the table follows.
+void MainWindow::after_run() {
+  table_desk_.follow(desk_.session().record);
+  if (table_window_) table_window_->refresh();
   enable_commands();
+}
+
+void MainWindow::open_table(const std::optional<QString>& path) {
+  if (!table_window_) {
+    table_window_ =
+        std::make_unique<TableWindow>(table_desk_, chooser_, [this] { enable_commands(); });
+  }
+  if (path) table_desk_.open(path->toStdString());
+  table_window_->refresh();
+  table_window_->show();
+  table_window_->raise();
+  table_window_->activateWindow();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  // Edits in the table not saved are asked about before the program ends.
+  if (desk_.running() || !table_desk_.may_close(*chooser_, [this](const std::string& text) {
+        return ask_save(this, text);
+      })) {
+    event->ignore();
+    return;
+  }
+  if (table_window_) table_window_->hide();
+  event->accept();
+  QApplication::quit();
 }
 
 void MainWindow::print_clicked() {
@@ -215,7 +258,7 @@ bool MainWindow::may_replace(const std::string& path) { return desk_.may_replace
 
 void MainWindow::replay(const QString& path) {
   desk_.replay(path.toStdString());
-  enable_commands();
+  after_run();
 }
 
 namespace {

@@ -3,11 +3,15 @@
 #include <QHash>
 #include <QWidget>
 
+#include <memory>
+
 #include "desk_session.h"
 #include "prompt_placement.h"
 #include "qt_ports.h"
 #include "qt_printer.h"
+#include "qt_table.h"
 #include "session.h"
+#include "table_desk.h"
 
 class QAction;
 class QPushButton;
@@ -50,17 +54,23 @@ class MainWindow : public QWidget {
   void set_file_chooser(FileChooser* chooser) { chooser_ = chooser; }
 
   // The commands of the right-click menu and their keys, by their object names:
-  // "open", then "sheet", "coordinates", "dat", "dxf", "gama", "new-sheet" and "edm".
+  // "open", then "sheet", "coordinates", "dat", "dxf", "gama", "table", "new-sheet" and
+  // "edm".
   QAction* command(const QString& name) const;
 
   // The EDM precision in force, if any.
   const std::optional<EdmPrecision>& desk_edm() const { return desk_.edm(); }
+
+  // Shows the data table, filled from the sheet file where one is given.
+  void open_table(const std::optional<QString>& path = std::nullopt);
+  TableWindow* table_window() const { return table_window_.get(); }
 
   // The journals this program run has written, the newest last.
   const std::vector<std::string>& journals() const { return desk_.journals(); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 
@@ -71,6 +81,7 @@ class MainWindow : public QWidget {
   void print_clicked();
   void build_commands();
   void enable_commands();
+  void after_run();
 
   QHash<QString, QWidget*> controls_;
   QPushButton* calculate_ = nullptr;  // Command1
@@ -85,6 +96,8 @@ class MainWindow : public QWidget {
   FileChooser* chooser_ = &files_;
   DeskSession desk_{prompt_, fields_, message_,
                     [this](const std::string& text) { return question_.ask(text); }};
+  TableDesk table_desk_{desk_, message_};
+  std::unique_ptr<TableWindow> table_window_;
 };
 
 }  // namespace cp
