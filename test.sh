@@ -7,7 +7,7 @@ scripts/install-missing.sh cmake g++ make libgtest-dev libbenchmark-dev qt6-base
   poppler-utils clang-format qt6-translations-l10n libcups2-dev cups appstream dpkg-dev \
   libpango1.0-dev libcairo2-dev pkg-config python3 python3-ezdxf python3-numpy libxml2-utils \
   g++-mingw-w64-x86-64-posix wine64 wine fonts-wqy-microhei xvfb xauth xdotool x11-apps nsis \
-  libreoffice-calc-nogui time tesseract-ocr tesseract-ocr-chi-sim fonts-droid-fallback fonts-dejavu-core
+  libreoffice-calc-nogui time tesseract-ocr tesseract-ocr-chi-sim fonts-droid-fallback fonts-dejavu-core xclip
 
 # One layout for the whole tree.
 git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror

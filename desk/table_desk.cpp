@@ -79,8 +79,14 @@ void TableDesk::redo() {
   changed();
 }
 
+void TableDesk::edit_cancelled() { status_ = ready(); }
+
+std::string TableDesk::ready() const {
+  return std::string(table_.any_stale() ? t::kStale : t::kReady);
+}
+
 void TableDesk::changed() {
-  status_ = table_.has_results() ? std::string(t::kStale) : std::string(t::kReady);
+  status_ = ready();
   if (!table_.modified()) {
     unsaved_.forget();
     return;

@@ -39,6 +39,8 @@ class TableDesk {
   bool paste(int row, int column, const std::string& lines);
   void undo();
   void redo();
+  // An edit given up (Esc): the cell keeps its value, and the status line its state.
+  void edit_cancelled();
 
   // Calculates from the table; false, with the first cell concerned on the status line,
   // where a value is missing or refused and nothing is computed.
@@ -62,6 +64,7 @@ class TableDesk {
  private:
   bool write(const std::string& path);
   void changed();
+  std::string ready() const;
 
   DeskSession& desk_;
   Message& message_;

@@ -114,6 +114,7 @@ bool TableDelegate::eventFilter(QObject* object, QEvent* event) {
     case Qt::Key_Escape:
       model_.mark_refused(QModelIndex());
       emit closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+      desk_.edit_cancelled();
       edited_(false);
       return true;
     default: return QStyledItemDelegate::eventFilter(object, event);

@@ -75,6 +75,7 @@ class PolygonTable {
   // results of its row (stale) until the next.
   void show_results(const SessionRecord& record);
   bool stale(int row) const;
+  bool any_stale() const { return !stale_.empty(); }
   bool has_results() const { return !results_.empty(); }
 
   // Edits since the table was last saved or loaded.

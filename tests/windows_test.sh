@@ -346,6 +346,8 @@ ours_median=$(printf '%s\n' "${ours[@]}" | median)
 echo "     start-up: the window ${ours[*]} ms (median $ours_median), a bare window ${bare[*]} ms (median $bare_median)"
 check "the window is shown within twice a bare window's time" test "$ours_median" -le $((2 * bare_median))
 
+source "$here/windows_table_test.sh"
+
 # The installer as the README builds it, by scripts/build-windows.sh called from another
 # folder (here the test's own) on the suite's build; then silently installed: the
 # installed program runs a batch, the uninstaller removes it.

@@ -21,10 +21,17 @@ int run_window_program() {
   if (const auto status = cp::run_in_console(arguments)) return *status;
   const cp::CommandLine line = cp::read_command_line(arguments);
   cp::MainWindow window;
-  if (line.answers) window.replay_later(*line.answers);
+  if (line.table) {
+    window.open_table_later(line.answers);
+  } else if (line.answers) {
+    window.replay_later(*line.answers);
+  }
   MSG message{};
   while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (::TranslateAcceleratorW(window.handle(), window.accelerators(), &message)) continue;
+    // The main window's keys in the main window only: the table has its own Ctrl+S.
+    const bool in_main = ::GetAncestor(message.hwnd, GA_ROOT) == window.handle();
+    if (in_main && ::TranslateAcceleratorW(window.handle(), window.accelerators(), &message))
+      continue;
     // Return and Enter press the focused button, as Space does.
     if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN &&
         ::GetParent(message.hwnd) == window.handle()) {

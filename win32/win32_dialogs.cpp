@@ -20,7 +20,7 @@ constexpr wchar_t kClass[] = L"CentralPolygonDialog";
 
 struct DialogState {
   bool done = false;
-  bool accepted = false;
+  int pressed = 0;      // the id of the button pressed; 0 for the close box
   bool ending = false;  // the program was asked to end while the dialog was open
   std::wstring typed;
   const FontPair* fonts = nullptr;
@@ -32,8 +32,8 @@ LRESULT CALLBACK dialog_procedure(HWND window, UINT message, WPARAM w, LPARAM l)
   switch (message) {
     case WM_COMMAND:
       if (!state) break;
-      if (LOWORD(w) == IDOK || LOWORD(w) == IDCANCEL) {
-        state->accepted = LOWORD(w) == IDOK;
+      if (LOWORD(w) == IDOK || LOWORD(w) == IDNO || LOWORD(w) == IDCANCEL) {
+        state->pressed = LOWORD(w);
         if (HWND edit = ::GetDlgItem(window, kEditId)) {
           const int length = ::GetWindowTextLengthW(edit);
           state->typed.assign(static_cast<std::size_t>(length) + 1, L'\0');
@@ -105,18 +105,18 @@ POINT dialog_corner(HWND owner, const DialogPlacement& placement, SIZE size) {
   return {(frame.left + frame.right - size.cx) / 2, (frame.top + frame.bottom - size.cy) / 2};
 }
 
-// 确定, and 取消 where there is one, at the bottom right of a dialog `width` wide, their
-// top at `y`.
-void add_buttons(HWND dialog, int width, int y, bool cancel_button, double scale, HFONT font) {
+// The buttons in a row at the bottom right of a dialog `width` wide, their top at `y`;
+// the first is the default.
+void add_buttons(HWND dialog, int width, int y, const std::vector<DialogButton>& buttons,
+                 double scale, HFONT font) {
   const auto px = [scale](int at_96) { return static_cast<int>(at_96 * scale + 0.5); };
-  const int buttons = cancel_button ? 2 : 1;
-  int x = width - px(kMargin) - buttons * px(kButtonWidth) - (buttons - 1) * px(kMargin / 2);
-  child(dialog, L"BUTTON", wide_of(text::kOk), WS_TABSTOP | BS_DEFPUSHBUTTON,
-        {x, y, x + px(kButtonWidth), y + px(kButtonHeight)}, IDOK, font);
-  if (cancel_button) {
+  const auto count = static_cast<int>(buttons.size());
+  int x = width - px(kMargin) - count * px(kButtonWidth) - (count - 1) * px(kMargin / 2);
+  for (const DialogButton& button : buttons) {
+    const DWORD style = WS_TABSTOP | (&button == &buttons.front() ? BS_DEFPUSHBUTTON : 0);
+    child(dialog, L"BUTTON", wide_of(button.caption), style,
+          {x, y, x + px(kButtonWidth), y + px(kButtonHeight)}, button.id, font);
     x += px(kButtonWidth + kMargin / 2);
-    child(dialog, L"BUTTON", wide_of(text::kCancel), WS_TABSTOP,
-          {x, y, x + px(kButtonWidth), y + px(kButtonHeight)}, IDCANCEL, font);
   }
 }
 
@@ -138,6 +138,16 @@ std::optional<int> wait_for_answer(HWND dialog, const DialogState& state) {
 
 std::optional<std::string> run_dialog(HWND owner, const std::string& text, bool edit_field,
                                       bool cancel_button, const DialogPlacement& placement) {
+  std::vector<DialogButton> buttons{{IDOK, text::kOk}};
+  if (cancel_button) buttons.push_back({IDCANCEL, text::kCancel});
+  const DialogAnswer answer = show_dialog(owner, text, edit_field, buttons, placement);
+  if (answer.pressed != IDOK) return std::nullopt;
+  return answer.typed;
+}
+
+DialogAnswer show_dialog(HWND owner, const std::string& text, bool edit_field,
+                         const std::vector<DialogButton>& buttons,
+                         const DialogPlacement& placement) {
   register_class();
   const double scale = owner ? ::GetDpiForWindow(owner) / 96.0 : 1.0;
   const auto px = [scale](int at_96) { return static_cast<int>(at_96 * scale + 0.5); };
@@ -179,11 +189,11 @@ std::optional<std::string> run_dialog(HWND owner, const std::string& text, bool 
                  {px(kMargin), y, width - px(kMargin), y + px(kEditHeight)}, kEditId, typing);
     y += px(kEditHeight + kMargin);
   }
-  add_buttons(dialog, width, y, cancel_button, scale, fonts.main());
+  add_buttons(dialog, width, y, buttons, scale, fonts.main());
 
   if (owner) ::EnableWindow(owner, FALSE);
   ::ShowWindow(dialog, SW_SHOW);
-  ::SetFocus(edit ? edit : ::GetDlgItem(dialog, IDOK));
+  ::SetFocus(edit ? edit : ::GetDlgItem(dialog, buttons.front().id));
   const std::optional<int> quit = wait_for_answer(dialog, state);
   if (owner) ::EnableWindow(owner, TRUE);
   ::DestroyWindow(dialog);
@@ -192,8 +202,7 @@ std::optional<std::string> run_dialog(HWND owner, const std::string& text, bool 
     throw WindowClosed{};
   }
   if (owner) ::SetForegroundWindow(owner);
-  if (!state.accepted) return std::nullopt;
-  return utf8_of(state.typed);
+  return {state.pressed, utf8_of(state.typed)};
 }
 
 }  // namespace cp

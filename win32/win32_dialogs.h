@@ -6,6 +6,8 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "ports.h"
 
@@ -26,6 +28,20 @@ struct WindowClosed : std::runtime_error {
 // Shows the dialog and waits: the typed text for 确定 (or Enter) where it has an edit
 // field, an empty text for a dialog without one; nothing for 取消, Esc or the close box.
 // Throws WindowClosed where the program is asked to end meanwhile.
+// A dialog's button: IDOK, IDNO or IDCANCEL, and its caption.
+struct DialogButton {
+  int id;
+  std::string_view caption;
+};
+struct DialogAnswer {
+  int pressed;  // the button's id (IDCANCEL for Esc); 0 for the close box or Alt+F4
+  std::string typed;
+};
+// The same with the buttons given, the first the default.
+DialogAnswer show_dialog(HWND owner, const std::string& text, bool edit_field,
+                         const std::vector<DialogButton>& buttons,
+                         const DialogPlacement& placement);
+
 std::optional<std::string> run_dialog(HWND owner, const std::string& text, bool edit_field,
                                       bool cancel_button, const DialogPlacement& placement);
 

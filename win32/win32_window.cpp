@@ -14,6 +14,7 @@
 #include "pdf_printer.h"
 #include "print_command.h"
 #include "prompt_placement.h"
+#include "table_texts.h"
 #include "text_runs.h"
 #include "texts.h"
 #include "wide_text.h"
@@ -25,12 +26,14 @@ namespace {
 constexpr wchar_t kClass[] = L"CentralPolygonWindow";
 constexpr UINT kReplay = WM_APP + 1;
 constexpr UINT kStartNote = WM_APP + 2;  // what the desk says once the window is shown
+constexpr UINT kOpenTable = WM_APP + 3;
 // The buttons' command ids: 1, 2, 3 as Command1 .. Command3 had them.
 constexpr int command_id(Command command) { return static_cast<int>(command) + 1; }
 constexpr int kOpenCommand = 40;
 constexpr int kFirstExportCommand = 41;  // then one a format, in the table's order
 constexpr int kEdmCommand = 60;
 constexpr int kNewSheetCommand = 61;
+constexpr int kTableCommand = 62;
 
 COLORREF colour(Rgb rgb) { return RGB(rgb.r, rgb.g, rgb.b); }
 
@@ -146,9 +149,11 @@ MainWindow::MainWindow()
       message_(&window_),
       files_(&window_),
       printer_(files_, message_),
-      desk_(prompt_, fields_, message_, [this](const std::string& text) {
-        return run_dialog(window_, text, false, true, {}).has_value();
-      }) {
+      desk_(prompt_, fields_, message_,
+            [this](const std::string& text) {
+              return run_dialog(window_, text, false, true, {}).has_value();
+            }),
+      table_desk_(desk_, message_) {
   WNDCLASSEXW type{};
   type.cbSize = sizeof type;
   type.lpfnWndProc = procedure;
@@ -175,7 +180,8 @@ MainWindow::MainWindow()
                  SWP_NOMOVE | SWP_NOZORDER);
   build();
   ::DragAcceptFiles(window_, TRUE);
-  std::vector<ACCEL> keys{{FCONTROL | FVIRTKEY, 'O', kOpenCommand}};
+  std::vector<ACCEL> keys{{FCONTROL | FVIRTKEY, 'O', kOpenCommand},
+                          {FCONTROL | FVIRTKEY, 'T', kTableCommand}};
   for (std::size_t i = 0; i < export_formats().size(); ++i) {
     const std::string_view shortcut = export_formats()[i].shortcut;
     BYTE flags = FCONTROL | FVIRTKEY;
@@ -249,6 +255,36 @@ void MainWindow::fit_to_caption(HWND label, const FontPair& fonts, const std::ws
   const int width = wraps ? px(entry.width) : std::max(px(entry.width), static_cast<int>(text.cx));
   const int height = std::max(px(entry.height), static_cast<int>(text.cy));
   ::SetWindowPos(label, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
+}
+
+void MainWindow::open_table_later(std::optional<std::string> path) {
+  pending_table_ = std::move(path);
+  ::PostMessageW(window_, kOpenTable, 0, 0);
+}
+
+void MainWindow::open_table() {
+  if (!table_) table_ = std::make_unique<Win32Table>(table_desk_, files_, [] {});
+  table_->show();
+}
+
+// After a calculation from the prompts, an answers file or a sheet: the table follows.
+void MainWindow::after_run() {
+  table_desk_.follow(desk_.session().record);
+  if (table_) table_->refresh();
+}
+
+// The program ends, once edits in the table not saved have been asked about.
+void MainWindow::close_program() {
+  try {
+    if (desk_.running()) return;
+    const bool may_close = table_ ? table_->may_close()
+                                  : table_desk_.may_close(files_, [this](const std::string& text) {
+                                      return ask_save(window_, text);
+                                    });
+    if (!may_close) return;
+  } catch (const WindowClosed&) {
+  }
+  ::DestroyWindow(window_);
 }
 
 void MainWindow::replay_later(const std::string& path) {
@@ -334,6 +370,7 @@ void MainWindow::context_menu(POINT at) {
                   entry(format.menu_text, format.shortcut).c_str());
   }
   ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+  ::AppendMenuW(menu, MF_STRING, kTableCommand, entry(table_text::kMenuTable, "Ctrl+T").c_str());
   ::AppendMenuW(menu, MF_STRING, kNewSheetCommand, wide_of(text::kMenuNewSheet).c_str());
   ::AppendMenuW(menu, MF_STRING, kEdmCommand, wide_of(text::kMenuEdm).c_str());
   ::TrackPopupMenu(menu, TPM_RIGHTBUTTON, at.x, at.y, 0, window_, nullptr);
@@ -345,8 +382,11 @@ void MainWindow::command(int id) {
   try {
     if (id == command_id(Command::Calculate)) {
       desk_.calculate();
+      after_run();
     } else if (id == command_id(Command::End)) {
-      ::DestroyWindow(window_);
+      close_program();
+    } else if (id == kTableCommand) {
+      open_table();
     } else if (id == command_id(Command::Print)) {
       print_report(desk_.session().last_complete, printer_, message_,
                    [this](const std::string& path) { return desk_.may_replace(path); });
@@ -355,7 +395,10 @@ void MainWindow::command(int id) {
     } else if (id == kEdmCommand) {
       desk_.ask_edm_precision();
     } else if (id == kOpenCommand) {
-      if (const auto path = files_.open_path(text::kFilterOpen)) desk_.replay(*path);
+      if (const auto path = files_.open_path(text::kFilterOpen)) {
+        desk_.replay(*path);
+        after_run();
+      }
     } else if (id >= kFirstExportCommand &&
                id < kFirstExportCommand + static_cast<int>(export_formats().size())) {
       save_export(export_formats()[static_cast<std::size_t>(id - kFirstExportCommand)].kind,
@@ -405,19 +448,30 @@ LRESULT MainWindow::handle(UINT message, WPARAM w, LPARAM l) {
       return 0;
     }
     case kStartNote:
-      if (const auto note = desk_.take_start_note()) {
-        try {
-          message_.show(*note);
-        } catch (const WindowClosed&) {
-        }
+      try {
+        if (const auto note = desk_.take_start_note()) message_.show(*note);
+        table_desk_.offer_left_table([this](const std::string& text) {
+          return run_dialog(window_, text, false, true, {}).has_value();
+        });
+        if (table_desk_.table().modified()) open_table();
+      } catch (const WindowClosed&) {
       }
       return 0;
+    case kOpenTable:
+      if (pending_table_) {
+        if (*pending_table_) table_desk_.open(**pending_table_);
+        pending_table_.reset();
+        open_table();
+      }
+      return 0;
+    case WM_CLOSE: close_program(); return 0;
     case kReplay:
       while (!pending_replays_.empty() && !desk_.running()) {
         const std::string path = pending_replays_.front();
         pending_replays_.erase(pending_replays_.begin());
         try {
           desk_.replay(path);
+          after_run();
         } catch (const WindowClosed&) {
         }
       }

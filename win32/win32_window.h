@@ -6,12 +6,16 @@
 #include <string>
 #include <vector>
 
+#include <memory>
+
 #include "desk_session.h"
 #include "layout_table.h"
 #include "ports.h"
 #include "printing.h"
+#include "table_desk.h"
 #include "win32_dialogs.h"
 #include "win32_fonts.h"
+#include "win32_table.h"
 
 // The one window of the Windows program, built from the same layout table as the Qt
 // window: the sketches, the panel of fields and the three flat buttons, with the file
@@ -61,6 +65,9 @@ class MainWindow {
   HACCEL accelerators() const { return accelerators_; }
   // Replays the file once the window is shown.
   void replay_later(const std::string& path);
+  // Shows the data table once the window is shown, filled from the sheet file where one
+  // is given; nothing is calculated.
+  void open_table_later(std::optional<std::string> path);
 
  private:
   static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM w, LPARAM l);
@@ -74,6 +81,9 @@ class MainWindow {
   void draw_label(const DRAWITEMSTRUCT& item);
   void draw_button(const DRAWITEMSTRUCT& item);
   void context_menu(POINT at);
+  void after_run();
+  void open_table();
+  void close_program();
   POINT prompt_place(SIZE frame) const;
   int px(int twips) const;
 
@@ -86,6 +96,7 @@ class MainWindow {
   HBRUSH background_ = nullptr;
   HBRUSH white_ = nullptr;
   std::vector<std::string> pending_replays_;
+  std::optional<std::optional<std::string>> pending_table_;
 
   Win32Fields fields_;
   Win32Prompt prompt_;
@@ -93,6 +104,8 @@ class MainWindow {
   Win32Files files_;
   Win32Printer printer_;
   DeskSession desk_;
+  TableDesk table_desk_;
+  std::unique_ptr<Win32Table> table_;
 };
 
 }  // namespace cp

@@ -1,0 +1,114 @@
+# Sourced by windows_test.sh, in its prefix and on its screen, with its check, $program
+# (the .com), $window_program (the .exe), $golden and $runs: the Windows data table under
+# real key presses. --table, Ctrl+Home and the arrows to S(7), a value typed, Enter, F9:
+# the journal holds the polygon with the new value, Ctrl+S saves it and --batch of the
+# saved sheet gives the corrected polygon's report. Then a pasted column, a refused value
+# that computes nothing and Esc gives back, a cleared cell that computes nothing, and an
+# edit that survives kill -9 and is offered back at the next start.
+
+# The visible window whose title starts so.
+table_window() {
+  for _ in $(seq 100); do
+    local id
+    id=$(xdotool search --onlyvisible --name "^$1" 2>/dev/null | head -n 1)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.2
+  done
+  return 1
+}
+table_keys() {
+  xdotool windowfocus --sync "$table" 2>/dev/null
+  xdotool key --delay 40 "$@"
+}
+# From the top left cell down ROWS rows and right one, to a value.
+table_to_value() {
+  table_keys ctrl+Home
+  for _ in $(seq "$1"); do xdotool key --delay 15 Down; done
+  xdotool key --delay 40 Right
+}
+journal_count() { ls "$runs"/*.answers 2>/dev/null | wc -l; }
+not_calculated_by_f9() { ! calculated_by_f9; }
+newest_journal() { ls -t "$runs"/*.answers 2>/dev/null | head -n 1; }
+# F9, then whether a calculation was journalled within a few seconds.
+calculated_by_f9() {
+  local before
+  before=$(journal_count)
+  table_keys F9
+  for _ in $(seq 25); do
+    [ "$(journal_count)" -gt "$before" ] && return 0
+    sleep 0.2
+  done
+  return 1
+}
+
+mkdir -p "$work/table" && cd "$work/table" || exit 1
+wine "$program" --batch "$golden/n6_b_on_ring.answers" --sheet n6.csv >/dev/null 2>&1
+sed 's/^S(7),1129.175,/S(7),1129.18,/' n6.csv >expected.csv
+wine "$program" --batch expected.csv >expected-report.txt 2>/dev/null
+wine "$window_program" --table n6.csv >/dev/null 2>&1 &
+running=$!
+if table=$(table_window "数据表 - n6.csv"); then
+  check "--table opens the table, computing nothing" test "$(journal_count)" -eq 0
+  table_to_value 27  # S(7), on line 28 of the sheet
+  xdotool type --delay 40 1129.18
+  table_keys Return
+  check "Enter and F9 calculate the table" calculated_by_f9
+  check "the journal holds the polygon with the new value" grep -qx 1129.18 "$(newest_journal)"
+  table_keys ctrl+s
+  sleep 1
+  check "Ctrl+S saves the corrected sheet" grep -q '^S(7),1129.18,' n6.csv
+  wine "$program" --batch n6.csv >saved-report.txt 2>/dev/null
+  check "--batch of the saved sheet gives the corrected polygon's report" \
+    cmp -s saved-report.txt expected-report.txt
+
+  printf '1401.5\n1139.5\n' | xclip -selection clipboard
+  table_to_value 22  # S(2)
+  table_keys ctrl+v
+  calculated_by_f9
+  check "a pasted column of sides is calculated" \
+    sh -c "grep -qx 1401.5 '$(newest_journal)' && grep -qx 1139.5 '$(newest_journal)'"
+
+  table_to_value 25  # S(5)
+  xdotool type --delay 40 12x
+  table_keys Return
+  check "F9 with a refused edit open computes nothing" not_calculated_by_f9
+  table_keys Escape
+  calculated_by_f9
+  check "Esc gives the old value back" grep -qx 800.317 "$(newest_journal)"
+
+  table_keys Delete
+  check "a cleared cell computes nothing" not_calculated_by_f9
+
+  xdotool type --delay 40 800.5
+  table_keys Return
+  sleep 1.5
+  kill -9 $running
+  wait $running 2>/dev/null
+  kept=$(ls "$runs"/unsaved-table-*.csv 2>/dev/null | head -n 1)
+  check "the edit survived kill -9" grep -q '^S(5),800.5,' "${kept:-/dev/null}"
+  wine "$window_program" >/dev/null 2>&1 &
+  running=$!
+  # The question stands before the table, narrower than the main window: 确定, its
+  # default, takes the table back.
+  question=
+  for _ in $(seq 100); do
+    for id in $(xdotool search --onlyvisible --name "^中心多边形三边平差$" 2>/dev/null); do
+      width=$(xdotool getwindowgeometry "$id" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
+      [ "${width:-0}" -lt 700 ] && question=$id
+    done
+    [ -n "$question" ] && break
+    sleep 0.2
+  done
+  xdotool windowfocus --sync "${question:-0}" 2>/dev/null
+  xdotool key --delay 40 Return
+  if table=$(table_window "数据表"); then
+    check "the table offered back calculates" calculated_by_f9
+    check "with S(5) as it was typed" grep -qx 800.5 "$(newest_journal)"
+  else
+    check "the unsaved table is offered back at the next start" false
+  fi
+else
+  check "--table shows the table" false
+fi
+kill $running 2>/dev/null; wait $running 2>/dev/null
+cd "$work" || exit 1
