@@ -126,7 +126,8 @@ RunEnd DeskSession::run(AnswerSource* answers) {
     replay_message.emplace(*answers, message_);
   }
   JournalingPrompt prompt(replayed ? static_cast<ModalPrompt&>(*replayed) : by_hand_,
-                          std::move(journal), journal_failed);
+                          std::move(journal), journal_failed,
+                          [&replayed] { return replayed && replayed->from_source(); });
   Message& message = replay_message ? static_cast<Message&>(*replay_message) : message_;
   // A sheet's rows ma and mb win over the precision in force, for that run.
   const std::optional<EdmPrecision> sheet_edm = answers ? answers->edm() : std::nullopt;
@@ -138,6 +139,7 @@ RunEnd DeskSession::run(AnswerSource* answers) {
   } not_running{running_};
   const RunEnd end = cp::calculate({prompt, fields_, message}, session_);
   if (end != RunEnd::Ended) prompt.keep_last_answer();
+  prompt.finish();
   return end;
 }
 

@@ -103,13 +103,18 @@ Journal::Journal(const std::string& folder, std::time_t start,
   keep_newest(folder_, keep);
 }
 
-void Journal::append(std::string_view answer) {
+void Journal::append(std::string_view answer, bool wait_for_disk) {
   std::string line(answer);
   line += '\n';
-  guarded([&] {
-    file_->write(line);
-    file_->sync();
-  });
+  guarded([&] { file_->write(line); });
+  unsynced_ = true;
+  if (wait_for_disk) sync();
+}
+
+void Journal::sync() {
+  if (!unsynced_) return;
+  guarded([&] { file_->sync(); });
+  unsynced_ = false;
 }
 
 void Journal::guarded(const std::function<void()>& write) const {

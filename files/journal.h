@@ -41,8 +41,12 @@ class Journal {
   Journal(const std::string& folder, std::time_t start,
           const std::vector<std::string>& earlier = {});
 
-  // Appends one answer as a line and waits until it is on the disk. Throws JournalError.
-  void append(std::string_view answer);
+  // Appends one answer as a line and waits until it is on the disk, with every answer
+  // before it. An answer read from a file, which is on the disk already, need not wait:
+  // it goes to the disk with the next answer typed, or at the end of the run (sync).
+  // Throws JournalError.
+  void append(std::string_view answer, bool wait_for_disk = true);
+  void sync();
 
   const std::string& path() const { return path_; }
 
@@ -53,6 +57,7 @@ class Journal {
   std::string folder_;
   std::string path_;
   std::optional<os::File> file_;
+  bool unsynced_ = false;
 };
 
 }  // namespace cp

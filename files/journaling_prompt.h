@@ -18,9 +18,19 @@ namespace cp {
 // calculation goes on without it.
 class JournalingPrompt : public ModalPrompt {
  public:
+  // `replayed` says whether the answer the inner prompt gave last was read from a file,
+  // which is on the disk already: such answers reach the disk with the next one typed
+  // or at the end of the run, not one by one.
   JournalingPrompt(ModalPrompt& inner, std::unique_ptr<Journal> journal,
-                   std::function<void(const JournalError&)> failed)
-      : inner_(inner), journal_(std::move(journal)), failed_(std::move(failed)) {}
+                   std::function<void(const JournalError&)> failed,
+                   std::function<bool()> replayed = {})
+      : inner_(inner),
+        journal_(std::move(journal)),
+        failed_(std::move(failed)),
+        replayed_(std::move(replayed)) {}
+  ~JournalingPrompt() override;
+  JournalingPrompt(const JournalingPrompt&) = delete;
+  JournalingPrompt& operator=(const JournalingPrompt&) = delete;
 
   std::string ask(const std::string& text) override;
   std::string ask_about(const std::string& text, const PromptRole& role) override;
@@ -28,6 +38,8 @@ class JournalingPrompt : public ModalPrompt {
   // The run went on past the last answer (it completed, or the computation failed):
   // an empty answer held back is written now.
   void keep_last_answer();
+  // The run has ended: every answer is put on the disk.
+  void finish();
 
  private:
   void guarded(const std::function<void(Journal&)>& write);
@@ -35,7 +47,9 @@ class JournalingPrompt : public ModalPrompt {
   ModalPrompt& inner_;
   std::unique_ptr<Journal> journal_;
   std::function<void(const JournalError&)> failed_;
+  std::function<bool()> replayed_;
   bool empty_held_back_ = false;
+  bool empty_typed_ = true;  // the empty answer held back was typed, not read from a file
 };
 
 }  // namespace cp

@@ -28,6 +28,9 @@ class ReplayPrompt : public ModalPrompt {
   std::string ask(const std::string& text) override;
   std::string ask_about(const std::string& text, const PromptRole& role) override;
 
+  // Whether the last answer was read from the file, not typed.
+  bool from_source() const { return source_ != nullptr; }
+
  private:
   AnswerSource* source_;  // null once the answers have run out
   ModalPrompt* by_hand_;

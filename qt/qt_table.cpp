@@ -74,15 +74,16 @@ bool TableModel::setData(const QModelIndex& index, const QVariant& value, int ro
   return true;
 }
 
-void TableModel::refresh() {
+bool TableModel::refresh() {
   if (rowCount() == last_rows_ && columnCount() == last_columns_) {
     emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
-    return;
+    return false;
   }
   beginResetModel();
   endResetModel();
   last_rows_ = rowCount();
   last_columns_ = columnCount();
+  return true;
 }
 
 TableDelegate::TableDelegate(TableDesk& desk, TableModel& model, QTableView& view,
@@ -243,8 +244,8 @@ TableWindow::TableWindow(TableDesk& desk, FileChooser*& chooser, std::function<v
 
 void TableWindow::refresh() {
   const QModelIndex at = view_->currentIndex();
-  model_->refresh();
-  view_->resizeColumnsToContents();
+  // The columns fit their contents when the table takes a new shape, not at every edit.
+  if (model_->refresh()) view_->resizeColumnsToContents();
   if (!view_->currentIndex().isValid()) {
     const int row = std::clamp(at.row(), 0, std::max(0, model_->rowCount() - 1));
     const int column = std::clamp(at.column(), 0, std::max(0, model_->columnCount() - 1));

@@ -30,8 +30,8 @@ class TableModel : public QAbstractTableModel {
   Qt::ItemFlags flags(const QModelIndex& index) const override;
   bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
-  // After a change of the table: rows and columns drawn again.
-  void refresh();
+  // After a change of the table: rows and columns drawn again; whether its shape changed.
+  bool refresh();
   void mark_refused(const QModelIndex& index) { refused_ = index; }
 
  private:

@@ -12,6 +12,7 @@
 #include "layout.h"
 #include "network.h"
 #include "point_precision.h"
+#include "polygon_table.h"
 #include "scripted_user.h"
 
 namespace cp {
@@ -97,6 +98,38 @@ void report_layout(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(report_rows(record));
 }
 
+// The sheet of a complete N = 1000 calculation, as a file holds it.
+std::string thousand_sheet() {
+  std::mt19937 random(1000);
+  const TrueNetwork net = make_network(1000, Case::Q2, random, 1000, 1200);
+  ScriptedUser user(answers_for(net, Case::Q2));
+  SessionRecord record;
+  calculate(user.ports(), record);
+  return sheet_text(record);
+}
+
+// The data table of an N = 1000 sheet: opened (read, checked by row and laid out), one
+// side edited (checked by the dialogue up to it, kept as a step), and the answers of a
+// calculation from it (every value asked for there, then the sheet's answers).
+void table_open(benchmark::State& state) {
+  const std::string sheet = thousand_sheet();
+  for (auto _ : state) benchmark::DoNotOptimize(PolygonTable(read_sheet_values(sheet)));
+}
+void table_edit(benchmark::State& state) {
+  PolygonTable table(read_sheet_values(thousand_sheet()));
+  const int last = table.row_of("S(2000)");
+  const std::string values[] = {table.cell(last, 1), "1100.5"};
+  int i = 0;
+  for (auto _ : state) benchmark::DoNotOptimize(table.commit(last, 1, values[++i % 2]));
+}
+void table_answers(benchmark::State& state) {
+  const PolygonTable table(read_sheet_values(thousand_sheet()));
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(table.why_not_computable());
+    benchmark::DoNotOptimize(table.answers());
+  }
+}
+
 BENCHMARK_CAPTURE(computation, m1, Case::BOnRing)
     ->Arg(6)
     ->Arg(100)
@@ -127,6 +160,9 @@ BENCHMARK_CAPTURE(every_point, q2, Case::Q2)->Arg(1000)->Unit(benchmark::kMillis
 BENCHMARK(grade)->Arg(100)->Arg(300)->Arg(1000)->Complexity(benchmark::oN);
 BENCHMARK(report_layout);
 BENCHMARK(exports)->Unit(benchmark::kMillisecond);
+BENCHMARK(table_open)->Unit(benchmark::kMillisecond);
+BENCHMARK(table_edit)->Unit(benchmark::kMillisecond);
+BENCHMARK(table_answers)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace cp

@@ -115,6 +115,48 @@ check "the table offered back calculates with the edit" \
 check "the offered table's file is gone" test ! -e "$kept"
 kill $running 2>/dev/null
 wait $running 2>/dev/null
+# Speed as the user sees it, medians of three alternating runs: the main window from the
+# program's start to visible, an N = 1000 sheet opened with --table to its table visible,
+# and F9 to the calculation's last answer in the journal; each at most twice the first.
+python3 - >n1000.csv <<'PY'
+import math
+n, r = 1000, 1000.0
+print("N,%d\nXa,1000\nYa,1000\nXb,0\nYb,0\nT0,0\nQ1,0\nQ2,30\nQ3,0" % n)
+for k in range(n + 2):
+    print("点,%d,P%d" % (k, k))
+for k in range(1, 2 * n + 1):
+    print("S(%d),%.3f" % (k, r if k % 2 else 2 * r * math.sin(math.pi / n)))
+PY
+now() { date +%s%N; }
+milliseconds_since() { echo $((($(now) - $1) / 1000000)); }
+median() { sort -n | sed -n 2p; }
+for _ in 1 2 3; do
+  rm -rf "$runs"
+  start=$(now)
+  "$program" 2>>err.txt &
+  running=$!
+  window_titled "中心多边形三边平差" >/dev/null && milliseconds_since "$start" >>main.ms
+  kill $running; wait $running 2>/dev/null
+  start=$(now)
+  "$program" --table n1000.csv 2>>err.txt &
+  running=$!
+  table=$(window_titled "数据表 - n1000.csv") && milliseconds_since "$start" >>open.ms
+  xdotool windowfocus --sync "$table" 2>/dev/null
+  start=$(now)
+  xdotool key F9
+  for _ in $(seq 1000); do
+    [ "$(cat "$runs"/*.answers 2>/dev/null | wc -l)" -ge 6019 ] && break
+    sleep 0.005
+  done
+  milliseconds_since "$start" >>f9.ms
+  kill $running; wait $running 2>/dev/null
+done
+main_ms=$(median <main.ms) open_ms=$(median <open.ms) f9_ms=$(median <f9.ms)
+echo "     the main window appears in $main_ms ms; N = 1000 opens in the table in $open_ms ms," \
+  "F9 calculates it in $f9_ms ms"
+check "N = 1000 opens in the table within twice the main window's start" \
+  test "$open_ms" -le $((2 * main_ms))
+check "and F9 calculates it within twice" test "$f9_ms" -le $((2 * main_ms))
 check "nothing on stderr" test ! -s err.txt
 [ -s err.txt ] && cat err.txt
 exit $((failures > 0))
