@@ -6,6 +6,7 @@
 #include <winspool.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "exports.h"
 #include "gdi_report.h"
@@ -27,6 +28,7 @@ constexpr wchar_t kClass[] = L"CentralPolygonWindow";
 constexpr UINT kReplay = WM_APP + 1;
 constexpr UINT kStartNote = WM_APP + 2;  // what the desk says once the window is shown
 constexpr UINT kOpenTable = WM_APP + 3;
+constexpr UINT kShowFields = WM_APP + 4;  // the field texts set since they were last shown
 // The buttons' command ids: 1, 2, 3 as Command1 .. Command3 had them.
 constexpr int command_id(Command command) { return static_cast<int>(command) + 1; }
 constexpr int kOpenCommand = 40;
@@ -114,8 +116,14 @@ LRESULT CALLBACK field_procedure(HWND field, UINT message, WPARAM w, LPARAM l, U
 
 void Win32Fields::set(Field field, const std::string& text) {
   HWND control = fields_.at(field);
-  ::SetWindowTextW(control, wide_of(text).c_str());
+  if (pending_.empty()) ::PostMessageW(*owner_, show_message_, 0, 0);
+  pending_[control] = wide_of(text);
   last_written_ = control;
+}
+
+void Win32Fields::show_pending() {
+  for (const auto& [control, text] : std::exchange(pending_, {}))
+    ::SetWindowTextW(control, text.c_str());
 }
 
 std::optional<std::string> Win32Files::open_path(std::string_view filter) {
@@ -145,7 +153,8 @@ PrintOutcome Win32Printer::write_pdf(const ReportDocument& document, const std::
 }
 
 MainWindow::MainWindow()
-    : prompt_(&window_, [this](SIZE frame) { return prompt_place(frame); }),
+    : fields_(&window_, kShowFields),
+      prompt_(&window_, [this](SIZE frame) { return prompt_place(frame); }),
       message_(&window_),
       files_(&window_),
       printer_(files_, message_),
@@ -465,6 +474,7 @@ LRESULT MainWindow::handle(UINT message, WPARAM w, LPARAM l) {
       }
       return 0;
     case WM_CLOSE: close_program(); return 0;
+    case kShowFields: fields_.show_pending(); return 0;
     case kReplay:
       while (!pending_replays_.empty() && !desk_.running()) {
         const std::string path = pending_replays_.front();

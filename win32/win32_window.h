@@ -22,15 +22,26 @@
 // commands on its right-click menu and keys. The desk session does the rest.
 namespace cp {
 
+// The window's fields. A text set is shown once the window next handles its messages
+// (at the latest when a prompt or message waits for the user), each field with the last
+// text set: a replay sets tens of thousands of texts, and drawing each one took seconds
+// under Wine.
 class Win32Fields : public FieldText {
  public:
+  // `owner` is posted `show_message` when texts wait to be shown.
+  Win32Fields(HWND* owner, UINT show_message) : owner_(owner), show_message_(show_message) {}
   void add(Field field, HWND control) { fields_[field] = control; }
   void set(Field field, const std::string& text) override;
+  // Shows the texts set since the last time.
+  void show_pending();
   HWND control(Field field) const { return fields_.at(field); }
   HWND last_written() const { return last_written_; }
 
  private:
+  HWND* owner_;
+  UINT show_message_;
   std::map<Field, HWND> fields_;
+  std::map<HWND, std::wstring> pending_;
   HWND last_written_ = nullptr;
 };
 
