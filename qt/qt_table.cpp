@@ -238,14 +238,18 @@ TableWindow::TableWindow(TableDesk& desk, FileChooser*& chooser, std::function<v
     desk_.save_as(*chooser_);
     refresh();
   });
-  resize(820, 600);
+  resize(1000, 640);
   refresh();
 }
 
 void TableWindow::refresh() {
   const QModelIndex at = view_->currentIndex();
-  // The columns fit their contents when the table takes a new shape, not at every edit.
-  if (model_->refresh()) view_->resizeColumnsToContents();
+  // The columns fit their contents when the table takes a new shape, not at every edit;
+  // the sheet's title spans the data's columns and widens none.
+  if (model_->refresh()) {
+    view_->setSpan(0, 0, 1, kTableDataColumns);
+    view_->resizeColumnsToContents();
+  }
   if (!view_->currentIndex().isValid()) {
     const int row = std::clamp(at.row(), 0, std::max(0, model_->rowCount() - 1));
     const int column = std::clamp(at.column(), 0, std::max(0, model_->columnCount() - 1));
