@@ -6,6 +6,7 @@
 # made and the program killed with SIGKILL: the next start offers the table back, and
 # F9 calculates it with the edit.
 set -uo pipefail
+here=$(dirname "$(realpath "$0")")
 program=$(realpath "$1")
 golden=$(realpath "$2")
 scratch=$(mktemp -d)
@@ -28,27 +29,7 @@ check() {  # check DESCRIPTION COMMAND...
   if "$@"; then echo "ok   $what"; else echo "FAIL $what"; failures=$((failures + 1)); fi
 }
 
-# The visible window whose title starts so, once it is mapped.
-window_titled() {
-  for _ in $(seq 100); do
-    local id
-    id=$(xdotool search --onlyvisible --name "^$1" 2>/dev/null | head -n 1)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
-# Keys to the table window, with the keyboard focus on it.
-keys() {
-  xdotool windowfocus --sync "$table" 2>/dev/null
-  xdotool key --delay 30 "$@"
-}
-# From the top left cell down ROWS rows and right one, to a value.
-to_value() {
-  keys ctrl+Home
-  for _ in $(seq "$1"); do keys Down; done
-  keys Right
-}
+source "$here/table_keys.sh"
 
 "$program" --batch "$golden/n6_b_on_ring.answers" --sheet n6.csv >/dev/null
 sed 's/^S(7),1129.175,/S(7),1129.18,/' n6.csv >expected.csv
@@ -61,13 +42,13 @@ running=$!
 table=$(window_titled "数据表 - n6.csv") || { echo "FAIL the table window did not appear"; exit 1; }
 check "--table shows the table and computes nothing" test ! -e "$runs"
 # S(7) is on line 28 of the sheet.
-to_value 27
+table_to_value 27
 xdotool type --delay 30 1129.18
-keys Return F9
+table_keys Return F9
 sleep 1
 journal=$(ls "$runs"/*.answers 2>/dev/null | head -n 1)
 check "F9 journals the polygon with the new value" grep -qx 1129.18 "${journal:-/dev/null}"
-keys ctrl+s
+table_keys ctrl+s
 sleep 0.5
 check "Ctrl+S saves the corrected sheet" \
   bash -c "grep -q '^S(7),1129.18,' n6.csv && grep -v '^m[ab],' n6.csv | sed 's/^S(7),1129.18,/S(7),1129.175,/' | cmp -s - before.csv"
@@ -81,9 +62,9 @@ wait $running 2>/dev/null
 "$program" --table fresh.csv 2>>err.txt &
 running=$!
 table=$(window_titled "数据表 - fresh.csv") || { echo "FAIL the table window did not appear"; exit 1; }
-to_value 29  # S(9)
+table_to_value 29  # S(9)
 xdotool type --delay 30 1500.5
-keys Return
+table_keys Return
 sleep 1
 kill -9 $running
 wait $running 2>/dev/null
@@ -92,22 +73,12 @@ check "the edit survived kill -9" grep -q '^S(9),1500.5,' "${kept:-/dev/null}"
 before=$(ls "$runs"/*.answers | wc -l)
 "$program" 2>>err.txt &
 running=$!
-# The question is the program's second visible window, narrower than the main one.
-question=
-for _ in $(seq 100); do
-  for id in $(xdotool search --onlyvisible --name "^中心多边形三边平差$" 2>/dev/null); do
-    width=$(xdotool getwindowgeometry "$id" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
-    [ "${width:-0}" -lt 700 ] && question=$id
-  done
-  [ -n "$question" ] && break
-  sleep 0.1
-done
-[ -n "$question" ] || { echo "FAIL the unsaved table was not offered back"; exit 1; }
+question=$(question_window) || { echo "FAIL the unsaved table was not offered back"; exit 1; }
 # 确定 is to the left of the default 取消.
 xdotool windowfocus --sync "$question" 2>/dev/null
 xdotool key --delay 50 shift+Tab space
 table=$(window_titled "数据表") || { echo "FAIL the table was not offered back"; exit 1; }
-keys F9
+table_keys F9
 sleep 1
 newest=$(ls -t "$runs"/*.answers | head -n 1)
 check "the table offered back calculates with the edit" \
@@ -115,34 +86,25 @@ check "the table offered back calculates with the edit" \
 check "the offered table's file is gone" test ! -e "$kept"
 kill $running 2>/dev/null
 wait $running 2>/dev/null
+
 # Speed as the user sees it, medians of three alternating runs: the main window from the
 # program's start to visible, an N = 1000 sheet opened with --table to its table visible,
 # and F9 to the calculation's last answer in the journal; each at most twice the first.
-python3 - >n1000.csv <<'PY'
-import math
-n, r = 1000, 1000.0
-print("N,%d\nXa,1000\nYa,1000\nXb,0\nYb,0\nT0,0\nQ1,0\nQ2,30\nQ3,0" % n)
-for k in range(n + 2):
-    print("点,%d,P%d" % (k, k))
-for k in range(1, 2 * n + 1):
-    print("S(%d),%.3f" % (k, r if k % 2 else 2 * r * math.sin(math.pi / n)))
-PY
-now() { date +%s%N; }
-milliseconds_since() { echo $((($(now) - $1) / 1000000)); }
+thousand_triangles_sheet >n1000.csv
 median() { sort -n | sed -n 2p; }
 for _ in 1 2 3; do
   rm -rf "$runs"
-  start=$(now)
+  start=$(date +%s%N)
   "$program" 2>>err.txt &
   running=$!
   window_titled "中心多边形三边平差" >/dev/null && milliseconds_since "$start" >>main.ms
   kill $running; wait $running 2>/dev/null
-  start=$(now)
+  start=$(date +%s%N)
   "$program" --table n1000.csv 2>>err.txt &
   running=$!
   table=$(window_titled "数据表 - n1000.csv") && milliseconds_since "$start" >>open.ms
   xdotool windowfocus --sync "$table" 2>/dev/null
-  start=$(now)
+  start=$(date +%s%N)
   xdotool key F9
   for _ in $(seq 1000); do
     [ "$(cat "$runs"/*.answers 2>/dev/null | wc -l)" -ge 6019 ] && break

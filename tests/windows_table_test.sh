@@ -6,26 +6,7 @@
 # that computes nothing and Esc gives back, a cleared cell that computes nothing, and an
 # edit that survives kill -9 and is offered back at the next start.
 
-# The visible window whose title starts so.
-table_window() {
-  for _ in $(seq 100); do
-    local id
-    id=$(xdotool search --onlyvisible --name "^$1" 2>/dev/null | head -n 1)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.2
-  done
-  return 1
-}
-table_keys() {
-  xdotool windowfocus --sync "$table" 2>/dev/null
-  xdotool key --delay 40 "$@"
-}
-# From the top left cell down ROWS rows and right one, to a value.
-table_to_value() {
-  table_keys ctrl+Home
-  for _ in $(seq "$1"); do xdotool key --delay 15 Down; done
-  xdotool key --delay 40 Right
-}
+source "$here/table_keys.sh"
 journal_count() { ls "$runs"/*.answers 2>/dev/null | wc -l; }
 not_calculated_by_f9() { ! calculated_by_f9; }
 newest_journal() { ls -t "$runs"/*.answers 2>/dev/null | head -n 1; }
@@ -47,7 +28,7 @@ sed 's/^S(7),1129.175,/S(7),1129.18,/' n6.csv >expected.csv
 wine "$program" --batch expected.csv >expected-report.txt 2>/dev/null
 wine "$window_program" --table n6.csv >/dev/null 2>&1 &
 running=$!
-if table=$(table_window "数据表 - n6.csv"); then
+if table=$(window_titled "数据表 - n6.csv"); then
   check "--table opens the table, computing nothing" test "$(journal_count)" -eq 0
   table_to_value 27  # S(7), on line 28 of the sheet
   xdotool type --delay 40 1129.18
@@ -90,18 +71,10 @@ if table=$(table_window "数据表 - n6.csv"); then
   running=$!
   # The question stands before the table, narrower than the main window: 确定, its
   # default, takes the table back.
-  question=
-  for _ in $(seq 100); do
-    for id in $(xdotool search --onlyvisible --name "^中心多边形三边平差$" 2>/dev/null); do
-      width=$(xdotool getwindowgeometry "$id" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
-      [ "${width:-0}" -lt 700 ] && question=$id
-    done
-    [ -n "$question" ] && break
-    sleep 0.2
-  done
+  question=$(question_window)
   xdotool windowfocus --sync "${question:-0}" 2>/dev/null
   xdotool key --delay 40 Return
-  if table=$(table_window "数据表"); then
+  if table=$(window_titled "数据表"); then
     check "the table offered back calculates" calculated_by_f9
     check "with S(5) as it was typed" grep -qx 800.5 "$(newest_journal)"
   else
@@ -115,16 +88,7 @@ kill $running 2>/dev/null; wait $running 2>/dev/null
 # Speed as the user sees it, medians of three alternating runs: the main window from the
 # program's start to visible, an N = 1000 sheet opened with --table to its table visible,
 # and F9 to the calculation's last answer in the journal; each at most twice the first.
-python3 - >n1000.csv <<'PY'
-import math
-n, r = 1000, 1000.0
-print("N,%d\nXa,1000\nYa,1000\nXb,0\nYb,0\nT0,0\nQ1,0\nQ2,30\nQ3,0" % n)
-for k in range(n + 2):
-    print("点,%d,P%d" % (k, k))
-for k in range(1, 2 * n + 1):
-    print("S(%d),%.3f" % (k, r if k % 2 else 2 * r * math.sin(math.pi / n)))
-PY
-milliseconds_since() { echo $((($(date +%s%N) - $1) / 1000000)); }
+thousand_triangles_sheet >n1000.csv
 middle() { sort -n | sed -n 2p; }
 rm -f main.ms open.ms f9.ms
 for _ in 1 2 3; do
@@ -132,12 +96,12 @@ for _ in 1 2 3; do
   start=$(date +%s%N)
   wine "$window_program" >/dev/null 2>&1 &
   running=$!
-  table_window "中心多边形三边平差" >/dev/null && milliseconds_since "$start" >>main.ms
+  window_titled "中心多边形三边平差" >/dev/null && milliseconds_since "$start" >>main.ms
   kill $running 2>/dev/null; wait $running 2>/dev/null
   start=$(date +%s%N)
   wine "$window_program" --table n1000.csv >/dev/null 2>&1 &
   running=$!
-  table=$(table_window "数据表 - n1000.csv") && milliseconds_since "$start" >>open.ms
+  table=$(window_titled "数据表 - n1000.csv") && milliseconds_since "$start" >>open.ms
   xdotool windowfocus --sync "$table" 2>/dev/null
   start=$(date +%s%N)
   xdotool key F9

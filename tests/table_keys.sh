@@ -1,0 +1,49 @@
+# Sourced by the data table's tests on Linux and under Wine: finding the program's windows
+# on the virtual screen, real key presses to the table, and an N = 1000 sheet.
+
+# The visible window whose title starts so, once it is mapped (up to 20 s).
+window_titled() {
+  for _ in $(seq 100); do
+    local id
+    id=$(xdotool search --onlyvisible --name "^$1" 2>/dev/null | head -n 1)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.2
+  done
+  return 1
+}
+# The program's question, a window titled as the main one but narrower, once it shows.
+question_window() {
+  for _ in $(seq 100); do
+    local id width
+    for id in $(xdotool search --onlyvisible --name "^中心多边形三边平差$" 2>/dev/null); do
+      width=$(xdotool getwindowgeometry "$id" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
+      [ "${width:-0}" -lt 700 ] && { echo "$id"; return 0; }
+    done
+    sleep 0.2
+  done
+  return 1
+}
+# Keys to the table window ($table), with the keyboard focus on it.
+table_keys() {
+  xdotool windowfocus --sync "$table" 2>/dev/null
+  xdotool key --delay 40 "$@"
+}
+# From the top left cell down ROWS rows and right one, to a value.
+table_to_value() {
+  table_keys ctrl+Home
+  for _ in $(seq "$1"); do xdotool key --delay 15 Down; done
+  xdotool key --delay 40 Right
+}
+# A regular polygon of 1000 triangles oriented by Q2, as a sheet.
+thousand_triangles_sheet() {
+  python3 - <<'PY'
+import math
+n, r = 1000, 1000.0
+print("N,%d\nXa,1000\nYa,1000\nXb,0\nYb,0\nT0,0\nQ1,0\nQ2,30\nQ3,0" % n)
+for k in range(n + 2):
+    print("点,%d,P%d" % (k, k))
+for k in range(1, 2 * n + 1):
+    print("S(%d),%.3f" % (k, r if k % 2 else 2 * r * math.sin(math.pi / n)))
+PY
+}
+milliseconds_since() { echo $((($(date +%s%N) - $1) / 1000000)); }
