@@ -7,7 +7,6 @@
 namespace cp::table_text {
 
 inline constexpr std::string_view kTitle = "数据表";
-inline constexpr std::string_view kUnsaved = "未保存";
 inline constexpr std::string_view kCalculate = "计算";
 inline constexpr std::string_view kMenuTable = "数据表…";
 
@@ -20,7 +19,6 @@ inline constexpr std::string_view kEdmRefused = "测距精度 a={a} 毫米、b={
 
 // Why nothing is computed.
 inline constexpr std::string_view kMissing = "{label} 没有填写，不能计算";
-inline constexpr std::string_view kStillRefused = "{label} 的修改还没有被接受，不能计算";
 
 // The status line.
 inline constexpr std::string_view kReady = "就绪";
