@@ -23,6 +23,7 @@ constexpr double kLineCost = 1000;
 constexpr double kMarkCost = 1000;
 constexpr double kEllipseCost = 30;
 constexpr double kTurnCost = 0.1;
+constexpr double kNoBest = 1e300;  // no place found yet: every cost counts in full
 
 bool overlaps(const PaperBox& a, const PaperBox& b) {
   return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
@@ -86,7 +87,7 @@ void LabelPlacer::add(Item item) {
   seen_.push_back(0);
 }
 
-double LabelPlacer::cost(const PaperBox& box) {
+double LabelPlacer::cost(const PaperBox& box, double enough) {
   if (box.left < 0 || box.top < 0 || box.right > width_ || box.bottom > height_) return -1;
   const PaperBox clear{box.left - kMargin, box.top - kMargin, box.right + kMargin,
                        box.bottom + kMargin};
@@ -104,6 +105,7 @@ double LabelPlacer::cost(const PaperBox& box) {
         case Kind::Line: total += crosses(item.line, clear) ? kLineCost : 0; break;
         case Kind::EllipseOutline: total += crosses(item.line, clear) ? kEllipseCost : 0; break;
       }
+      if (total >= enough) return total;
     }
   }
   return total;
@@ -156,15 +158,18 @@ std::optional<PaperPoint> LabelPlacer::place(const std::string& text, PaperPoint
     const double ux = std::cos(angle);
     const double uy = std::sin(angle);
     for (const double distance : kDistances) {
+      // Nothing further along can beat the best place found: what it covers only adds.
+      const double least = distance + turn_cost;
+      if (best >= 0 && least >= best) break;
       // The box's centre, far enough along the direction that its near side is at the
       // distance from the point.
       const double reach = distance + std::abs(ux) * w / 2 + std::abs(uy) * h / 2;
       const double cx = point.x + ux * reach;
       const double cy = point.y + uy * reach;
       const PaperBox box{cx - w / 2, cy - h / 2, cx + w / 2, cy + h / 2};
-      const double blocked = cost(box);
+      const double blocked = cost(box, best < 0 ? kNoBest : best - least);
       if (blocked < 0) continue;
-      const double total = blocked + distance + turn_cost;
+      const double total = blocked + least;
       if (best < 0 || total < best) {
         best = total;
         chosen = box;

@@ -32,7 +32,9 @@ class LabelPlacer {
 
   void add(Item item);
   std::vector<int> cells_of(const PaperBox& box) const;
-  double cost(const PaperBox& box);                          // negative where the box may not stand
+  // What the box would cover, negative where it may not stand; counted only until it
+  // reaches `enough`, where the box has lost to a place already found.
+  double cost(const PaperBox& box, double enough);
   std::vector<double> angles_of_lines_at(PaperPoint point);  // of the lines that end there
 
   double width_;
