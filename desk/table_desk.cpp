@@ -172,7 +172,7 @@ bool TableDesk::may_close(FileChooser& chooser, const SaveQuestion& ask) {
 }
 
 void TableDesk::offer_left_table(const Question& ask) {
-  const std::optional<LeftTable> left = table_left_unsaved();
+  const std::optional<LeftTable> left = table_left_unsaved(unsaved_);
   if (!left) return;
   const bool take = ask(std::string(t::kRecovered));
   if (take) {

@@ -1,5 +1,6 @@
 #include "unsaved_table.h"
 
+#include <ctime>
 #include <filesystem>
 #include <system_error>
 
@@ -16,13 +17,14 @@ namespace {
 constexpr std::string_view kPrefix = "unsaved-table-";
 constexpr std::string_view kSuffix = ".csv";
 
-// The process number in a kept table's name, or nothing for any other file.
+// The process number in a kept table's name, PID-START, or nothing for any other file.
 std::optional<long> process_of(const std::string& name) {
   if (!name.starts_with(kPrefix) || !name.ends_with(kSuffix)) return std::nullopt;
-  const std::string digits =
+  const std::string middle =
       name.substr(kPrefix.size(), name.size() - kPrefix.size() - kSuffix.size());
+  const std::string digits = middle.substr(0, middle.find('-'));
   if (digits.empty() || digits.size() > 10 ||
-      digits.find_first_not_of("0123456789") != std::string::npos)
+      middle.find_first_not_of("0123456789-") != std::string::npos)
     return std::nullopt;
   return std::stol(digits);
 }
@@ -51,14 +53,15 @@ void UnsavedTable::forget() noexcept {
   kept_ = false;
 }
 
-std::optional<LeftTable> table_left_unsaved() {
+std::optional<LeftTable> table_left_unsaved(const UnsavedTable& own) {
   const auto folder = journal_folder();
   if (!folder) return std::nullopt;
   std::error_code error;
   for (const auto& entry : std::filesystem::directory_iterator(os::path_of(*folder), error)) {
     const auto id = process_of(os::utf8_of(entry.path().filename()));
-    if (!id || *id == os::this_process() || os::process_running(*id)) continue;
     const std::string path = os::utf8_of(entry.path());
+    if (!id || path == own.path()) continue;
+    if (*id != os::this_process() && os::process_running(*id)) continue;
     try {
       return LeftTable{path, read_sheet_file_text(path)};
     } catch (const AnswersFileError&) {

@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <unistd.h>
 #include <algorithm>
 #include <fstream>
 #include <random>
@@ -27,6 +28,7 @@
 #include "qt_window.h"
 #include "record_dump.h"
 #include "scripted_user.h"
+#include "unsaved_table.h"
 
 namespace cp {
 namespace {
@@ -192,6 +194,22 @@ class TableTest : public QObject {
     qInfo("editing a side of N = 1000: %lld ms (typing and Enter, median of 5)",
           static_cast<long long>(times[2]));
     QVERIFY(times[2] <= 50);
+  }
+
+  // A killed run's table is found though this run was given its process number, as Wine
+  // gives it; this run's own and a running program's are not.
+  void aKilledRunsTableIsFoundThoughItsNumberIsReused() {
+    UnsavedTable own;
+    own.keep("own");
+    const QString runs = folder_.path() + "/data/central-polygon/runs/";
+    const std::string killed =
+        (runs + QString("unsaved-table-%1-1.csv").arg(getpid())).toStdString();
+    std::ofstream(killed, std::ios::binary) << "killed";
+    std::ofstream((runs + "unsaved-table-1-1.csv").toStdString(), std::ios::binary) << "init";
+    const auto left = table_left_unsaved(own);
+    QVERIFY(left);
+    QCOMPARE(left->path, killed);
+    QCOMPARE(left->sheet, std::string("killed"));
   }
 
   // A calculation typed at the prompts or replayed is followed by the table.
