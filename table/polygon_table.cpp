@@ -158,7 +158,7 @@ int PolygonTable::row_of(const std::string& key) const {
 std::optional<std::string> PolygonTable::set_value(SheetValues& values,
                                                    const std::vector<SheetRow>& grid, int row,
                                                    int column, const std::string& text) {
-  if (row < 0 || static_cast<std::size_t>(row) >= grid.size()) return std::nullopt;
+  if (row < 0 || static_cast<std::size_t>(row) >= grid.size()) return std::string(t::kFixedRow);
   const SheetRow& r = grid[static_cast<std::size_t>(row)];
   if (r.value_column != column) {
     if (r.key.empty()) return std::string(t::kFixedRow);

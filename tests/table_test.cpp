@@ -131,6 +131,9 @@ TEST(DataTable, EachCellIsCheckedAsItIsCommitted) {
     EXPECT_EQ(refused->find('\n'), std::string::npos) << *refused;
   }
   EXPECT_TRUE(table.commit(0, 0, "x").has_value()) << "the title";
+  EXPECT_TRUE(table.commit(-1, 1, "x").has_value()) << "no row";
+  EXPECT_TRUE(table.commit(table.rows(), 1, "x").has_value()) << "no row";
+  EXPECT_TRUE(table.paste(-1, 1, "x").has_value()) << "no row";
   EXPECT_EQ(table.sheet(), before);
   table.undo();
   EXPECT_FALSE(table.can_undo())
