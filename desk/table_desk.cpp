@@ -126,7 +126,12 @@ bool TableDesk::calculate() {
 }
 
 void TableDesk::follow(const SessionRecord& record) {
+  // The values of a calculation are in its journal: they are no edit to save, and no
+  // file's. Edits made before stay unsaved (undo gives them back).
+  const bool had_edits = table_.modified();
   table_.follow(record);
+  if (!had_edits) table_.mark_saved();
+  path_.reset();
   if (record.complete) table_.show_results(record);
   changed();
 }

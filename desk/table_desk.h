@@ -46,7 +46,7 @@ class TableDesk {
   // where a value is missing or refused and nothing is computed.
   bool calculate();
   // After a calculation from the prompts, an answers file or a sheet: the table holds
-  // every value it was given.
+  // every value it was given, as no file's, with nothing to save unless edits were.
   void follow(const SessionRecord& record);
 
   // Saves to the table's file, asking a name where it has none; false where nothing was

@@ -210,6 +210,9 @@ class TableTest : public QObject {
     QVERIFY(left);
     QCOMPARE(left->path, killed);
     QCOMPARE(left->sheet, std::string("killed"));
+    // Left there, they would be offered to the windows of the tests after.
+    QFile::remove(QString::fromStdString(killed));
+    QFile::remove(runs + "unsaved-table-1-1.csv");
   }
 
   // A calculation typed at the prompts or replayed is followed by the table.
@@ -220,6 +223,18 @@ class TableTest : public QObject {
     window.open_table();
     QCOMPARE(cell(*window.table_window(), "S(7)"), QStringLiteral("1129.175"));
     QCOMPARE(cell(*window.table_window(), "点 5"), QStringLiteral("C"));
+    // Nothing to save: the program ends without asking.
+    QCOMPARE(window.table_window()->windowTitle(), QStringLiteral("数据表"));
+    int asked = 0;
+    QTimer::singleShot(50, [&asked] {
+      if (QApplication::activeModalWidget()) {
+        ++asked;
+        press_in_question(QStringLiteral("取消"));
+      }
+    });
+    window.close();
+    QTest::qWait(100);
+    QCOMPARE(asked, 0);
   }
 
  private:
