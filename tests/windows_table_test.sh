@@ -10,13 +10,21 @@ source "$here/table_keys.sh"
 journal_count() { ls "$runs"/*.answers 2>/dev/null | wc -l; }
 not_calculated_by_f9() { ! calculated_by_f9; }
 newest_journal() { ls -t "$runs"/*.answers 2>/dev/null | head -n 1; }
-# F9, then whether a calculation was journalled within a few seconds.
+# F9, then whether a calculation was journalled within a few seconds; once it was, its
+# journal is waited for until it stops growing, the run's last answer written.
 calculated_by_f9() {
-  local before
+  local before size
   before=$(journal_count)
   table_keys F9
   for _ in $(seq 25); do
-    [ "$(journal_count)" -gt "$before" ] && return 0
+    if [ "$(journal_count)" -gt "$before" ]; then
+      size=-1
+      while [ "$size" != "$(stat -c %s "$(newest_journal)")" ]; do
+        size=$(stat -c %s "$(newest_journal)")
+        sleep 0.3
+      done
+      return 0
+    fi
     sleep 0.2
   done
   return 1
