@@ -14,11 +14,7 @@ namespace {
 
 namespace t = table_text;
 
-// The name a path ends in, after either separator.
-std::string file_name(const std::string& path) {
-  const auto slash = path.find_last_of("/\\");
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
+std::string file_name(const std::string& path) { return os::utf8_of(os::path_of(path).filename()); }
 
 }  // namespace
 
@@ -34,15 +30,13 @@ std::string TableDesk::title() const {
 
 bool TableDesk::open(const std::string& path) {
   try {
-    const std::string text = read_sheet_file_text(path);
-    try {
-      table_ = PolygonTable(read_sheet_values(text));
-    } catch (const SheetError& error) {
-      throw AnswersFileError(AnswersFileError::Kind::InvalidSheet, path, error.row, error.message,
-                             true);
-    }
+    table_ = PolygonTable(read_sheet_values(read_sheet_file_text(path)));
   } catch (const AnswersFileError& error) {
     message_.show(answers_file_message(error));
+    return false;
+  } catch (const SheetError& error) {
+    message_.show(answers_file_message(
+        {AnswersFileError::Kind::InvalidSheet, path, error.row, error.message, true}));
     return false;
   }
   path_ = path;
@@ -52,16 +46,16 @@ bool TableDesk::open(const std::string& path) {
 }
 
 bool TableDesk::commit(int row, int column, const std::string& text) {
-  if (const auto refused = table_.commit(row, column, text)) {
-    status_ = *refused;
-    return false;
-  }
-  changed();
-  return true;
+  return taken(table_.commit(row, column, text));
 }
 
 bool TableDesk::paste(int row, int column, const std::string& lines) {
-  if (const auto refused = table_.paste(row, column, lines)) {
+  return taken(table_.paste(row, column, lines));
+}
+
+// An edit's outcome: refused, the status line says why; taken, it is kept on the disk.
+bool TableDesk::taken(const std::optional<std::string>& refused) {
+  if (refused) {
     status_ = *refused;
     return false;
   }

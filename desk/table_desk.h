@@ -63,6 +63,7 @@ class TableDesk {
 
  private:
   bool write(const std::string& path);
+  bool taken(const std::optional<std::string>& refused);
   void changed();
   std::string ready() const;
 

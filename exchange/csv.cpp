@@ -129,4 +129,10 @@ void for_each_row(std::string_view text, char separator, std::size_t widest,
   if (any || !field.empty() || column > 0) end_row();
 }
 
+std::string trimmed(std::string_view cell) {
+  const auto first = cell.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  return std::string(cell.substr(first, cell.find_last_not_of(" \t") - first + 1));
+}
+
 }  // namespace cp::csv

@@ -20,6 +20,8 @@ std::string row_text(const Row& row);
 std::string text_cell(std::string_view text);
 // The text of a cell written by text_cell: ="…" unwrapped, anything else as it is.
 std::string cell_text(std::string_view cell);
+// A cell's text without the blanks and tabs at its ends.
+std::string trimmed(std::string_view cell);
 
 // The rows of a whole text: LF or CR LF line ends, quoted fields that may hold the
 // separator, quotes and line breaks. Each row keeps the number of the line it starts

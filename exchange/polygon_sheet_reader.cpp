@@ -22,6 +22,7 @@
 namespace cp {
 
 namespace t = exchange_text;
+using csv::trimmed;
 using sheet_layout::configuration_of;
 using sheet_layout::role_of;
 using sheet_layout::side_label;
@@ -35,12 +36,6 @@ struct Entry {
   std::string beyond;  // the first cell past those kept that is not empty, if any
   std::string cell(std::size_t i) const { return i < cells.size() ? cells[i] : std::string(); }
 };
-
-std::string trimmed(const std::string& text) {
-  const auto first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 [[noreturn]] void fail(long row, std::string message) { throw SheetError{row, std::move(message)}; }
 

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "answers_by_role.h"
+#include "csv.h"
 #include "exchange_texts.h"
 #include "fill.h"
 #include "grade_check.h"
@@ -16,12 +17,6 @@ namespace cp {
 namespace {
 
 namespace t = table_text;
-
-std::string trimmed(const std::string& text) {
-  const auto first = text.find_first_not_of(" \t\r\n");
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
-}
 
 std::string value_of(const SheetValues& values, const std::string& key) {
   const auto found = values.find(key);
@@ -171,7 +166,7 @@ std::optional<std::string> PolygonTable::set_value(SheetValues& values,
     }
     return text::fill_in(t::kFixedCell, {{"{label}", r.key}, {"{column}", heading}});
   }
-  values[r.key] = trimmed(text);
+  values[r.key] = csv::trimmed(text);
   return std::nullopt;
 }
 

@@ -62,7 +62,6 @@ class PolygonTable {
 
   // The sheet file of the table: what 保存 writes.
   std::string sheet() const { return sheet_file_text(grid_); }
-  const SheetValues& values() const { return values_; }
 
   // Why the table cannot be calculated, naming the first cell concerned in the order the
   // dialogue asks for them: a value not filled in, or one the dialogue refuses; nothing

@@ -34,12 +34,7 @@ LRESULT CALLBACK dialog_procedure(HWND window, UINT message, WPARAM w, LPARAM l)
       if (!state) break;
       if (LOWORD(w) == IDOK || LOWORD(w) == IDNO || LOWORD(w) == IDCANCEL) {
         state->pressed = LOWORD(w);
-        if (HWND edit = ::GetDlgItem(window, kEditId)) {
-          const int length = ::GetWindowTextLengthW(edit);
-          state->typed.assign(static_cast<std::size_t>(length) + 1, L'\0');
-          ::GetWindowTextW(edit, state->typed.data(), length + 1);
-          state->typed.resize(static_cast<std::size_t>(length));
-        }
+        if (HWND edit = ::GetDlgItem(window, kEditId)) state->typed = window_text(edit);
         state->done = true;
         return 0;
       }
@@ -85,16 +80,6 @@ void register_class() {
   (void)registered;
 }
 
-HWND child(HWND parent, const wchar_t* type, const std::wstring& text, DWORD style, RECT at, int id,
-           HFONT font) {
-  HWND control = ::CreateWindowExW(0, type, text.c_str(), WS_CHILD | WS_VISIBLE | style, at.left,
-                                   at.top, at.right - at.left, at.bottom - at.top, parent,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                   ::GetModuleHandleW(nullptr), nullptr);
-  ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-  return control;
-}
-
 // Where a dialog of the given outer size stands: where the placement puts it, else
 // centred on its owner, else where the system chooses.
 POINT dialog_corner(HWND owner, const DialogPlacement& placement, SIZE size) {
@@ -114,8 +99,8 @@ void add_buttons(HWND dialog, int width, int y, const std::vector<DialogButton>&
   int x = width - px(kMargin) - count * px(kButtonWidth) - (count - 1) * px(kMargin / 2);
   for (const DialogButton& button : buttons) {
     const DWORD style = WS_TABSTOP | (&button == &buttons.front() ? BS_DEFPUSHBUTTON : 0);
-    child(dialog, L"BUTTON", wide_of(button.caption), style,
-          {x, y, x + px(kButtonWidth), y + px(kButtonHeight)}, button.id, font);
+    child_control(dialog, L"BUTTON", wide_of(button.caption), style,
+                  {x, y, x + px(kButtonWidth), y + px(kButtonHeight)}, button.id, font);
     x += px(kButtonWidth + kMargin / 2);
   }
 }
@@ -180,13 +165,14 @@ DialogAnswer show_dialog(HWND owner, const std::string& text, bool edit_field,
       ::CreateWindowExW(ex_style, kClass, title.c_str(), style, corner.x, corner.y, size.cx,
                         size.cy, owner, nullptr, ::GetModuleHandleW(nullptr), nullptr);
   ::SetWindowLongPtrW(dialog, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&state));
-  child(dialog, L"STATIC", state.text, SS_OWNERDRAW,
-        {px(kMargin), y, width - px(kMargin), y + text_height}, 0, fonts.main());
+  child_control(dialog, L"STATIC", state.text, SS_OWNERDRAW,
+                {px(kMargin), y, width - px(kMargin), y + text_height}, 0, fonts.main());
   y += text_height + px(kMargin);
   HWND edit = nullptr;
   if (edit_field) {
-    edit = child(dialog, L"EDIT", L"", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL,
-                 {px(kMargin), y, width - px(kMargin), y + px(kEditHeight)}, kEditId, typing);
+    edit =
+        child_control(dialog, L"EDIT", L"", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL,
+                      {px(kMargin), y, width - px(kMargin), y + px(kEditHeight)}, kEditId, typing);
     y += px(kEditHeight + kMargin);
   }
   add_buttons(dialog, width, y, buttons, scale, fonts.main());
@@ -203,6 +189,23 @@ DialogAnswer show_dialog(HWND owner, const std::string& text, bool edit_field,
   }
   if (owner) ::SetForegroundWindow(owner);
   return {state.pressed, utf8_of(state.typed)};
+}
+
+HWND child_control(HWND parent, const wchar_t* type, const std::wstring& text, DWORD style, RECT at,
+                   int id, HFONT font) {
+  HWND control = ::CreateWindowExW(0, type, text.c_str(), WS_CHILD | WS_VISIBLE | style, at.left,
+                                   at.top, at.right - at.left, at.bottom - at.top, parent,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                   ::GetModuleHandleW(nullptr), nullptr);
+  ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  return control;
+}
+
+std::wstring window_text(HWND control) {
+  std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(control)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(
+      ::GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+  return text;
 }
 
 }  // namespace cp

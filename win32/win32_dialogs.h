@@ -28,6 +28,12 @@ struct WindowClosed : std::runtime_error {
 // Shows the dialog and waits: the typed text for 确定 (or Enter) where it has an edit
 // field, an empty text for a dialog without one; nothing for 取消, Esc or the close box.
 // Throws WindowClosed where the program is asked to end meanwhile.
+// A child control of the window class `type` at `at`, in the font.
+HWND child_control(HWND parent, const wchar_t* type, const std::wstring& text, DWORD style, RECT at,
+                   int id, HFONT font);
+// A window's or a control's text.
+std::wstring window_text(HWND control);
+
 // A dialog's button: IDOK, IDNO or IDCANCEL, and its caption.
 struct DialogButton {
   int id;

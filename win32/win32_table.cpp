@@ -58,14 +58,6 @@ void set_clipboard_text(HWND owner, const std::wstring& text) {
   ::CloseClipboard();
 }
 
-std::string window_text_utf8(HWND window) {
-  const int length = ::GetWindowTextLengthW(window);
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  ::GetWindowTextW(window, text.data(), length + 1);
-  text.resize(static_cast<std::size_t>(length));
-  return utf8_of(text);
-}
-
 bool pressed(int key) { return ::GetKeyState(key) < 0; }
 
 }  // namespace
@@ -102,12 +94,9 @@ void Win32Table::create() {
                         CW_USEDEFAULT, 860, 620, nullptr, nullptr, type.hInstance, this);
   scale_ = ::GetDpiForWindow(window_) / 96.0;
   fonts_ = dialog_fonts(scale_);
+  // Placed by lay_out.
   const auto child = [&](const wchar_t* kind, const std::wstring& text, DWORD style, int id) {
-    HWND control = ::CreateWindowExW(0, kind, text.c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0, 0,
-                                     0, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                     type.hInstance, nullptr);
-    ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.main()), TRUE);
-    return control;
+    return child_control(window_, kind, text, style, {}, id, fonts_.main());
   };
   button_ = child(L"BUTTON", wide_of(t::kCalculate), BS_PUSHBUTTON, kCalculateId);
   list_ = child(WC_LISTVIEWW, L"",
@@ -290,7 +279,7 @@ void Win32Table::begin_edit(const std::optional<std::wstring>& typed) {
 // cell marked, and the status line says why.
 bool Win32Table::finish_edit(int down, int right) {
   if (!edit_) return true;
-  if (!desk_.commit(row_, column_, window_text_utf8(edit_))) {
+  if (!desk_.commit(row_, column_, utf8_of(window_text(edit_)))) {
     refused_ = {row_, column_};
     refresh();
     ::SetFocus(edit_);

@@ -84,13 +84,6 @@ ScreenRect screen_rect(const RECT& r) {
   return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
-std::wstring window_text(HWND control) {
-  std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(control)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(
-      ::GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
 // Where the Chinese face has no Latin letters, a read-only field paints its text in runs
 // of the two faces; the edit control itself would set all of it in the one.
 LRESULT CALLBACK field_procedure(HWND field, UINT message, WPARAM w, LPARAM l, UINT_PTR,
