@@ -1,6 +1,7 @@
 #include "computation.h"
 
 #include "adjustment.h"
+#include "neighbour_precision.h"
 #include "point_precision.h"
 #include "precision.h"
 #include "triangles.h"
@@ -36,6 +37,8 @@ void run_phases(const Observations& in, Computation& out) {
   if (in.edm) {
     out.grade = grade_check(adjustment.a, out.observed, out.S, *out.w,
                             known_side_number(in.orientation.m, n), *in.edm);
+    judge_neighbours(*out.grade, rows, adjustment.a, out.observed, in.orientation.m, n);
+    if (in.grade) out.grade->verdict = judge_by_grade(*out.grade, *in.grade);
   }
 }
 
@@ -47,7 +50,8 @@ Observations observations_of(const SessionRecord& record, const Orientation& ori
           .n = triangle_count(record),
           .sides = record.S,
           .orientation = orientation,
-          .edm = record.edm};
+          .edm = record.edm,
+          .grade = record.survey_grade};
 }
 
 Computation compute(const Observations& observations) {

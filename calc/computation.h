@@ -23,7 +23,8 @@ struct Observations {
   int n = 0;                  // number of triangles
   std::vector<double> sides;  // S(0..2N+1) as entered; S(0) and S(2N+1) unused
   Orientation orientation;
-  std::optional<EdmPrecision> edm = {};  // where known, the work is judged against it
+  std::optional<EdmPrecision> edm = {};   // where known, the work is judged against it
+  std::optional<SurveyGrade> grade = {};  // with an EDM precision: the grade it is judged by
 };
 
 Observations observations_of(const SessionRecord& record, const Orientation& orientation);

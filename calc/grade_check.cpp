@@ -27,6 +27,21 @@ void require_finite_grade(double value, const EdmPrecision& edm, int k = 0) {
 
 }  // namespace
 
+double edm_mean_error(const EdmPrecision& edm, double length) {
+  return edm.a + edm.b * length / kMillimetresPerMetre;
+}
+
+std::vector<double> side_mean_errors(const std::vector<double>& observed, int sides, int known_side,
+                                     const EdmPrecision& edm) {
+  std::vector<double> sigma(static_cast<std::size_t>(sides) + 1, 0.0);
+  for (int k = 1; k <= sides; ++k) {
+    if (k == known_side) continue;
+    const auto s = static_cast<std::size_t>(k);
+    sigma[s] = edm_mean_error(edm, observed[s]) / kMillimetresPerMetre;
+  }
+  return sigma;
+}
+
 std::optional<EdmPrecision> edm_precision(double a, double b) {
   const auto term = [](double value) {
     return value == 0 || (value >= kSmallestEdmTerm && value <= kLargestEdmTerm);
@@ -66,14 +81,7 @@ GradeCheck grade_check(const std::vector<double>& a, const std::vector<double>& 
                        const EdmPrecision& edm) {
   GradeCheck out{.edm = edm, .w = w};
   const auto sides = static_cast<int>(a.size()) - 1;  // 2N
-
-  // The mean error of each observed side, in metres: sigma(k) = a + b·S(k)/1000 mm.
-  std::vector<double> sigma(a.size(), 0.0);
-  for (int k = 1; k <= sides; ++k) {
-    if (k == known_side) continue;
-    const auto s = static_cast<std::size_t>(k);
-    sigma[s] = (edm.a + edm.b * observed[s] / kMillimetresPerMetre) / kMillimetresPerMetre;
-  }
+  const std::vector<double> sigma = side_mean_errors(observed, sides, known_side, edm);
 
   // [aa] and [a²σ²] over the observed sides; the closure w = Σ a(k)·ΔS(k) has the
   // variance m_w² = Σ (a(k)·σ(k))², in seconds of arc squared.
@@ -106,6 +114,7 @@ GradeCheck grade_check(const std::vector<double>& a, const std::vector<double>& 
                    .S_hat = adjusted[s],
                    .v = (adjusted[s] - observed[s]) * kMillimetresPerMetre,
                    .observed = observed[s],
+                   .sigma = edm_mean_error(edm, observed[s]),
                    .m = std::sqrt(own + std::fmax(others, 0.0)) * kMillimetresPerMetre};
     side.T = side.S_hat / (side.m / kMillimetresPerMetre);
     require_finite_grade(side.T, edm, k);

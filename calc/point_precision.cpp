@@ -39,6 +39,16 @@ double major_axis_azimuth(double Qxx, double Qyy, double Qxy) {
 
 }  // namespace
 
+ErrorEllipse error_ellipse(double Qxx, double Qyy, double Qxy, double scale, double size, int k) {
+  const double half_sum = (Qxx + Qyy) / 2;
+  const double half_difference = (Qxx - Qyy) / 2;
+  const double radius = std::sqrt(half_difference * half_difference + Qxy * Qxy);
+  const double major = half_sum + radius;
+  const double minor = non_negative(half_sum - radius, size, k);
+  return {finite(scale * std::sqrt(major), k), finite(scale * std::sqrt(minor), k),
+          finite(major_axis_azimuth(Qxx, Qyy, Qxy), k)};
+}
+
 PointPrecision point_precision(const BracketTable& Q, double ms, int k) {
   // Rows 1 to 3 of the table: the condition, then fx and fy.
   const double aa = Q[1][1];
@@ -46,17 +56,13 @@ PointPrecision point_precision(const BracketTable& Q, double ms, int k) {
   p.Qxx = non_negative(finite(Q[2][2] - Q[1][2] * Q[1][2] / aa, k), Q[2][2], k);
   p.Qyy = non_negative(finite(Q[3][3] - Q[1][3] * Q[1][3] / aa, k), Q[3][3], k);
   p.Qxy = finite(Q[2][3] - Q[1][2] * Q[1][3] / aa, k);
-  const double half_sum = (p.Qxx + p.Qyy) / 2;
-  const double half_difference = (p.Qxx - p.Qyy) / 2;
-  const double radius = std::sqrt(half_difference * half_difference + p.Qxy * p.Qxy);
-  const double major = half_sum + radius;
-  const double minor = non_negative(half_sum - radius, Q[2][2] + Q[3][3], k);
   p.mx = finite(ms * std::sqrt(p.Qxx), k);
   p.my = finite(ms * std::sqrt(p.Qyy), k);
   p.md = finite(std::sqrt(p.mx * p.mx + p.my * p.my), k);
-  p.E = finite(ms * std::sqrt(major), k);
-  p.F = finite(ms * std::sqrt(minor), k);
-  p.phi = finite(major_axis_azimuth(p.Qxx, p.Qyy, p.Qxy), k);
+  const ErrorEllipse ellipse = error_ellipse(p.Qxx, p.Qyy, p.Qxy, ms, Q[2][2] + Q[3][3], k);
+  p.E = ellipse.E;
+  p.F = ellipse.F;
+  p.phi = ellipse.phi;
   return p;
 }
 

@@ -13,6 +13,16 @@
 // error ellipse from the eigenvalues of Q, all in double.
 namespace cp {
 
+// The standard error ellipse of the cofactors Qxx, Qyy, Qxy, its semi-axes scaled by
+// `scale`: E >= F, E's axis at phi degrees from x toward y, 0 <= phi < 180. A minor
+// cofactor below zero by more than rounding of sums of about `size` is a fault of k.
+struct ErrorEllipse {
+  double E = 0;
+  double F = 0;
+  double phi = 0;
+};
+ErrorEllipse error_ellipse(double Qxx, double Qyy, double Qxy, double scale, double size, int k);
+
 // The precision of point k from the bracket table of its rows, with ms in millimetres.
 PointPrecision point_precision(const BracketTable& Q, double ms, int k);
 

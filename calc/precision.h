@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <utility>
 #include <vector>
 
 #include "session.h"
@@ -46,6 +47,20 @@ class CoordinateRows {
   // from one pass along the chain: linear in N for all points together. Entries 0 and
   // last, the known points, stay empty.
   std::vector<BracketTable> every_bracket_table(const std::vector<double>& a, int last) const;
+
+  // The covariance, square metres, of the coordinate differences of each pair of points
+  // (by their numbers, 0..last; 0 and last are known and error-free), when the observed
+  // sides have the variances `variance` (0..2N, square metres; 0 for the known side) and
+  // the adjustment makes them Ŝ = (I - a·aᵀ/[aa])·S. One pass along the chain: linear
+  // in N for all pairs together, as long as pairs that are not neighbours on the chain
+  // share their later point (the centre).
+  struct PairCovariance {
+    double xx = 0, yy = 0, xy = 0;
+  };
+  std::vector<PairCovariance> pair_covariances(const std::vector<double>& a,
+                                               const std::vector<double>& variance,
+                                               const std::vector<std::pair<int, int>>& pairs,
+                                               int last) const;
 
  private:
   // A turn of the chain: how the azimuth moves per metre of the three sides of its

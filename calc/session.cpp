@@ -36,4 +36,12 @@ NetworkPoints network_points(Configuration m, int n) {
   return points;
 }
 
+SideEnds side_ends(const NetworkPoints& points, int k) {
+  const auto n = points.ring.size();
+  const auto ring = [&](int j) { return points.ring[static_cast<std::size_t>(j) % n]; };
+  const int i = (k + 1) / 2;  // the triangle
+  if (k % 2 == 1) return {points.centre, ring(i - 1)};
+  return {ring(i - 1), ring(i)};
+}
+
 }  // namespace cp

@@ -75,6 +75,7 @@ struct SessionRecord {
   // The EDM's precision where the user gave one, set before a run; with it, the run
   // judges the closure and every adjusted side.
   std::optional<EdmPrecision> edm;
+  std::optional<SurveyGrade> survey_grade;  // with the EDM's precision: the grade to judge by
   std::optional<GradeCheck> grade;
 };
 
@@ -143,6 +144,15 @@ struct NetworkPoints {
   int centre = 0;
 };
 NetworkPoints network_points(Configuration m, int n);
+
+// The two points side k joins, by their numbers in the coordinate list: a radial side
+// S(2i-1) runs from the centre to P(i-1), a perimeter side S(2i) from P(i-1) to P(i),
+// and P(N) is P(0), A.
+struct SideEnds {
+  int from = 0;
+  int to = 0;
+};
+SideEnds side_ends(const NetworkPoints& points, int k);
 
 // Triangle N closes on the first radial side: the side list carries S(2N+1) = S(1).
 inline void close_side_list(std::vector<double>& S, int n) {

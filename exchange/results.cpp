@@ -327,9 +327,7 @@ std::map<int, std::string> gama_standpoints(const SessionRecord& r, const Networ
   std::map<int, std::string> standpoints;
   for (int k = 1; k <= 2 * n; ++k) {
     if (k == known) continue;
-    const int i = (k + 1) / 2;
-    const int from = k % 2 == 1 ? points.centre : ring(i - 1);
-    const int to = k % 2 == 1 ? ring(i - 1) : ring(i);
+    const auto [from, to] = side_ends(points, k);
     standpoints[from] += "<distance to=\"" + xml_escaped(id(to)) + "\" val=\"" +
                          shortest_fixed_text(r.observed[static_cast<std::size_t>(k)]) + "\" />\n";
   }

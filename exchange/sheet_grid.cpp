@@ -95,15 +95,14 @@ class GridWriter {
       const std::string name = value_of(point_key(index));
       return name.empty() ? point_key(index) : name;
     };
-    const auto ring = [&](int j) { return named(points.ring[static_cast<std::size_t>(j % n)]); };
     for (int k = 1; k <= 2 * n; ++k) {
       if (k == known) continue;
       const bool radial = k % 2 == 1;
-      const int i = (k + 1) / 2;  // the triangle
       std::string from, to;
       if (m) {
-        from = radial ? named(points.centre) : ring(i - 1);
-        to = radial ? ring(i - 1) : ring(i);
+        const SideEnds ends = side_ends(points, k);
+        from = named(ends.from);
+        to = named(ends.to);
       }
       rows_.push_back({{side_label(k), value_of(side_label(k)),
                         std::string(radial ? t::kRadialSide : t::kPerimeterSide), from, to},

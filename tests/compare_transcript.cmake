@@ -3,7 +3,7 @@
 # transcript that ends with the answers running out must exit 3.
 set(arguments)
 if(EXISTS ${ARGS})
-  file(STRINGS ${ARGS} arguments)
+  file(STRINGS ${ARGS} arguments ENCODING UTF-8)
   separate_arguments(arguments UNIX_COMMAND "${arguments}")
 endif()
 execute_process(COMMAND ${TRANSCRIPT} ${arguments}

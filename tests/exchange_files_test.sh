@@ -97,14 +97,17 @@ if [ -n "${GAMA_LOCAL:-}" ]; then
     [ $status -eq 0 ] || continue
     check "$name: gama-local takes its Gama file and agrees" "$checker" report.txt c.csv p.dat n.dxf g.xml
   done
-  # The mean errors of the adjusted sides with b = 0: gama-local, given that same
-  # standard deviation a priori for every distance, gives them again.
+  # The mean errors of the adjusted sides and of neighbouring points relative to each
+  # other with b = 0: gama-local, given that same standard deviation a priori for every
+  # distance, gives them again from its covariance matrix of the coordinates.
   case=grade_fixed_error_b_at_centre
   run --batch "$golden/$case.answers" --gama g.xml
   sed 's/sigma-act="aposteriori"/sigma-act="apriori"/' g.xml >apriori.xml
-  "$GAMA_LOCAL" apriori.xml --text gama.txt --xml gama.xml >/dev/null 2>&1
+  "$GAMA_LOCAL" apriori.xml --text gama.txt --xml gama.xml --cov-band -1 >/dev/null 2>&1
   check "$case: gama-local gives each adjusted side's mean error" \
     "$(dirname "$checker")/grade_gama_check.py" "$golden/$case.transcript" gama.xml
+  check "$case: gama-local gives each pair of neighbouring points' relative precision" \
+    "$(dirname "$checker")/neighbour_gama_check.py" "$golden/$case.transcript" gama.xml
 else
   check "GAMA_LOCAL names the gama-local to check the Gama files with" false
 fi

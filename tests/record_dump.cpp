@@ -1,5 +1,9 @@
 #include "record_dump.h"
 
+#include <tuple>
+#include <utility>
+
+#include "neighbour_precision.h"
 #include "number_text.h"
 
 namespace cp {
@@ -70,6 +74,29 @@ std::string grade_check_dump(const SessionRecord& r) {
            shortest_text(side.m) + ' ' + shortest_text(side.T) + '\n';
   }
   out += "weakest " + std::to_string(g.weakest) + '\n';
+  int weakest_from = 0, weakest_to = 0;
+  for (const PairPrecision& pair : g.pairs) {
+    out += "pair " + std::to_string(pair.from) + ' ' + std::to_string(pair.to);
+    for (const double figure : {pair.m, pair.E, pair.F, pair.phi})
+      out += ' ' + shortest_text(figure);
+    out += '\n';
+    if (pair.k == g.weakest_pair)
+      std::tie(weakest_from, weakest_to) = std::pair(pair.from, pair.to);
+  }
+  out += "weakest-pair " + std::to_string(weakest_from) + ' ' + std::to_string(weakest_to) + '\n';
+  out += "weakest-point " + std::to_string(weakest_point(r.points)) + '\n';
+  if (const auto& v = g.verdict) {
+    const auto whole = [](double d) { return std::to_string(static_cast<long long>(d)); };
+    out += "grade " + v->grade.name + ' ' + whole(v->grade.side_denominator) + ' ' +
+           whole(v->grade.weakest_denominator) + (v->conforms() ? " pass" : " fail");
+    if (!v->edm_sides.empty()) {
+      out += " edm-sides";
+      for (const int k : v->edm_sides) out += ' ' + std::to_string(k);
+    }
+    if (v->weakest_side_fails) out += " weakest-side";
+    if (v->closure_fails) out += " closure";
+    out += '\n';
+  }
   return out;
 }
 

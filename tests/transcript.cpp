@@ -6,8 +6,8 @@
 // "=== record", then "=== every point". The report and every point describe the last
 // complete calculation, the record the last run, as far as it got. With
 // `--edm A+B` every run judges its work by that EDM precision, and "=== grade check"
-// follows. Exits 3 when the answers ran out while a prompt waited, 2 for a wrong
-// command line.
+// follows; `--grade G` adds the verdict by that grade of the standard's table. Exits 3 when the
+// answers ran out while a prompt waited, 2 for a wrong command line.
 #include <iostream>
 #ifdef _WIN32
 #include <fcntl.h>
@@ -59,9 +59,12 @@ bool answers_remain() { return std::cin.peek() != std::char_traits<char>::eof();
 
 int transcript(int argc, char** argv) {
   std::optional<cp::EdmPrecision> edm;
-  if (argc == 3 && std::string(argv[1]) == "--edm") edm = cp::read_edm_precision(argv[2]);
-  if (argc != 1 && !edm) {
-    std::cerr << "usage: transcript [--edm A+B] < answers\n";
+  std::optional<cp::SurveyGrade> grade;
+  if (argc >= 3 && std::string(argv[1]) == "--edm") edm = cp::read_edm_precision(argv[2]);
+  if (argc == 5 && std::string(argv[3]) == "--grade")
+    grade = cp::grade_named(cp::standard_grades(), argv[4]);
+  if (!(argc == 1 || (argc == 3 && edm) || (argc == 5 && edm && grade))) {
+    std::cerr << "usage: transcript [--edm A+B [--grade G]] < answers\n";
     return 2;
   }
 #ifdef _WIN32
@@ -75,6 +78,7 @@ int transcript(int argc, char** argv) {
   PrintedMessage message;
   cp::Session session;
   session.record.edm = edm;
+  session.record.survey_grade = grade;
   bool ran_out = false;
   do {
     std::cout << "=== calculate\n";
