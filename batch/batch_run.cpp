@@ -13,6 +13,8 @@
 #include "exports.h"
 #include "file_messages.h"
 #include "fill.h"
+#include "grade_setting.h"
+#include "grade_table.h"
 #include "interruption.h"
 #include "layout.h"
 #include "output_file.h"
@@ -130,6 +132,22 @@ void add_exports(OutputSet& outputs, const CommandLine& line, const SessionRecor
   }
 }
 
+// The grade a batch run is judged by: from the office's table where there is one, else
+// the standard's; nothing, and why, where no EDM precision is given, the office's table
+// is refused or it has no grade of that name.
+struct GradeChoice {
+  std::optional<SurveyGrade> grade;
+  std::string refused;
+};
+GradeChoice grade_to_judge_by(const std::string& name, const std::optional<EdmPrecision>& edm) {
+  if (!edm) return {std::nullopt, text::fill_in(text::kGradeWithoutEdm, "{grade}", name)};
+  const GradeTable table = grade_table_in_force();
+  if (table.refused) return {std::nullopt, *table.refused};
+  if (auto grade = grade_named(table.grades, name)) return {std::move(grade), {}};
+  return {std::nullopt, text::fill_in(text::kGradeUnknown,
+                                      {{"{grade}", name}, {"{names}", grade_names(table.grades)}})};
+}
+
 // The calculation answered from the source, every message on `err` at its line.
 RunEnd calculate_from(AnswerSource& source, Session& session, std::ostream& err) {
   ReplayPrompt prompt(source, nullptr, nullptr);
@@ -159,8 +177,16 @@ int run_batch(const CommandLine& line, const ReportDevices& devices, std::ostrea
     for (const auto& output : line.outputs()) OutputFile probe(output.path);
     const std::unique_ptr<AnswerSource> source = open_answers(*line.answers);
     Session session;
-    // The precision on the command line wins over the sheet's rows.
+    // The precision and the grade on the command line win over the sheet's rows.
     session.record.edm = line.edm ? line.edm : source->edm();
+    if (const auto grade = line.grade ? line.grade : source->grade()) {
+      const auto judged_by = grade_to_judge_by(*grade, session.record.edm);
+      if (!judged_by.grade) {
+        say(err, judged_by.refused);
+        return kBatchFileError;
+      }
+      session.record.survey_grade = judged_by.grade;
+    }
     const RunEnd end = calculate_from(*source, session, err);
     // The sheet keeps what was entered, whether or not the run completed.
     OutputSet outputs;
@@ -192,7 +218,8 @@ int run_batch(const CommandLine& line, const ReportDevices& devices, std::ostrea
       }
     }
     const auto& grade = session.last_complete.grade;
-    return grade && !grade->pass ? kBatchBeyondLimit : kBatchComplete;
+    const bool fails = grade && (!grade->pass || (grade->verdict && !grade->verdict->conforms()));
+    return fails ? kBatchBeyondLimit : kBatchComplete;
   } catch (const AnswersFileError& error) {
     say(err, answers_file_message(error));
   } catch (const OutputError& error) {

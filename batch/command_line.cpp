@@ -89,6 +89,11 @@ CommandLine read_command_line(const std::vector<std::string>& arguments) {
       line.edm = read_edm_precision(arguments[++i]);
       if (!line.edm) return wrong(text::kEdmNotUnderstood, arguments[i]);
       continue;
+    } else if (argument == "--grade") {
+      if (line.grade) return wrong(text::kOptionTwice, argument);
+      if (i + 1 == arguments.size()) return wrong(text::kGradeWithoutValue, argument);
+      line.grade = arguments[++i];
+      continue;
     } else if (const auto kind = export_named(argument)) {
       if (line.exports.contains(*kind)) return wrong(text::kOptionTwice, argument);
       if (i + 1 == arguments.size()) return wrong(text::kOptionWithoutValue, argument);
@@ -111,6 +116,8 @@ CommandLine read_command_line(const std::vector<std::string>& arguments) {
     return wrong(text::kOutputWithoutBatch, std::string(outputs.front().option));
   if (line.edm && line.mode != CommandLine::Mode::Batch)
     return wrong(text::kOutputWithoutBatch, "--edm");
+  if (line.grade && line.mode != CommandLine::Mode::Batch)
+    return wrong(text::kOutputWithoutBatch, "--grade");
   if (line.print && line.mode != CommandLine::Mode::Batch)
     return wrong(text::kOutputWithoutBatch, "--print");
   if (line.table && line.mode != CommandLine::Mode::Window)

@@ -14,7 +14,8 @@
 //   central-polygon                      the window
 //   central-polygon FILE                 the window, replaying an answers file or sheet
 //   central-polygon --table [FILE.csv]   the window and the data table, filled from FILE
-//   central-polygon --batch FILE [--edm A+B] [--print] [--pdf OUT.pdf] [--report OUT.txt]
+//   central-polygon --batch FILE [--edm A+B [--grade G]] [--print] [--pdf OUT.pdf]
+//                   [--report OUT.txt]
 //                   [--sheet OUT.csv] [--coordinates OUT.csv] [--dat OUT.dat]
 //                   [--dxf OUT.dxf] [--gama OUT.xml]
 //   central-polygon --template N [--m 1|2 | --outside] OUT.csv
@@ -30,8 +31,9 @@ struct CommandLine {
   std::map<ExportKind, std::string> exports = {};
   bool print = false;  // --print: the report on the default printer too
   bool table = false;  // --table: FILE fills the data table, and nothing is calculated
-  std::optional<EdmPrecision> edm = {};  // --edm A+B: the work is judged against it
-  std::string wrong = {};                // what was wrong, for Mode::Wrong
+  std::optional<EdmPrecision> edm = {};   // --edm A+B: the work is judged against it
+  std::optional<std::string> grade = {};  // --grade G: and against the limits of that grade
+  std::string wrong = {};                 // what was wrong, for Mode::Wrong
   // Mode::Template: a blank sheet for N triangles in a configuration, written to OUT.
   int template_n = 0;
   Configuration template_m = Configuration::BOnRing;

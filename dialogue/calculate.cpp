@@ -26,6 +26,45 @@ std::string closure_beyond_limit(const GradeCheck& grade) {
                                                    {"{b}", shortest_text(grade.edm.b)}});
 }
 
+// A grade not met, in one line: each check that failed, with its figures.
+std::string grade_not_met(const GradeCheck& grade, const GradeVerdict& verdict) {
+  std::string failed;
+  const auto add = [&](std::string part) {
+    if (!failed.empty()) failed += text::kGradeNotMetSeparator;
+    failed += part;
+  };
+  const auto whole = [](double d) { return shortest_fixed_text(d); };
+  if (!verdict.edm_sides.empty()) {
+    // A message is one line: the first few sides, then how many there are.
+    constexpr std::size_t kSidesNamed = 8;
+    std::string sides;
+    for (std::size_t i = 0; i < verdict.edm_sides.size() && i < kSidesNamed; ++i) {
+      if (!sides.empty()) sides += text::kSideListSeparator;
+      sides += "S(" + std::to_string(verdict.edm_sides[i]) + ")";
+    }
+    if (verdict.edm_sides.size() > kSidesNamed)
+      sides +=
+          text::fill_in(text::kSidesInAll, "{count}", std::to_string(verdict.edm_sides.size()));
+    add(text::fill_in(text::kGradeNotMetEdm,
+                      {{"{side}", whole(verdict.grade.side_denominator)}, {"{sides}", sides}}));
+  }
+  if (verdict.weakest_side_fails) {
+    for (const SideGrade& side : grade.sides) {
+      if (side.k != grade.weakest) continue;
+      add(text::fill_in(text::kGradeNotMetWeakest,
+                        {{"{k}", std::to_string(side.k)},
+                         {"{T}", relative_error_denominator(side.T)},
+                         {"{weakest}", whole(verdict.grade.weakest_denominator)}}));
+    }
+  }
+  if (verdict.closure_fails) {
+    const auto seconds = [](double value) { return rounded_text(value, decimals::kClosure); };
+    add(text::fill_in(text::kGradeNotMetClosure,
+                      {{"{w}", seconds(grade.w)}, {"{limit}", seconds(grade.limit)}}));
+  }
+  return text::fill_in(text::kGradeNotMet, {{"{grade}", verdict.grade.name}, {"{failed}", failed}});
+}
+
 }  // namespace
 
 RunEnd calculate(UserPorts ports, SessionRecord& record) {
@@ -39,7 +78,12 @@ RunEnd calculate(UserPorts ports, SessionRecord& record) {
     show_points(asking, record);
     record.complete = true;
     record.calculated_at = static_cast<std::int64_t>(std::time(nullptr));
-    if (record.grade && !record.grade->pass) asking.tell(closure_beyond_limit(*record.grade));
+    // One message for the work judged: the grade's checks that failed, or, judged by
+    // the EDM's precision alone, the closure beyond its limit.
+    if (record.grade && record.grade->verdict && !record.grade->verdict->conforms())
+      asking.tell(grade_not_met(*record.grade, *record.grade->verdict));
+    else if (record.grade && !record.grade->verdict && !record.grade->pass)
+      asking.tell(closure_beyond_limit(*record.grade));
     return RunEnd::Complete;
   } catch (const RunEnded&) {
     return RunEnd::Ended;

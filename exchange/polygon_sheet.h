@@ -44,11 +44,13 @@ struct SheetError : std::runtime_error {
 };
 
 // What a sheet holds: the answers in the order the dialogue asks for them, then an
-// Enter for each point shown; and the EDM's precision, where its rows ma and mb give it.
+// Enter for each point shown; the EDM's precision, where its rows ma and mb give it; and
+// the grade its row 等级 names.
 // The order is the dialogue's own: it is run against the sheet's values (answers_by_role).
 struct PolygonSheet {
   std::vector<SheetAnswer> answers;
   std::optional<EdmPrecision> edm;
+  std::optional<std::string> grade = {};  // the row 等级: the grade to judge the work by
 };
 
 // Reads a sheet whose text is UTF-8. Throws SheetError for a missing or repeated label,

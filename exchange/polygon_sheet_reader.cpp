@@ -83,6 +83,16 @@ class SheetReader {
     return edm;
   }
 
+  // The grade of the row 等级, where it has one: a name, checked against the table of
+  // grades in force by whoever judges the work.
+  std::optional<std::string> grade() const {
+    const auto found = values_.find(std::string(t::kGradeLabel));
+    if (found == values_.end()) return std::nullopt;
+    std::string name = trimmed(found->second.cell(0));
+    if (name.empty()) return std::nullopt;
+    return name;
+  }
+
   // The answers, as the dialogue asks for them: each value once, every confirmation
   // accepted, then an Enter for each point shown. They end where the dialogue refuses a
   // value, which the sheet cannot correct, or asks for a row the sheet lacks (refused).
@@ -192,7 +202,8 @@ class SheetReader {
     }
     static const char* const kValues[] = {"N",  "Xa", "Ya", "Xb", "Yb", "m",
                                           "T0", "Q1", "Q2", "Q3", "ma", "mb"};
-    if (std::find(std::begin(kValues), std::end(kValues), label) == std::end(kValues)) {
+    const bool grade = label == t::kGradeLabel;  // the one value that is a name
+    if (!grade && std::find(std::begin(kValues), std::end(kValues), label) == std::end(kValues)) {
       // Chinese read in the wrong character set and saved again comes back as question
       // marks or replacement characters.
       const bool garbled =
@@ -200,7 +211,7 @@ class SheetReader {
       fail(row, text::fill_in(garbled ? t::kSheetGarbledLabel : t::kSheetUnknownLabel, "{label}",
                               quoted(label)));
     }
-    check_number(row, label, entry.cell(0));
+    if (!grade) check_number(row, label, entry.cell(0));
     check_value_cells(entry, label);
     if (!values_.emplace(label, std::move(entry)).second) repeated(row, label);
   }
@@ -304,6 +315,6 @@ SheetValues read_sheet_values(std::string_view text) { return SheetReader(text).
 PolygonSheet read_polygon_sheet(std::string_view text, const DialogueRun& run) {
   SheetReader reader(text);
   std::optional<EdmPrecision> edm = reader.edm();
-  return {reader.answers(run), edm};
+  return {reader.answers(run), edm, reader.grade()};
 }
 }  // namespace cp

@@ -61,6 +61,7 @@ class GridWriter {
       value_row("ma", t::kNoteMa);
       value_row("mb", t::kNoteMb);
     }
+    if (given(std::string(t::kGradeLabel))) value_row(std::string(t::kGradeLabel), t::kNoteGrade);
     if (n > 0) {
       point_rows(m, n);
       side_rows(m, n);
@@ -152,6 +153,7 @@ SheetValues sheet_values(const SessionRecord& r) {
     values["ma"] = shortest_text(r.edm->a);
     values["mb"] = shortest_text(r.edm->b);
   }
+  if (r.survey_grade) values[std::string(t::kGradeLabel)] = r.survey_grade->name;
   for (int k = 0; k < in.names && static_cast<std::size_t>(k) < r.names.size(); ++k)
     values[point_key(k)] = r.names[static_cast<std::size_t>(k)];
   for (int k = 1; k <= 2 * n; ++k) {

@@ -41,6 +41,9 @@ class AnswerSource {
 
   // For a sheet: the EDM's precision its rows ma and mb give, if any.
   virtual std::optional<EdmPrecision> edm() const { return std::nullopt; }
+
+  // For a sheet: the name of the grade its row 等级 gives, if any.
+  virtual std::optional<std::string> grade() const { return std::nullopt; }
 };
 
 // Whether the file at the path is read as a polygon sheet: its name ends in .csv, in

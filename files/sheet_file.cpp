@@ -107,13 +107,17 @@ SheetFile::SheetFile(std::string path) : path_(std::move(path)) {
     PolygonSheet sheet = read_polygon_sheet(text);
     answers_ = std::move(sheet.answers);
     edm_ = sheet.edm;
+    grade_ = sheet.grade;
   } catch (const SheetError& error) {
     fail(path_, AnswersFileError::Kind::InvalidSheet, error.row, error.message);
   }
 }
 
 SheetFile::SheetFile(std::string name, PolygonSheet sheet)
-    : path_(std::move(name)), answers_(std::move(sheet.answers)), edm_(sheet.edm) {}
+    : path_(std::move(name)),
+      answers_(std::move(sheet.answers)),
+      edm_(sheet.edm),
+      grade_(std::move(sheet.grade)) {}
 
 std::optional<std::string> SheetFile::next() {
   if (next_ >= answers_.size()) return std::nullopt;

@@ -36,12 +36,14 @@ class SheetFile : public AnswerSource {
   std::string row_and_label() const override;
   std::string where_of_side(int side) const override;
   std::optional<EdmPrecision> edm() const override { return edm_; }
+  std::optional<std::string> grade() const override { return grade_; }
 
  private:
   std::string path_;
   std::vector<SheetAnswer> answers_;
   std::size_t next_ = 0;
   std::optional<EdmPrecision> edm_;
+  std::optional<std::string> grade_;
 };
 
 }  // namespace cp

@@ -8,6 +8,7 @@
 #include "display_width.h"
 #include "fill.h"
 #include "layout.h"
+#include "neighbour_precision.h"
 #include "network_drawing.h"
 #include "number_text.h"
 #include "report_texts.h"
@@ -90,6 +91,15 @@ std::vector<ReportRow> table(const SessionRecord& r) {
                 {error(p.mx), error(p.my), error(p.md), error(p.E), error(p.F),
                  rounded_text(p.phi, decimals::kAxisAzimuth)});
   }
+  if (r.grade) {
+    const auto k = static_cast<std::size_t>(weakest_point(r.points));
+    sheet.blank();
+    sheet
+        .at(kNameColumn, text::fill_in(t::kWeakestPoint,
+                                       {{"{name}", r.names[k]},
+                                        {"{md}", rounded_text(r.points[k].md, decimals::kError)}}))
+        .end_line();
+  }
   return std::move(sheet).rows();
 }
 
@@ -109,7 +119,113 @@ void grade_row(Sheet& sheet, std::string side, const std::array<std::string, 5>&
   sheet.end_line();
 }
 
-std::vector<ReportRow> grade_check(const GradeCheck& g) {
+// The table of neighbouring points: the side, its two points, then m, E, F and φ
+// right-aligned, each ending at its column's right edge, and the weakest pair marked.
+constexpr int kFromColumn = 11;
+constexpr int kToColumn = 21;
+constexpr std::array<int, 4> kPairColumnEnds = {37, 45, 53, 61};
+constexpr int kWeakestPairColumn = 63;
+
+void pair_row(Sheet& sheet, std::string side, std::string from, std::string to,
+              const std::array<std::string, 4>& figures, bool weakest = false) {
+  sheet.at(kNameColumn, std::move(side));
+  if (!from.empty()) sheet.at(kFromColumn, std::move(from));
+  if (!to.empty()) sheet.at(kToColumn, std::move(to));
+  for (std::size_t i = 0; i < figures.size(); ++i) {
+    const int width = display_width(figures[i]);
+    if (!figures[i].empty()) sheet.at(kPairColumnEnds[i] - width + 1, figures[i]);
+  }
+  if (weakest) sheet.at(kWeakestPairColumn, std::string(t::kWeakestPairMark));
+  sheet.end_line();
+}
+
+void pairs_table(Sheet& sheet, const SessionRecord& r, const GradeCheck& g) {
+  const auto millimetres = [](double value) { return rounded_text(value, decimals::kError); };
+  const auto name = [&](int k) { return r.names[static_cast<std::size_t>(k)]; };
+  sheet.blank();
+  sheet.at(kNameColumn, std::string(t::kPairsTitle)).end_line();
+  pair_row(sheet, std::string(t::kSideColumn), std::string(t::kFromColumn),
+           std::string(t::kToColumn),
+           {std::string(t::kPairErrorColumn), std::string(t::kEColumn), std::string(t::kFColumn),
+            std::string(t::kPhiColumn)});
+  const std::string mm(t::kMillimetresColumn);
+  pair_row(sheet, "", "", "", {mm, mm, mm, std::string(t::kDegreesColumn)});
+  const PairPrecision* weakest = nullptr;
+  for (const PairPrecision& pair : g.pairs) {
+    if (pair.k == g.weakest_pair) weakest = &pair;
+    pair_row(sheet, text::fill_in(t::kSideName, "{k}", std::to_string(pair.k)), name(pair.from),
+             name(pair.to),
+             {millimetres(pair.m), millimetres(pair.E), millimetres(pair.F),
+              rounded_text(pair.phi, decimals::kAxisAzimuth)},
+             pair.k == g.weakest_pair);
+  }
+  if (weakest) {
+    sheet.blank();
+    sheet
+        .at(kNameColumn, text::fill_in(t::kWeakestPair, {{"{from}", name(weakest->from)},
+                                                         {"{to}", name(weakest->to)},
+                                                         {"{k}", std::to_string(weakest->k)},
+                                                         {"{m}", millimetres(weakest->m)}}))
+        .end_line();
+  }
+}
+
+// The grade's limits, each check against them and the verdict.
+void grade_verdict(Sheet& sheet, const GradeCheck& g, const GradeVerdict& v) {
+  const auto whole = [](double d) { return shortest_fixed_text(d); };
+  const auto verdict = [](bool fails) {
+    return std::string(fails ? t::kGradeFail : t::kGradePass);
+  };
+  sheet.blank();
+  sheet
+      .at(kNameColumn,
+          text::fill_in(t::kGradeStandard, {{"{grade}", v.grade.name},
+                                            {"{side}", whole(v.grade.side_denominator)},
+                                            {"{weakest}", whole(v.grade.weakest_denominator)}}))
+      .end_line();
+  std::string edm_line = text::fill_in(
+      t::kGradeEdmSides,
+      {{"{side}", whole(v.grade.side_denominator)}, {"{verdict}", verdict(!v.edm_sides.empty())}});
+  if (!v.edm_sides.empty()) {
+    std::string sides;
+    for (const int k : v.edm_sides) {
+      if (!sides.empty()) sides += t::kListSeparator;
+      sides += text::fill_in(t::kSideName, "{k}", std::to_string(k));
+    }
+    edm_line += text::fill_in(t::kGradeEdmSidesFailing, "{sides}", sides);
+  }
+  sheet.at(kNameColumn, edm_line).end_line();
+  for (const SideGrade& side : g.sides) {
+    if (side.k != g.weakest) continue;
+    sheet
+        .at(kNameColumn,
+            text::fill_in(t::kGradeWeakestSide, {{"{k}", std::to_string(side.k)},
+                                                 {"{T}", relative_error_denominator(side.T)},
+                                                 {"{weakest}", whole(v.grade.weakest_denominator)},
+                                                 {"{verdict}", verdict(v.weakest_side_fails)}}))
+        .end_line();
+  }
+  sheet.at(kNameColumn, text::fill_in(t::kGradeClosureCheck, "{verdict}", verdict(v.closure_fails)))
+      .end_line();
+  std::string failed;
+  const auto name_failed = [&](bool fails, std::string_view what) {
+    if (!fails) return;
+    if (!failed.empty()) failed += t::kListSeparator;
+    failed += what;
+  };
+  name_failed(!v.edm_sides.empty(), t::kFailedEdm);
+  name_failed(v.weakest_side_fails, t::kFailedWeakestSide);
+  name_failed(v.closure_fails, t::kFailedClosure);
+  sheet
+      .at(kNameColumn, v.conforms()
+                           ? text::fill_in(t::kGradeConforms, "{grade}", v.grade.name)
+                           : text::fill_in(t::kGradeDoesNotConform,
+                                           {{"{grade}", v.grade.name}, {"{failed}", failed}}))
+      .end_line();
+}
+
+std::vector<ReportRow> grade_check(const SessionRecord& r) {
+  const GradeCheck& g = *r.grade;
   const auto seconds = [](double value) { return rounded_text(value, decimals::kClosure); };
   const auto millimetres = [](double value) { return rounded_text(value, decimals::kError); };
   const auto relative = [](double T) {
@@ -159,6 +275,8 @@ std::vector<ReportRow> grade_check(const GradeCheck& g) {
                                             {"{T}", relative_error_denominator(weakest->T)}}))
         .end_line();
   }
+  if (g.verdict) grade_verdict(sheet, g, *g.verdict);
+  pairs_table(sheet, r, g);
   sheet.blank();
   return std::move(sheet).rows();
 }
@@ -169,7 +287,7 @@ std::optional<std::vector<ReportRow>> report_text_rows(const SessionRecord& reco
   auto rows = report_rows(record);
   if (!rows) return std::nullopt;
   if (record.grade) {
-    const std::vector<ReportRow> grade = grade_check(*record.grade);
+    const std::vector<ReportRow> grade = grade_check(record);
     rows->insert(rows->end(), grade.begin(), grade.end());
   }
   return rows;
@@ -183,7 +301,7 @@ std::optional<ReportDocument> report_document(const SessionRecord& record) {
       .rows = std::move(*rows),
       .appendix_heading = heading(record, drawing),
       .drawing = std::move(drawing.drawing),
-      .grade_check = record.grade ? grade_check(*record.grade) : std::vector<ReportRow>{},
+      .grade_check = record.grade ? grade_check(record) : std::vector<ReportRow>{},
       .appendix_table_heading = table_heading(),
       .appendix_table = table(record)};
 }

@@ -91,7 +91,9 @@ std::string refused(const std::string& label, const std::string& reason) {
 // and the EDM precision's two terms as an EDM can have them.
 std::optional<std::string> own_check(const std::string& key, const SheetValues& values) {
   const std::string text = value_of(values, key);
-  if (text.empty() || key.starts_with(exchange_text::kPointLabel)) return std::nullopt;
+  if (text.empty() || key.starts_with(exchange_text::kPointLabel) ||
+      key == exchange_text::kGradeLabel)
+    return std::nullopt;
   if (!read_double(text)) {
     return text::fill_in(exchange_text::kSheetNotANumber, {{"{label}", key}, {"{value}", text}});
   }

@@ -33,6 +33,8 @@ inline constexpr std::string_view kNoteQ2 = "Q1 为 0 时：A 点定向角，不
 inline constexpr std::string_view kNoteQ3 = "Q1、Q2 都为 0 时：A 点定向角";
 inline constexpr std::string_view kNoteMa = "测距固定误差 a (毫米)，可不填";
 inline constexpr std::string_view kNoteMb = "测距比例误差 b (毫米/公里)，可不填";
+inline constexpr std::string_view kGradeLabel = "等级";
+inline constexpr std::string_view kNoteGrade = "测量等级，如 四等（需要测距精度），可不填";
 inline constexpr std::string_view kRadialSide = "径向边";
 inline constexpr std::string_view kPerimeterSide = "周边";
 
@@ -76,6 +78,20 @@ inline constexpr std::string_view kSheetEdmRefused =
     "测距精度 ma={a}、mb={b} 不可用，应为 0 或 0.001 到 1000，且不能都为 0";
 inline constexpr std::string_view kSheetShiftedSide =
     "{label} 多出一个数值 {value}，小数点是否写成了逗号？";
+// An office's own table of grades, grades.csv, and why a row of it is refused.
+inline constexpr std::string_view kGradeHeadings[] = {"等级", "平均边长 (km)", "测边相对中误差",
+                                                      "最弱边边长相对中误差"};
+inline constexpr std::string_view kGradeTableHeading =
+    "第一行应是 等级,平均边长 (km),测边相对中误差,最弱边边长相对中误差";
+inline constexpr std::string_view kGradeNoName = "等级的名称是空的";
+inline constexpr std::string_view kGradeRepeated = "等级 {grade} 重复出现";
+inline constexpr std::string_view kGradeMeanSide = "{grade} 的平均边长 {value} 不是正数 (公里)";
+inline constexpr std::string_view kGradeLimit =
+    "{grade} 的限差 {value} 不是 1/D 的分数（D 为 1 到 1000000000 的整数），例如 1/40000";
+inline constexpr std::string_view kGradeExtraCell = "一行多出一栏 {value}：每行只有四栏";
+inline constexpr std::string_view kGradeTableEmpty = "等级表中没有任何等级";
+inline constexpr std::string_view kNameSeparator = "、";
+
 inline constexpr std::string_view kSheetExtraCell =
     "{label} 一行多出一栏 {value}，小数点是否写成了逗号？";
 inline constexpr std::string_view kSheetWrongKind = "{label} 是{kind}，类型一栏却是 {value}";

@@ -79,6 +79,31 @@ inline constexpr std::string_view kRelativeError = "1/{T}";
 inline constexpr std::string_view kWeakestMark = "最弱边";
 inline constexpr std::string_view kWeakestSide = "最弱边 S({k})    相对中误差 1/{T}";
 
+// The grade the work is judged by, each of its checks and the verdict.
+inline constexpr std::string_view kGradeStandard =
+    "等级 {grade}：测边相对中误差 ≤ 1/{side}，最弱边边长相对中误差 ≤ 1/{weakest}";
+inline constexpr std::string_view kGradeEdmSides = "测边精度 σ/S ≤ 1/{side}    {verdict}";
+inline constexpr std::string_view kGradeEdmSidesFailing = "    超过的边：{sides}";
+inline constexpr std::string_view kGradeWeakestSide =
+    "最弱边 S({k})  1/{T} ≤ 1/{weakest}    {verdict}";
+inline constexpr std::string_view kGradeClosureCheck = "闭合差 |w| ≤ 2m_w    {verdict}";
+inline constexpr std::string_view kGradeConforms = "结论：符合{grade}";
+inline constexpr std::string_view kGradeDoesNotConform = "结论：不符合{grade}（{failed}）";
+inline constexpr std::string_view kFailedEdm = "测边精度";
+inline constexpr std::string_view kFailedWeakestSide = "最弱边";
+inline constexpr std::string_view kFailedClosure = "闭合差";
+inline constexpr std::string_view kListSeparator = "、";
+
+// Every observed side's two points, one relative to the other.
+inline constexpr std::string_view kPairsTitle = "相邻点相对精度";
+inline constexpr std::string_view kFromColumn = "起点";
+inline constexpr std::string_view kToColumn = "终点";
+inline constexpr std::string_view kPairErrorColumn = "m";
+inline constexpr std::string_view kWeakestPairMark = "最弱相邻点";
+inline constexpr std::string_view kWeakestPair =
+    "最弱相邻点 {from}—{to} (S({k}))    相对点位中误差 {m} 毫米";
+inline constexpr std::string_view kWeakestPoint = "最弱点 {name}    点位中误差 md = {md} 毫米";
+
 inline constexpr std::string_view kNothingToPrint = "没有完整的计算结果可以打印，请先完成一次计算";
 
 }  // namespace cp::report_text

@@ -151,6 +151,14 @@ inline constexpr std::string_view kQuantityPrecision = "精度评定的中误差
 inline constexpr std::string_view kQuantityPointPrecision = "第 {k} 点的点位精度";
 inline constexpr std::string_view kClosureBeyondLimit =
     "闭合差 w = {w} 秒，超过限差 ±{limit} 秒（测距精度 {a} 毫米 + {b} 毫米/公里）";
+inline constexpr std::string_view kGradeNotMet = "不符合{grade}：{failed}";
+inline constexpr std::string_view kGradeNotMetEdm = "测边相对中误差大于 1/{side} 的边 {sides}";
+inline constexpr std::string_view kGradeNotMetWeakest =
+    "最弱边 S({k}) 相对中误差 1/{T} 大于 1/{weakest}";
+inline constexpr std::string_view kGradeNotMetClosure = "闭合差 w = {w} 秒超过限差 ±{limit} 秒";
+inline constexpr std::string_view kGradeNotMetSeparator = "；";
+inline constexpr std::string_view kSideListSeparator = "、";
+inline constexpr std::string_view kSidesInAll = "等共 {count} 条";
 inline constexpr std::string_view kQuantityClosureLimit = "测距精度 {a}+{b} 下闭合差的限差";
 inline constexpr std::string_view kQuantitySideGrade =
     "测距精度 {a}+{b} 下平差后边长 S({k}) 的中误差";
@@ -267,6 +275,11 @@ inline constexpr std::string_view kEdmNotUnderstood =
     "测距精度 {argument} 不是 a+b 的形式（a 毫米，b 毫米/公里，0 或 0.001 到 1000，不能都为 0），"
     "例如 --edm "
     "2+2";
+inline constexpr std::string_view kGradeWithoutValue =
+    "选项 {argument} 后面缺少等级，例如 --grade 四等";
+inline constexpr std::string_view kGradeWithoutEdm =
+    "按等级 {grade} 检核需要测距精度：请给出 --edm a+b，或在数据表中填写 ma、mb";
+inline constexpr std::string_view kGradeUnknown = "等级 {grade} 不在等级表中（{names}）";
 inline constexpr std::string_view kTemplateN =
     "--template 后面应是三角形个数 N（3 到 1000 的整数），不是 {argument}";
 inline constexpr std::string_view kTemplateM = "--m 后面应是 1 或 2，不是 {argument}";
@@ -278,8 +291,9 @@ inline constexpr std::string_view kUsage =
     "用法：central-polygon [答案文件|数据表.csv]\n"
     "      central-polygon --table [数据表.csv]\n"
     "      central-polygon --template N [--m 1|2|--outside] 数据表.csv\n"
-    "      central-polygon --batch 答案文件|数据表.csv [--edm a+b] [--print] [--pdf 报告.pdf]\n"
-    "                      [--report 报告.txt] [--sheet 数据表.csv] [--coordinates 座标.csv]\n"
+    "      central-polygon --batch 答案文件|数据表.csv [--edm a+b [--grade 等级]] [--print]\n"
+    "                      [--pdf 报告.pdf] [--report 报告.txt] [--sheet 数据表.csv]\n"
+    "                      [--coordinates 座标.csv]\n"
     "                      [--dat 点.dat] [--dxf 网图.dxf] [--gama 平差.xml]\n"
     "\n"
     "中心多边形三边平差：中心多边形测边网的条件平差计算。\n"
@@ -293,7 +307,10 @@ inline constexpr std::string_view kUsage =
     "  --batch 文件        不打开窗口，用答案文件或数据表完成一次计算，\n"
     "                      报告文本写到标准输出\n"
     "  --edm a+b           测距精度 a 毫米 + b 毫米/公里：检核闭合差是否超限，\n"
-    "                      评定各平差边长的精度（优先于数据表中的 ma、mb）\n"
+    "                      评定各平差边长和相邻点的精度（优先于数据表中的 ma、mb）\n"
+    "  --grade 等级        按等级（二等、三等、四等、一级、二级，或设置文件夹中\n"
+    "                      grades.csv 的等级）检核测边精度、最弱边和闭合差\n"
+    "                      （优先于数据表中的 等级，需要测距精度）\n"
     "  --print             同时在默认打印机上打印报告\n"
     "  --pdf 报告.pdf      同时把打印的报告写成 PDF 文件\n"
     "  --report 报告.txt   把报告文本写到文件，而不是标准输出\n"
@@ -309,7 +326,7 @@ inline constexpr std::string_view kUsage =
     "  --version           显示版本\n"
     "\n"
     "退出状态：0 计算完成；1 计算提前结束或答案不够；2 用法、输入文件、输出文件或打印有误；\n"
-    "          3 计算完成，但闭合差超过限差。\n"
+    "          3 计算完成，但闭合差超过限差，或不符合所给等级。\n"
     "输出文件不能是输入文件，也不能彼此相同；每个文件要么完整写出，要么不写。\n"
     "每次在窗口中计算的答案都记录在 $XDG_DATA_HOME/central-polygon/runs/\n"
     "（默认 ~/.local/share/central-polygon/runs/）。\n";
