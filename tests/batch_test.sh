@@ -204,6 +204,45 @@ check "the message is UTF-8 throughout" iconv -f UTF-8 -t UTF-8 err.txt -o /dev/
 run --batch $'missing\xfe.answers'
 check "a non-UTF-8 file name is shown as \\xNN" grep -q 'missing\\xFE.answers' err.txt
 
+# A grade: its checks and verdict in the report, exit 3 when it is not met, exit 2 where
+# it cannot be judged; the sheet's row 等级 and an office's own table of grades.
+run --batch "$complete" --edm 2+2 --grade 四等 --pdf graded.pdf
+check "a grade met exits 0" test $status -eq 0
+check "and its verdict is in the report" grep -q '^   结论：符合四等$' out.txt
+check "with the neighbouring points and the weakest pair" grep -q '^   最弱相邻点 P4—B (S(10))' out.txt
+check "and the PDF's appendix carries them alike" \
+  sh -c 'pdftotext graded.pdf - | grep -q 结论：符合四等 && pdftotext graded.pdf - | grep -q 最弱点'
+run --batch "$complete" --edm 10+0 --grade 四等
+check "a grade not met exits 3" test $status -eq 3
+check "with one message naming the sides" \
+  grep -q ': 不符合四等：测边相对中误差大于 1/100000 的边 S(4)、S(5)、S(11)$' err.txt
+check "in one line" test "$(wc -l <err.txt)" -eq 1
+run --batch "$complete" --grade 四等
+check "a grade without an EDM precision exits 2" test $status -eq 2
+check "and says it needs one" grep -q '按等级 四等 检核需要测距精度' err.txt
+run --batch "$complete" --edm 2+2 --grade 五等
+check "a grade the table lacks exits 2, naming the table's" grep -q '等级 五等 不在等级表中（二等、三等、四等、一级、二级）' err.txt
+run --batch "$complete" --edm 10+0 --grade 四等 --sheet graded.csv
+check "the sheet keeps the grade" grep -q '^等级,四等,' graded.csv
+run --batch graded.csv
+check "the sheet's grade judges a run of its own" test $status -eq 3
+run --batch graded.csv --grade 二级
+check "--grade wins over the sheet's row" test $status -eq 0
+mkdir -p home/.config/central-polygon
+printf '等级,平均边长 (km),测边相对中误差,最弱边边长相对中误差\r\n甲级,1,1/300000,1/40000\r\n' |
+  iconv -f UTF-8 -t GBK >home/.config/central-polygon/grades.csv
+run --batch "$complete" --edm 2+2 --grade 甲级
+check "an office's table (GBK) replaces the standard's" test $status -eq 3
+check "and judges by its limits" grep -q '测边相对中误差大于 1/300000' err.txt
+run --batch "$complete" --edm 2+2 --grade 四等
+check "a grade only the standard has is refused" grep -q '等级 四等 不在等级表中（甲级）' err.txt
+printf '等级,平均边长 (km),测边相对中误差,最弱边边长相对中误差\n甲级,1,1/300000,1/40000\n乙级,1,1:40000,1/20000\n' \
+  >home/.config/central-polygon/grades.csv
+run --batch "$complete" --edm 2+2 --grade 甲级
+check "a malformed row of the office's table exits 2" test $status -eq 2
+check "naming the file and its line" grep -q 'grades.csv:3: 乙级 的限差 1:40000 不是 1/D 的分数' err.txt
+rm -rf home/.config graded.pdf graded.csv
+
 run --help
 check "--help exits 0 with the usage" sh -c "test $status -eq 0 && grep -q -- '--batch' out.txt"
 run --version

@@ -8,8 +8,10 @@
 #include <random>
 
 #include "computation.h"
+#include "grade_table.h"
 #include "neighbour_precision.h"
 #include "network.h"
+#include "polygon_sheet.h"
 #include "survey_grade.h"
 
 namespace cp {
@@ -164,6 +166,58 @@ TEST(SurveyGradeTest, EachLimitHoldsAtItsFigureAndFailsBeyondIt) {
   EXPECT_FALSE(limit_denominator(0.5));
   EXPECT_FALSE(limit_denominator(40000.5));
   EXPECT_FALSE(limit_denominator(1e10));
+}
+
+}  // namespace
+}  // namespace cp
+
+namespace cp {
+namespace {
+
+const std::string kHeading = "等级,平均边长 (km),测边相对中误差,最弱边边长相对中误差\r\n";
+
+TEST(GradeTableTest, AnOfficesTableIsReadAsSpreadsheetsSaveIt) {
+  const auto table =
+      read_grade_table("\xEF\xBB\xBF" + kHeading +
+                       "\r\n\"甲级\",\" 1.5 \",1/300000,1/150000,,\r\n四等,2,1/100000,1/40000\r\n");
+  ASSERT_EQ(table.size(), 2U);
+  EXPECT_EQ(table[0].name, "甲级");
+  EXPECT_EQ(table[0].mean_side_km, 1.5);
+  EXPECT_EQ(table[0].side_denominator, 300000);
+  EXPECT_EQ(table[0].weakest_denominator, 150000);
+  EXPECT_EQ(grade_names(table), "甲级、四等");
+}
+
+TEST(GradeTableTest, ARowThatIsNoGradeIsRefusedAtItsLine) {
+  struct Case {
+    const char* name;
+    std::string text;
+    long row;
+  };
+  const std::string good = "四等,2,1/100000,1/40000\r\n";
+  const Case cases[] = {
+      {"no heading", good, 1},
+      {"a heading of other columns", "等级,边长,限差\r\n" + good, 1},
+      {"no grade", kHeading, 0},
+      {"no name", kHeading + ",2,1/100000,1/40000\r\n", 2},
+      {"a name twice", kHeading + good + good, 3},
+      {"a mean side that is no number", kHeading + "四等,两公里,1/100000,1/40000\r\n", 2},
+      {"a mean side of 0", kHeading + "四等,0,1/100000,1/40000\r\n", 2},
+      {"a limit as a plain number", kHeading + "四等,2,100000,1/40000\r\n", 2},
+      {"a limit with a colon", kHeading + "四等,2,1:100000,1/40000\r\n", 2},
+      {"a limit of 1/0", kHeading + "四等,2,1/0,1/40000\r\n", 2},
+      {"a limit with a fraction below", kHeading + "四等,2,1/2.5,1/40000\r\n", 2},
+      {"a limit missing", kHeading + "\r\n四等,2,1/100000\r\n", 3},
+      {"a fifth cell", kHeading + "四等,2,1/100000,1/40000,1/20000\r\n", 2},
+  };
+  for (const Case& c : cases) {
+    try {
+      read_grade_table(c.text);
+      ADD_FAILURE() << c.name << ": taken";
+    } catch (const SheetError& error) {
+      EXPECT_EQ(error.row, c.row) << c.name << ": " << error.message;
+    }
+  }
 }
 
 }  // namespace
