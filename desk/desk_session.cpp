@@ -3,12 +3,16 @@
 #include <ctime>
 #include <memory>
 #include <optional>
+#include <utility>
 
 #include "answer_source.h"
 #include "answers_file.h"
+#include "csv.h"
 #include "edm_setting.h"
 #include "file_messages.h"
 #include "fill.h"
+#include "grade_setting.h"
+#include "grade_table.h"
 #include "journaling_prompt.h"
 #include "number_input.h"
 #include "output_file.h"
@@ -25,6 +29,7 @@ DeskSession::DeskSession(ModalPrompt& by_hand, FieldText& fields, Message& messa
     : by_hand_(by_hand), fields_(fields), message_(message), question_(std::move(question)) {
   RememberedEdm remembered = remembered_edm();
   edm_ = remembered.edm;
+  grade_ = remembered_grade();
   start_note_ = std::move(remembered.ignored);
 }
 
@@ -75,6 +80,56 @@ void DeskSession::ask_edm_precision() {
     message_.show(text::fill_in(text::kEdmNotRemembered,
                                 {{"{path}", error.path}, {"{reason}", error.reason}}));
   }
+}
+
+std::vector<SurveyGrade> DeskSession::grade_table() {
+  GradeTable table = grade_table_in_force();
+  if (table.refused && !std::exchange(grade_table_refusal_told_, true))
+    message_.show(text::fill_in(text::kGradeTableRefused, "{reason}", *table.refused));
+  return std::move(table.grades);
+}
+
+void DeskSession::ask_grade() {
+  const std::vector<SurveyGrade> table = grade_table();
+  const std::string current = grade_ ? *grade_ : std::string(text::kEdmNone);
+  const std::string answer = by_hand_.ask(
+      text::fill_in(text::kAskGrade, {{"{names}", grade_names(table)}, {"{current}", current}}));
+  const std::string name = csv::trimmed(answer);
+  if (name.empty()) return;
+  const auto number = read_double(name);
+  if (number && *number == 0) {
+    grade_.reset();
+  } else if (grade_named(table, name)) {
+    grade_ = name;
+  } else {
+    message_.show(
+        text::fill_in(text::kGradeRefused, {{"{grade}", name}, {"{names}", grade_names(table)}}));
+    return;
+  }
+  try {
+    remember_grade(grade_);
+  } catch (const OutputError& error) {
+    message_.show(text::fill_in(text::kGradeNotRemembered,
+                                {{"{path}", error.path}, {"{reason}", error.reason}}));
+  }
+}
+
+std::optional<SurveyGrade> DeskSession::grade_of_run(const AnswerSource* answers) {
+  const std::optional<std::string> sheet_grade = answers ? answers->grade() : std::nullopt;
+  const std::optional<std::string>& name = sheet_grade ? sheet_grade : grade_;
+  if (!name) return std::nullopt;
+  if (!session_.record.edm) {
+    if (!std::exchange(grade_without_edm_told_, true))
+      message_.show(text::fill_in(text::kGradeWithoutEdmInWindow, "{grade}", *name));
+    return std::nullopt;
+  }
+  const std::vector<SurveyGrade> table = grade_table();
+  auto grade = grade_named(table, *name);
+  if (!grade) {
+    message_.show(text::fill_in(text::kGradeUnknownInWindow,
+                                {{"{grade}", *name}, {"{names}", grade_names(table)}}));
+  }
+  return grade;
 }
 
 void DeskSession::replay(const std::string& path) {
@@ -132,6 +187,7 @@ RunEnd DeskSession::run(AnswerSource* answers) {
   // A sheet's rows ma and mb win over the precision in force, for that run.
   const std::optional<EdmPrecision> sheet_edm = answers ? answers->edm() : std::nullopt;
   session_.record.edm = sheet_edm ? sheet_edm : edm_;
+  session_.record.survey_grade = grade_of_run(answers);
   running_ = true;
   struct NotRunning {
     bool& running;

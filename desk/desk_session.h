@@ -47,6 +47,13 @@ class DeskSession {
   void ask_edm_precision();
   const std::optional<EdmPrecision>& edm() const { return edm_; }
 
+  // Asks the grade to judge the work by, listing the table's grades and showing the one
+  // in force: remembered like the EDM precision, 0 forgets it, an empty answer keeps it.
+  // A sheet's row 等级 wins for its run. A grade needs the EDM precision: a calculation
+  // without one says so, once a program run.
+  void ask_grade();
+  const std::optional<std::string>& grade() const { return grade_; }
+
   // What the desk has to say once the window is shown, once: a remembered setting whose
   // file was ignored.
   std::optional<std::string> take_start_note() { return std::exchange(start_note_, std::nullopt); }
@@ -57,6 +64,10 @@ class DeskSession {
 
  private:
   RunEnd run(class AnswerSource* answers);
+  // The grades in force, the office's refused table said once a program run.
+  std::vector<SurveyGrade> grade_table();
+  // The grade a run is judged by: the sheet's or the one in force, where it can be.
+  std::optional<SurveyGrade> grade_of_run(const class AnswerSource* answers);
 
   ModalPrompt& by_hand_;
   FieldText& fields_;
@@ -64,7 +75,10 @@ class DeskSession {
   Question question_;
   Session session_;
   std::optional<EdmPrecision> edm_;
+  std::optional<std::string> grade_;
   std::optional<std::string> start_note_;
+  bool grade_without_edm_told_ = false;  // said once a program run
+  bool grade_table_refusal_told_ = false;
   bool running_ = false;
   bool journal_failure_told_ = false;  // the journal's failure is said once a program run
   std::vector<std::string> journals_;  // written by this program run, never pruned

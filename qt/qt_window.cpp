@@ -172,6 +172,12 @@ void MainWindow::build_commands() {
     if (!desk_.running()) desk_.ask_edm_precision();
   });
   addAction(edm);
+  auto* grade = new QAction(qstring(text::kMenuGrade), this);
+  grade->setObjectName("grade");
+  connect(grade, &QAction::triggered, this, [this] {
+    if (!desk_.running()) desk_.ask_grade();
+  });
+  addAction(grade);
   enable_commands();
 }
 

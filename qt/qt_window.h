@@ -60,6 +60,7 @@ class MainWindow : public QWidget {
 
   // The EDM precision in force, if any.
   const std::optional<EdmPrecision>& desk_edm() const { return desk_.edm(); }
+  const std::optional<std::string>& desk_grade() const { return desk_.grade(); }
 
   // Shows the data table, filled from the sheet file where one is given.
   void open_table(const std::optional<QString>& path = std::nullopt);

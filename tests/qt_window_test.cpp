@@ -16,6 +16,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <set>
@@ -77,7 +78,13 @@ class DialogAnswerer : public QObject {
     if (answer == "<esc>") {
       QTest::keyClick(edit, Qt::Key_Escape);
     } else {
-      QTest::keyClicks(edit, answer);
+      // Keys carry ASCII; Chinese comes as an input method commits it, whole.
+      const bool ascii =
+          std::all_of(answer.begin(), answer.end(), [](QChar c) { return c.unicode() < 0x80; });
+      if (ascii)
+        QTest::keyClicks(edit, answer);
+      else
+        edit->insert(answer);
       QTest::keyClick(edit, Qt::Key_Return);
     }
   }
@@ -306,6 +313,66 @@ class WindowTest : public QObject {
     again.command("edm")->trigger();
     QVERIFY(cleared.prompts.last().contains(QStringLiteral("现在为 0.5+1")));
     QVERIFY(!again.desk_edm());
+    QDir(folder).removeRecursively();
+  }
+
+  // The grade: chosen from the menu among the table's grades, remembered for the next
+  // program run, refused without an EDM precision once, and a grade not met said in one
+  // message naming the failed checks. An office's table that is no table is said once.
+  void gradeIsRememberedAndJudgesTheWork() {
+    const QString folder = QDir::tempPath() + "/window-test-grade";
+    QDir(folder).removeRecursively();
+    qputenv("XDG_CONFIG_HOME", folder.toUtf8());
+    qputenv("XDG_DATA_HOME", (folder + "/data").toUtf8());
+    {
+      MainWindow window;
+      window.show();
+      {
+        DialogAnswerer answerer({"五等", " 一级 "});
+        window.command("grade")->trigger();
+        window.command("grade")->trigger();
+        QCOMPARE(answerer.unexpected, 0);
+        QVERIFY(
+            answerer.prompts.first().contains(QStringLiteral("（二等、三等、四等、一级、二级）")));
+        QCOMPARE(answerer.messages.size(), 1);
+        QVERIFY(answerer.messages.first().startsWith(QStringLiteral("等级 五等 不在等级表中")));
+      }
+      for (int run = 0; run < 2; ++run) {
+        DialogAnswerer without_edm(regular_figure());
+        click(window.calculate_button());
+        QVERIFY(window.record().complete);
+        QVERIFY(!window.record().grade);
+        QCOMPARE(without_edm.messages.size(), run == 0 ? 1 : 0);
+        if (run == 0)
+          QVERIFY(without_edm.messages.first().startsWith(
+              QStringLiteral("按等级 一级 检核需要测距精度")));
+      }
+      DialogAnswerer edm({"20"});
+      window.command("edm")->trigger();
+    }
+    MainWindow again;  // the next program run
+    again.show();
+    {
+      DialogAnswerer not_met(regular_figure());
+      click(again.calculate_button());
+      QVERIFY(again.record().grade && again.record().grade->verdict);
+      QCOMPARE(not_met.messages.size(), 1);
+      QVERIFY(not_met.messages.first().startsWith(
+          QStringLiteral("不符合一级：测边相对中误差大于 1/40000 的边 S(1)、")));
+    }
+    QFile office(folder + "/central-polygon/grades.csv");
+    QVERIFY(office.open(QIODevice::WriteOnly));
+    office.write("等级,平均边长 (km),测边相对中误差,最弱边边长相对中误差\n甲级,1,1/300000\n");
+    office.close();
+    DialogAnswerer cleared({"", "0"});
+    again.command("grade")->trigger();
+    again.command("grade")->trigger();
+    QCOMPARE(cleared.messages.size(), 1);
+    QVERIFY(
+        cleared.messages.first().startsWith(QStringLiteral("等级表无法使用，改用规范的等级表：")));
+    QVERIFY(cleared.messages.first().contains(QStringLiteral("grades.csv:2: 甲级 的限差")));
+    QVERIFY(cleared.prompts.last().contains(QStringLiteral("现在为 一级")));
+    QVERIFY(!again.desk_grade());
     QDir(folder).removeRecursively();
   }
 

@@ -203,6 +203,19 @@ inline constexpr std::string_view kEdmRefused =
     "测距精度 {value} 不是 a+b 的形式（a、b 为 0 或 0.001 到 1000，不能都为 0），没有改变";
 inline constexpr std::string_view kEdmNotRemembered =
     "测距精度无法保存到 {path}：{reason}；本次运行仍然使用它";
+inline constexpr std::string_view kMenuGrade = "测量等级…";
+inline constexpr std::string_view kAskGrade =
+    "测量等级（{names}），例如 四等；现在为 {current}。"
+    "输入 0 不按等级检核，直接回车不改变";
+inline constexpr std::string_view kGradeRefused = "等级 {grade} 不在等级表中（{names}），没有改变";
+inline constexpr std::string_view kGradeNotRemembered =
+    "测量等级无法保存到 {path}：{reason}；本次运行仍然使用它";
+inline constexpr std::string_view kGradeWithoutEdmInWindow =
+    "按等级 {grade} 检核需要测距精度：请用右键菜单的“测距精度…”设定，或在数据表中填写 ma、mb；"
+    "这次计算不按等级检核";
+inline constexpr std::string_view kGradeUnknownInWindow =
+    "等级 {grade} 不在等级表中（{names}），这次计算不按等级检核";
+inline constexpr std::string_view kGradeTableRefused = "等级表无法使用，改用规范的等级表：{reason}";
 inline constexpr std::string_view kFilterOpen = "答案文件或数据表 (*.answers *.csv);;所有文件 (*)";
 inline constexpr std::string_view kFilterSheet = "数据表 (*.csv)";
 inline constexpr std::string_view kFilterCoordinates = "座标表 (*.csv)";

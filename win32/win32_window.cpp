@@ -34,6 +34,7 @@ constexpr int command_id(Command command) { return static_cast<int>(command) + 1
 constexpr int kOpenCommand = 40;
 constexpr int kFirstExportCommand = 41;  // then one a format, in the table's order
 constexpr int kEdmCommand = 60;
+constexpr int kGradeCommand = 63;
 constexpr int kNewSheetCommand = 61;
 constexpr int kTableCommand = 62;
 
@@ -375,6 +376,7 @@ void MainWindow::context_menu(POINT at) {
   ::AppendMenuW(menu, MF_STRING, kTableCommand, entry(table_text::kMenuTable, "Ctrl+T").c_str());
   ::AppendMenuW(menu, MF_STRING, kNewSheetCommand, wide_of(text::kMenuNewSheet).c_str());
   ::AppendMenuW(menu, MF_STRING, kEdmCommand, wide_of(text::kMenuEdm).c_str());
+  ::AppendMenuW(menu, MF_STRING, kGradeCommand, wide_of(text::kMenuGrade).c_str());
   ::TrackPopupMenu(menu, TPM_RIGHTBUTTON, at.x, at.y, 0, window_, nullptr);
   ::DestroyMenu(menu);
 }
@@ -396,6 +398,8 @@ void MainWindow::command(int id) {
       desk_.new_sheet(files_);
     } else if (id == kEdmCommand) {
       desk_.ask_edm_precision();
+    } else if (id == kGradeCommand) {
+      desk_.ask_grade();
     } else if (id == kOpenCommand) {
       if (const auto path = files_.open_path(text::kFilterOpen)) {
         desk_.replay(*path);
