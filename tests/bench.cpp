@@ -10,6 +10,7 @@
 #include "exports.h"
 #include "grade_check.h"
 #include "layout.h"
+#include "neighbour_precision.h"
 #include "network.h"
 #include "point_precision.h"
 #include "polygon_table.h"
@@ -65,6 +66,28 @@ void grade(benchmark::State& state) {
   for (auto _ : state) {
     benchmark::DoNotOptimize(
         grade_check(adjustment.a, result.observed, result.S, *result.w, 0, {2, 2}));
+  }
+  state.SetComplexityN(state.range(0));
+}
+
+// Every observed side's two points relative to each other, from the rows of a finished
+// run: one pass along the chain, linear in N (about 1 ms for N = 1000).
+void neighbours(benchmark::State& state, Case c) {
+  const int n = static_cast<int>(state.range(0));
+  Observations observed = prepared(n, c);
+  observed.edm = EdmPrecision{2, 2};
+  const Computation result = compute(observed);
+  const Orientation& o = observed.orientation;
+  std::vector<double> S = result.S;
+  TriangleAngles angles = first_solution(S, n);
+  const Adjustment adjustment = adjust_sides(S, angles, o.m, *result.w);
+  second_solution(S, n, angles);
+  const auto legs = traverse_plan(o.m, o.angle, n);
+  const CoordinateRows rows(legs, angles, result.traverse, S, o.m);
+  GradeCheck check = *result.grade;
+  for (auto _ : state) {
+    judge_neighbours(check, rows, adjustment.a, result.observed, o.m, n);
+    benchmark::DoNotOptimize(check.pairs.data());
   }
   state.SetComplexityN(state.range(0));
 }
@@ -158,6 +181,16 @@ BENCHMARK_CAPTURE(computation, q3, Case::Q3)
 BENCHMARK_CAPTURE(every_point, m1, Case::BOnRing)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(every_point, q2, Case::Q2)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(grade)->Arg(100)->Arg(300)->Arg(1000)->Complexity(benchmark::oN);
+BENCHMARK_CAPTURE(neighbours, m1, Case::BOnRing)
+    ->Arg(100)
+    ->Arg(300)
+    ->Arg(1000)
+    ->Complexity(benchmark::oN);
+BENCHMARK_CAPTURE(neighbours, q2, Case::Q2)
+    ->Arg(100)
+    ->Arg(300)
+    ->Arg(1000)
+    ->Complexity(benchmark::oN);
 BENCHMARK(report_layout);
 BENCHMARK(exports)->Unit(benchmark::kMillisecond);
 BENCHMARK(table_open)->Unit(benchmark::kMillisecond);
