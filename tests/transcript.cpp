@@ -10,12 +10,19 @@
 // answers ran out while a prompt waited, 2 for a wrong command line.
 #include <iostream>
 #ifdef _WIN32
+// windows.h first: shellapi.h needs its declarations.
+#include <windows.h>
+
 #include <fcntl.h>
 #include <io.h>
+#include <shellapi.h>
+
+#include "wide_text.h"
 #endif
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "calculate.h"
 #include "grade_check.h"
@@ -55,15 +62,33 @@ class PrintedMessage : public cp::Message {
   void show(const std::string& text) override { std::cout << "! " << text << '\n'; }
 };
 
+// The arguments as typed, in UTF-8. On Windows argv holds them in the ANSI code page,
+// which has no 四等: they are taken from the wide command line.
+std::vector<std::string> arguments_of(int argc, char** argv) {
+#ifdef _WIN32
+  (void)argc;
+  (void)argv;
+  int count = 0;
+  wchar_t** words = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+  std::vector<std::string> arguments;
+  for (int i = 1; i < count; ++i) arguments.push_back(cp::utf8_of(words[i]));
+  ::LocalFree(words);
+  return arguments;
+#else
+  return {argv + 1, argv + argc};
+#endif
+}
+
 bool answers_remain() { return std::cin.peek() != std::char_traits<char>::eof(); }
 
-int transcript(int argc, char** argv) {
+int transcript(const std::vector<std::string>& arguments) {
   std::optional<cp::EdmPrecision> edm;
   std::optional<cp::SurveyGrade> grade;
-  if (argc >= 3 && std::string(argv[1]) == "--edm") edm = cp::read_edm_precision(argv[2]);
-  if (argc == 5 && std::string(argv[3]) == "--grade")
-    grade = cp::grade_named(cp::standard_grades(), argv[4]);
-  if (!(argc == 1 || (argc == 3 && edm) || (argc == 5 && edm && grade))) {
+  const std::size_t given = arguments.size();
+  if (given >= 2 && arguments[0] == "--edm") edm = cp::read_edm_precision(arguments[1]);
+  if (given == 4 && arguments[2] == "--grade")
+    grade = cp::grade_named(cp::standard_grades(), arguments[3]);
+  if (!(given == 0 || (given == 2 && edm) || (given == 4 && edm && grade))) {
     std::cerr << "usage: transcript [--edm A+B [--grade G]] < answers\n";
     return 2;
   }
@@ -105,6 +130,6 @@ int transcript(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  return cp::guarded_main([&] { return transcript(argc, argv); },
+  return cp::guarded_main([&] { return transcript(arguments_of(argc, argv)); },
                           [](const std::string& text) { std::cerr << text << '\n'; });
 }

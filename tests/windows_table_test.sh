@@ -4,7 +4,8 @@
 # the journal holds the polygon with the new value, Ctrl+S saves it and --batch of the
 # saved sheet gives the corrected polygon's report. Then a pasted column, a refused value
 # that computes nothing and Esc gives back, a cleared cell that computes nothing, and an
-# edit that survives kill -9 and is offered back at the next start.
+# edit that survives kill -9 and is offered back at the next start; and the grade chosen
+# from the main window's menu.
 
 source "$here/table_keys.sh"
 journal_count() { ls "$runs"/*.answers 2>/dev/null | wc -l; }
@@ -94,6 +95,39 @@ else
   check "--table shows the table" false
 fi
 kill $running 2>/dev/null; wait $running 2>/dev/null
+
+# 测量等级… on the main window's right-click menu, its last entry, opened by the mouse and
+# by Shift+F10: the grade given in the prompt (pasted, as an input method hands Chinese
+# over whole) is remembered beside the EDM precision, and 0 forgets it.
+grade_file="$WINEPREFIX/drive_c/users/$(whoami)/AppData/Roaming/central-polygon/grade"
+rm -f "$grade_file"
+wine "$window_program" >/dev/null 2>&1 &
+running=$!
+if main=$(window_titled "中心多边形三边平差"); then
+  xdotool mousemove --window "$main" 80 400 click 3
+  sleep 1
+  xdotool key --delay 100 Up Return
+  question=$(question_window)
+  printf '一级' | xclip -selection clipboard
+  xdotool windowfocus --sync "${question:-0}" 2>/dev/null
+  xdotool key --delay 100 ctrl+v Return
+  for _ in $(seq 50); do [ -s "$grade_file" ] && break; sleep 0.2; done
+  check "测量等级… on the right-click menu remembers the grade" \
+    sh -c "printf '一级\n' | cmp -s - '$grade_file'"
+  xdotool windowfocus --sync "$main" 2>/dev/null
+  xdotool key --delay 100 shift+F10
+  sleep 1
+  xdotool key --delay 100 Up Return
+  question=$(question_window)
+  xdotool windowfocus --sync "${question:-0}" 2>/dev/null
+  xdotool key --delay 100 0 Return
+  for _ in $(seq 50); do [ -s "$grade_file" ] || break; sleep 0.2; done
+  check "and, opened by Shift+F10, 0 forgets it" test -e "$grade_file" -a ! -s "$grade_file"
+else
+  check "the main window shows" false
+fi
+kill $running 2>/dev/null; wait $running 2>/dev/null
+rm -f "$grade_file"
 
 # Speed as the user sees it: opening N = 1000 in the table, and F9, each within twice the
 # main window's start.

@@ -116,6 +116,13 @@ check "saying the printer is missing" grep -q 'Microsoft Print to PDF' err.txt
 check "and leaves no file" test ! -e 报告.pdf
 wine "$program" --help >out.txt 2>err.txt
 check "--help" grep -q -- '--batch' out.txt
+# A grade typed in Chinese reaches the program whole, and judges as on Linux.
+wine "$program" --batch "$golden/n6_b_on_ring.answers" --edm 2+2 --grade 四等 >out.txt 2>err.txt
+check "--grade 四等 under Wine exits 0" test $? -eq 0
+check "with the verdict 符合四等" grep -q '结论：符合四等' out.txt
+wine "$program" --batch "$golden/n6_b_on_ring.answers" --grade 四等 >out.txt 2>err.txt
+check "--grade without an EDM precision exits 2 under Wine" test $? -eq 2
+check "saying it needs one" grep -q '按等级 四等 检核需要测距精度' err.txt
 
 # Two programs: the window program has no console to flash, the console program beside
 # it is what cmd finds for "central-polygon", writes to that console and returns the

@@ -442,7 +442,17 @@ LRESULT MainWindow::handle(UINT message, WPARAM w, LPARAM l) {
       // The read-only fields white (the labels draw themselves on the window's colour).
       ::SetBkColor(reinterpret_cast<HDC>(w), RGB(255, 255, 255));
       return reinterpret_cast<LRESULT>(white_);
-    case WM_CONTEXTMENU: context_menu({LOWORD(l), HIWORD(l)}); return 0;
+    case WM_CONTEXTMENU: {
+      // Signed screen coordinates (a monitor left of the first has negative ones); from
+      // the keyboard (Shift+F10, the menu key) none: the menu opens at the window's corner.
+      POINT at{static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l))};
+      if (l == -1) {
+        at = {0, 0};
+        ::ClientToScreen(window_, &at);
+      }
+      context_menu(at);
+      return 0;
+    }
     case WM_DROPFILES: {
       HDROP drop = reinterpret_cast<HDROP>(w);
       if (!desk_.running() && ::DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0) == 1) {
