@@ -328,15 +328,16 @@ head -n 32 "$answers" >at-confirmation.answers
 check "after taskkill at a confirmation the journal holds the value and no acceptance" \
   killed_journal_holds at-confirmation.answers at-confirmation.answers
 
-# Start-up: the time until the window exists, against a bare Win32 window started the
-# same way under the same warm server; seven of each, alternating, and their medians.
+# Start-up as the user sees it: the time until the window is mapped and visible, against
+# a bare Win32 window of the same size started the same way under the same warm server;
+# seven of each, alternating, and their medians.
 x86_64-w64-mingw32-strip -o stripped.exe "$window_program"
-shown_after() {  # shown_after TITLE PROGRAM: milliseconds from start to the window
+shown_after() {  # shown_after TITLE PROGRAM: milliseconds from start to the window shown
   local start pid
   start=$(date +%s%N)
   wine "$2" >/dev/null 2>&1 &
   pid=$!
-  for _ in $(seq 1000); do xdotool search --name "$1" >/dev/null 2>&1 && break; sleep 0.01; done
+  for _ in $(seq 1000); do xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 && break; sleep 0.01; done
   echo $(( ($(date +%s%N) - start) / 1000000 ))
   kill $pid 2>/dev/null; wait $pid 2>/dev/null
   for _ in $(seq 100); do xdotool search --name "$1" >/dev/null 2>&1 || break; sleep 0.05; done
@@ -350,7 +351,9 @@ for _ in 1 2 3 4 5 6 7; do
 done
 bare_median=$(printf '%s\n' "${bare[@]}" | median)
 ours_median=$(printf '%s\n' "${ours[@]}" | median)
-echo "     start-up: the window ${ours[*]} ms (median $ours_median), a bare window ${bare[*]} ms (median $bare_median)"
+ratio=$(python3 -c "print(f'{$ours_median / $bare_median:.2f}')")
+echo "     start-up, mapped and visible: the window ${ours[*]} ms (median $ours_median), a bare" \
+  "window ${bare[*]} ms (median $bare_median): ${ratio} times"
 check "the window is shown within twice a bare window's time" test "$ours_median" -le $((2 * bare_median))
 
 source "$here/windows_table_test.sh"

@@ -56,13 +56,40 @@ Coverage coverage(const std::wstring& face, std::wstring_view text) {
 // both, or "已知点A" shows a box for the A.
 constexpr std::wstring_view kChineseSample = L"已知点纵横座标精度评定观测边";
 
-// The first of the wanted faces that is installed, as the system spells it; empty if none.
-std::wstring named_face(const std::vector<std::wstring>& wanted,
-                        const std::vector<std::wstring>& installed) {
+// The face the font mapper gives for a name, as the system spells it, and whether it
+// draws the sample: an installed face gives itself, a name not installed another face.
+struct Mapped {
+  std::wstring face;
+  bool draws;
+};
+Mapped mapped_face(const std::wstring& name, std::wstring_view sample) {
+  HDC screen = ::GetDC(nullptr);
+  HFONT font = ::CreateFontW(-16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                             DEFAULT_PITCH | FF_DONTCARE, name.c_str());
+  HGDIOBJ previous = ::SelectObject(screen, font);
+  wchar_t given[LF_FACESIZE] = L"";
+  ::GetTextFaceW(screen, LF_FACESIZE, given);
+  const Mapped mapped{given, draws_all(screen, sample)};
+  ::SelectObject(screen, previous);
+  ::DeleteObject(font);
+  ::ReleaseDC(nullptr, screen);
+  return mapped;
+}
+
+bool same_face(const std::wstring& a, const std::wstring& b) {
+  return ::CompareStringOrdinal(a.c_str(), -1, b.c_str(), -1, TRUE) == CSTR_EQUAL;
+}
+
+// The first of the wanted faces that is installed, as the system spells it (宋体 for
+// SimSun on a Chinese system); empty if none. Asked of the font mapper, face by face:
+// no enumeration of every installed face.
+std::wstring named_face(const std::vector<std::wstring>& wanted) {
   for (const std::wstring& face : wanted) {
-    for (const std::wstring& have : installed)
-      if (::CompareStringOrdinal(face.c_str(), -1, have.c_str(), -1, TRUE) == CSTR_EQUAL)
-        return have;
+    const std::wstring given = mapped_face(face, L"").face;
+    if (std::any_of(wanted.begin(), wanted.end(),
+                    [&](const std::wstring& name) { return same_face(name, given); }))
+      return given;
   }
   return L"";
 }
@@ -86,11 +113,47 @@ std::wstring tightest_face(const std::vector<std::wstring>& installed, std::wstr
 // The Chinese face: a named one, else one that draws the Chinese and the Latin letters,
 // else one that draws the Chinese (some fallback faces have no Latin letters at all).
 std::wstring chinese_face() {
+  std::wstring face = named_face({L"宋体", L"SimSun", L"Microsoft YaHei", L"微软雅黑"});
+  if (!face.empty()) return face;
   const std::vector<std::wstring> installed = installed_faces(GB2312_CHARSET);
-  std::wstring face = named_face({L"宋体", L"SimSun", L"Microsoft YaHei", L"微软雅黑"}, installed);
-  if (face.empty())
-    face = tightest_face(installed, std::wstring(kChineseSample) + std::wstring(kPrintableAscii));
+  face = tightest_face(installed, std::wstring(kChineseSample) + std::wstring(kPrintableAscii));
   if (face.empty()) face = tightest_face(installed, kChineseSample);
+  return face;
+}
+
+// The faces found at an earlier start, kept with the user's settings: finding them
+// enumerates the installed faces, which costs the window's start tens of milliseconds.
+// A kept face is taken again only where it is still installed and still draws what it
+// was chosen for; else it is found anew and kept.
+constexpr const wchar_t* kKeptFaces = L"Software\\central-polygon\\Faces";
+
+std::wstring kept_face(const wchar_t* which) {
+  wchar_t face[LF_FACESIZE] = L"";
+  DWORD size = sizeof face;
+  if (::RegGetValueW(HKEY_CURRENT_USER, kKeptFaces, which, RRF_RT_REG_SZ, nullptr, face, &size) !=
+      ERROR_SUCCESS)
+    return L"";
+  return face;
+}
+
+// Whether the font mapper gives the face itself for its name, and it draws the sample.
+bool still_draws(const std::wstring& face, std::wstring_view sample) {
+  if (face.empty()) return false;
+  const Mapped mapped = mapped_face(face, sample);
+  return same_face(mapped.face, face) && mapped.draws;
+}
+
+// The face kept under `which` where it still draws the sample, else the one `find` finds,
+// kept for the next start.
+template <typename Find>
+std::wstring remembered_face(const wchar_t* which, std::wstring_view sample, Find find) {
+  std::wstring face = kept_face(which);
+  if (still_draws(face, sample)) return face;
+  face = find();
+  if (!face.empty()) {
+    ::RegSetKeyValueW(HKEY_CURRENT_USER, kKeptFaces, which, REG_SZ, face.c_str(),
+                      static_cast<DWORD>((face.size() + 1) * sizeof(wchar_t)));
+  }
   return face;
 }
 
@@ -103,9 +166,8 @@ struct Faces {
 const Faces& faces() {
   static const Faces chosen = [] {
     Faces f;
-    f.song = chinese_face();
-    f.sans = named_face({L"MS Sans Serif", L"Microsoft Sans Serif", L"Tahoma"},
-                        installed_faces(DEFAULT_CHARSET));
+    f.song = remembered_face(L"song", kChineseSample, chinese_face);
+    f.sans = named_face({L"MS Sans Serif", L"Microsoft Sans Serif", L"Tahoma"});
     f.song_draws_latin = coverage(f.song, kPrintableAscii).all;
     return f;
   }();
@@ -137,13 +199,11 @@ FontPair::~FontPair() {
 const std::wstring& chinese_face_name() { return faces().song; }
 
 const std::wstring& latin_face_name() {
-  static const std::wstring face = [] {
-    const std::vector<std::wstring> installed = installed_faces(ANSI_CHARSET);
+  static const std::wstring face = remembered_face(L"latin", kPrintableAscii, [] {
     const std::wstring named = named_face({L"Microsoft Sans Serif", L"Tahoma", L"Segoe UI",
-                                           L"Arial", L"DejaVu Sans", L"Liberation Sans"},
-                                          installed);
-    return named.empty() ? tightest_face(installed, kPrintableAscii) : named;
-  }();
+                                           L"Arial", L"DejaVu Sans", L"Liberation Sans"});
+    return named.empty() ? tightest_face(installed_faces(ANSI_CHARSET), kPrintableAscii) : named;
+  });
   return face;
 }
 

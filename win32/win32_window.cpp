@@ -174,13 +174,15 @@ MainWindow::MainWindow()
   ::RegisterClassExW(&type);
   const std::wstring title = wide_of(text::kProgramTitle);
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;  // no maximize
-  window_ = ::CreateWindowExW(0, kClass, title.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT, 100,
-                              100, nullptr, nullptr, type.hInstance, this);
-  scale_ = ::GetDpiForWindow(window_) / 96.0;
+  // Made at its size for the system's DPI, not resized after: a window that opens on a
+  // screen of another DPI is told so (WM_DPICHANGED) and lays itself out again.
+  const UINT dpi = ::GetDpiForSystem();
+  scale_ = dpi / 96.0;
   RECT outer{0, 0, px(kClientWidth), px(kClientHeight)};
-  ::AdjustWindowRectExForDpi(&outer, style, FALSE, 0, ::GetDpiForWindow(window_));
-  ::SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
-                 SWP_NOMOVE | SWP_NOZORDER);
+  ::AdjustWindowRectExForDpi(&outer, style, FALSE, 0, dpi);
+  window_ = ::CreateWindowExW(0, kClass, title.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
+                              outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
+                              type.hInstance, this);
   build();
   ::DragAcceptFiles(window_, TRUE);
   std::vector<ACCEL> keys{{FCONTROL | FVIRTKEY, 'O', kOpenCommand},
@@ -204,20 +206,21 @@ int MainWindow::px(int twips) const {
 void MainWindow::build() {
   for (const ControlSpec& entry : window_controls()) {
     const std::wstring caption = wide_of(entry.caption);
-    const wchar_t* type = L"STATIC";
+    // A label is no window of its own: the window draws it, as it draws the lines. Over
+    // a hundred child windows would cost the window's start a good part of its time.
+    if (entry.kind == Kind::Label) {
+      labels_.push_back({&entry, caption, {}, nullptr});
+      continue;
+    }
+    const bool field = entry.kind == Kind::Field;
+    const wchar_t* type = field ? L"EDIT" : L"BUTTON";
     DWORD style = WS_CHILD | WS_VISIBLE;
     int id = 0;
-    switch (entry.kind) {
-      case Kind::Label: style |= SS_OWNERDRAW; break;
-      case Kind::Field:
-        type = L"EDIT";
-        style |= ES_READONLY | ES_AUTOHSCROLL | WS_BORDER;
-        break;
-      case Kind::Button:
-        type = L"BUTTON";
-        style |= BS_OWNERDRAW | WS_TABSTOP;
-        id = command_id(*entry.command);
-        break;
+    if (field) {
+      style |= ES_READONLY | ES_AUTOHSCROLL | WS_BORDER;
+    } else {
+      style |= BS_OWNERDRAW | WS_TABSTOP;
+      id = command_id(*entry.command);
     }
     HWND control = ::CreateWindowExW(
         0, type, entry.kind == Kind::Field ? L"" : caption.c_str(), style, 0, 0, 0, 0, window_,
@@ -234,30 +237,45 @@ void MainWindow::build() {
 // Every control at its place and in its face at the window's present scale: when it is
 // built, and again when it moves to a screen of another DPI.
 void MainWindow::lay_out() {
+  // The controls share one font a face, size and weight: a handful for the whole
+  // window. Made anew at a new scale; the old ones go once no control holds them.
+  std::map<std::tuple<Face, double, bool>, FontPair> fonts;
+  HDC measure = ::CreateCompatibleDC(nullptr);
+  const auto font_of = [&](const FontSpec& spec) -> const FontPair& {
+    auto [made, is_new] = fonts.try_emplace({spec.face, spec.points, spec.bold});
+    if (is_new) made->second = layout_fonts(spec.face, spec.points, spec.bold, scale_);
+    return made->second;
+  };
   for (const auto& [control, entry] : controls_) {
-    FontPair& fonts = fonts_[control];
-    fonts = layout_fonts(entry->font.face, entry->font.points, entry->font.bold, scale_);
-    ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.main()), TRUE);
-    if (entry->kind == Kind::Field && fonts.latin())
-      ::SetWindowSubclass(control, field_procedure, 0, reinterpret_cast<DWORD_PTR>(&fonts));
+    const FontPair& pair = font_of(entry->font);
+    fonts_[control] = &pair;
+    ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(pair.main()), FALSE);
+    if (entry->kind == Kind::Field && pair.latin())
+      ::SetWindowSubclass(control, field_procedure, 0, reinterpret_cast<DWORD_PTR>(&pair));
     ::SetWindowPos(control, nullptr, px(entry->left), px(entry->top), px(entry->width),
                    px(entry->height), SWP_NOZORDER | SWP_NOACTIVATE);
-    if (entry->kind == Kind::Label) fit_to_caption(control, fonts, wide_of(entry->caption), *entry);
   }
+  for (Label& label : labels_) {
+    label.fonts = &font_of(label.entry->font);
+    const SIZE size = fit_to_caption(measure, *label.fonts, label.caption, *label.entry);
+    label.place = {px(label.entry->left), px(label.entry->top), px(label.entry->left) + size.cx,
+                   px(label.entry->top) + size.cy};
+  }
+  ::DeleteDC(measure);
+  shared_fonts_ = std::move(fonts);
+  ::InvalidateRect(window_, nullptr, TRUE);
 }
 
 // A label shows its whole caption: where the installed face is larger than the stored
 // size allows, it grows to the right and down (labels are transparent). A label of more
 // than two lines' height holds a caption that wraps, and keeps its width.
-void MainWindow::fit_to_caption(HWND label, const FontPair& fonts, const std::wstring& caption,
-                                const ControlSpec& entry) {
-  HDC device = ::GetDC(label);
-  const SIZE text = text_extent(device, fonts, caption);
-  ::ReleaseDC(label, device);
+SIZE MainWindow::fit_to_caption(HDC measure, const FontPair& fonts, const std::wstring& caption,
+                                const ControlSpec& entry) const {
+  const SIZE text = text_extent(measure, fonts, caption);
   const bool wraps = caption_wraps(entry);
   const int width = wraps ? px(entry.width) : std::max(px(entry.width), static_cast<int>(text.cx));
   const int height = std::max(px(entry.height), static_cast<int>(text.cy));
-  ::SetWindowPos(label, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
+  return {width, height};
 }
 
 void MainWindow::open_table_later(std::optional<std::string> path) {
@@ -326,15 +344,15 @@ void MainWindow::paint() {
     ::SelectObject(device, previous);
     ::DeleteObject(pen);
   }
+  // The labels over the lines, each its caption on the window's colour.
+  ::SetBkMode(device, TRANSPARENT);
+  for (const Label& label : labels_) {
+    RECT common{};
+    if (!::IntersectRect(&common, &label.place, &paint.rcPaint)) continue;
+    ::FillRect(device, &label.place, background_);
+    draw_text_box(device, *label.fonts, label.place, label.caption, Align::Wrapped);
+  }
   ::EndPaint(window_, &paint);
-}
-
-// A label: its caption on the window's colour.
-void MainWindow::draw_label(const DRAWITEMSTRUCT& item) {
-  ::FillRect(item.hDC, &item.rcItem, background_);
-  ::SetBkMode(item.hDC, TRANSPARENT);
-  draw_text_box(item.hDC, fonts_[item.hwndItem], item.rcItem, window_text(item.hwndItem),
-                Align::Wrapped);
 }
 
 // A flat face in the layout's colour with a thin darker border; pressed, it darkens;
@@ -353,7 +371,7 @@ void MainWindow::draw_button(const DRAWITEMSTRUCT& item) {
   }
   ::DeleteObject(border);
   ::SetBkMode(item.hDC, TRANSPARENT);
-  draw_text_box(item.hDC, fonts_[item.hwndItem], item.rcItem, window_text(item.hwndItem),
+  draw_text_box(item.hDC, *fonts_.at(item.hwndItem), item.rcItem, window_text(item.hwndItem),
                 Align::Centred);
 }
 
@@ -431,11 +449,7 @@ LRESULT MainWindow::handle(UINT message, WPARAM w, LPARAM l) {
     case WM_COMMAND: command(LOWORD(w)); return 0;
     case WM_PAINT: paint(); return 0;
     case WM_DRAWITEM: {
-      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(l);
-      if (item.CtlType == ODT_STATIC)
-        draw_label(item);
-      else
-        draw_button(item);
+      draw_button(*reinterpret_cast<const DRAWITEMSTRUCT*>(l));
       return TRUE;
     }
     case WM_CTLCOLORSTATIC:
@@ -500,7 +514,6 @@ LRESULT MainWindow::handle(UINT message, WPARAM w, LPARAM l) {
                      suggested->right - suggested->left, suggested->bottom - suggested->top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
       lay_out();
-      ::InvalidateRect(window_, nullptr, TRUE);
       return 0;
     }
     case WM_DESTROY: ::PostQuitMessage(0); return 0;

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <map>
+#include <tuple>
 #include <string>
 #include <vector>
 
@@ -85,11 +86,10 @@ class MainWindow {
   LRESULT handle(UINT message, WPARAM w, LPARAM l);
   void build();
   void lay_out();
-  void fit_to_caption(HWND label, const FontPair& fonts, const std::wstring& caption,
-                      const ControlSpec& entry);
+  SIZE fit_to_caption(HDC measure, const FontPair& fonts, const std::wstring& caption,
+                      const ControlSpec& entry) const;
   void command(int id);
   void paint();
-  void draw_label(const DRAWITEMSTRUCT& item);
   void draw_button(const DRAWITEMSTRUCT& item);
   void context_menu(POINT at);
   void after_run();
@@ -101,8 +101,17 @@ class MainWindow {
   HWND window_ = nullptr;
   HACCEL accelerators_ = nullptr;
   double scale_ = 1;
-  std::map<HWND, FontPair> fonts_;  // each control's, kept while it lives
-  std::vector<std::pair<HWND, const ControlSpec*>> controls_;
+  std::map<std::tuple<Face, double, bool>, FontPair> shared_fonts_;  // by face, points, bold
+  std::map<HWND, const FontPair*> fonts_;  // each control's, one of the shared ones
+  std::vector<std::pair<HWND, const ControlSpec*>> controls_;  // the fields and buttons
+  // A label the window draws: its caption, where it stands at the present scale, its fonts.
+  struct Label {
+    const ControlSpec* entry;
+    std::wstring caption;
+    RECT place;
+    const FontPair* fonts;
+  };
+  std::vector<Label> labels_;
   std::map<HWND, COLORREF> button_colours_;
   HBRUSH background_ = nullptr;
   HBRUSH white_ = nullptr;
