@@ -1,3 +1,6 @@
+// central-polygon-window, the window program: central-polygon hands it the command line
+// of a window (none, an answers file or sheet to replay, --table). A command line that
+// needs no window is still run here as there.
 #include <QApplication>
 #include <QTimer>
 
@@ -7,10 +10,9 @@
 
 #include "batch_run.h"
 #include "command_line.h"
-#include "cups_printer.h"
 #include "guarded_main.h"
 #include "qt_window.h"
-#include "report_pdf.h"
+#include "report_module.h"
 
 namespace {
 
@@ -42,7 +44,7 @@ int main(int argc, char** argv) {
         const cp::CommandLine line = cp::read_command_line({argv + 1, argv + argc});
         // No Qt at all without the window: a batch run works without a display, whatever
         // the environment says.
-        const cp::ReportDevices devices{cp::render_report_pdf, cp::print_on_default_printer};
+        const cp::ReportDevices devices{cp::render_pdf_on_demand, cp::print_on_default_on_demand};
         if (const auto status =
                 cp::run_without_window(line, CP_VERSION, devices, std::cout, std::cerr))
           return cp::close_standard_output(*status);

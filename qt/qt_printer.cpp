@@ -2,18 +2,17 @@
 
 #include <QFileDialog>
 
-#include "cups_printer.h"
 #include "output_file.h"
 #include "qt_ports.h"
-#include "report_pdf.h"
+#include "report_module.h"
 #include "texts.h"
 
 namespace cp {
 
-std::optional<std::string> QtPrinter::default_printer() { return cups_default_printer(); }
+std::optional<std::string> QtPrinter::default_printer() { return default_printer_on_demand(); }
 
 PrintOutcome QtPrinter::print(const ReportDocument& document, const std::string& printer) {
-  return cups_print(document, printer);
+  return print_on_demand(document, printer);
 }
 
 std::optional<std::string> QtFileChooser::open_path(std::string_view filter) {
@@ -36,7 +35,7 @@ std::optional<std::string> QtPrinter::choose_pdf_path(std::string_view suggested
 }
 
 PrintOutcome QtPrinter::write_pdf(const ReportDocument& document, const std::string& path) {
-  return write_pdf_file(render_report_pdf(document), path);
+  return write_pdf_file(render_pdf_on_demand(document), path);
 }
 
 }  // namespace cp

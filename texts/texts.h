@@ -299,6 +299,10 @@ inline constexpr std::string_view kTemplateM = "--m 后面应是 1 或 2，不�
 inline constexpr std::string_view kOutputWithoutBatch = "选项 {argument} 只能与 --batch 一起使用";
 inline constexpr std::string_view kTableWithBatch =
     "选项 {argument} 打开窗口，不能与 --batch 一起使用";
+inline constexpr std::string_view kModuleMissing = "找不到程序的组件 {module}，请重新安装";
+inline constexpr std::string_view kModuleNotLoaded = "无法加载 PDF 与打印组件：{reason}";
+inline constexpr std::string_view kWindowNotStarted =
+    "central-polygon: 无法启动窗口程序 {program}：{reason}";
 inline constexpr std::string_view kTryHelp = "用 central-polygon --help 查看用法";
 inline constexpr std::string_view kUsage =
     "用法：central-polygon [答案文件|数据表.csv]\n"

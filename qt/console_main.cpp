@@ -1,0 +1,38 @@
+// central-polygon, the program on the PATH: a batch run, a blank sheet, --help and
+// --version need no window, so this program links none. For the window it hands its
+// command line, unchanged and in the same process, to the window program in its
+// private folder; the PDF writer and the printer it loads when a run writes or prints
+// pages.
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <iostream>
+
+#include "batch_run.h"
+#include "command_line.h"
+#include "fill.h"
+#include "guarded_main.h"
+#include "report_module.h"
+#include "texts.h"
+
+int main(int argc, char** argv) {
+  return cp::guarded_main(
+      [&] {
+        cp::prepare_for_outputs();
+        const cp::CommandLine line = cp::read_command_line({argv + 1, argv + argc});
+        const cp::ReportDevices devices{cp::render_pdf_on_demand, cp::print_on_default_on_demand};
+        if (const auto status =
+                cp::run_without_window(line, CP_VERSION, devices, std::cout, std::cerr))
+          return cp::close_standard_output(*status);
+        const auto window = cp::private_file(CP_WINDOW_PROGRAM);
+        if (window) ::execv(window->c_str(), argv);
+        std::cerr << cp::text::fill_in(
+                         cp::text::kWindowNotStarted,
+                         {{"{program}", window.value_or(CP_WINDOW_PROGRAM)},
+                          {"{reason}", window ? std::strerror(errno) : std::strerror(ENOENT)}})
+                  << '\n';
+        return 2;
+      },
+      [](const std::string& text) { std::cerr << text << '\n'; });
+}
