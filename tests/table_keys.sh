@@ -48,6 +48,39 @@ PY
 }
 milliseconds_since() { echo $((($(date +%s%N) - $1) / 1000000)); }
 
+# Start-up as the user sees it: milliseconds from the start of COMMAND… to its window,
+# titled TITLE, mapped and visible; then the program is ended.
+shown_after() {  # shown_after TITLE COMMAND...
+  local title=$1 start pid
+  shift
+  start=$(date +%s%N)
+  "$@" >/dev/null 2>&1 &
+  pid=$!
+  for _ in $(seq 1000); do
+    xdotool search --onlyvisible --name "$title" >/dev/null 2>&1 && break
+    sleep 0.01
+  done
+  milliseconds_since "$start"
+  kill $pid 2>/dev/null; wait $pid 2>/dev/null
+  for _ in $(seq 100); do xdotool search --name "$title" >/dev/null 2>&1 || break; sleep 0.05; done
+}
+# The program's window against a bare window of the same toolkit and size, started the
+# same way (LAUNCHER, as `wine`, or none): seven starts of each, alternating, after one
+# of the bare window to warm the system. Sets ours_ms, bare_ms (medians) and start_ratio.
+start_ratio() {  # start_ratio PROGRAM BARE_PROGRAM [LAUNCHER]
+  local launcher=("${@:3}") ours=() bare=()
+  shown_after bare-window-probe "${launcher[@]}" "$2" >/dev/null
+  for _ in 1 2 3 4 5 6 7; do
+    bare+=("$(shown_after bare-window-probe "${launcher[@]}" "$2")")
+    ours+=("$(shown_after 中心多边形三边平差 "${launcher[@]}" "$1")")
+  done
+  ours_ms=$(printf '%s\n' "${ours[@]}" | sort -n | sed -n 4p)
+  bare_ms=$(printf '%s\n' "${bare[@]}" | sort -n | sed -n 4p)
+  start_ratio=$(python3 -c "print(f'{$ours_ms / $bare_ms:.2f}')")
+  echo "     start-up, mapped and visible: the window ${ours[*]} ms (median $ours_ms)," \
+    "a bare window ${bare[*]} ms (median $bare_ms): $start_ratio times"
+}
+
 # Speed as the user sees it, medians of three alternating runs of the program PROGRAM…
 # (a command, as `wine X.exe`): the main window from the start to visible, an N = 1000
 # sheet opened with --table to its table visible, and F9 to the calculation's last

@@ -4,11 +4,12 @@
 # Enter, F9: the journal holds the polygon with the new value, Ctrl+S saves it and
 # --batch of the saved sheet gives the report of the corrected polygon. Then an edit
 # made and the program killed with SIGKILL: the next start offers the table back, and
-# F9 calculates it with the edit.
+# F9 calculates it with the edit. Last, the window's start against a bare Qt window's.
 set -uo pipefail
 here=$(dirname "$(realpath "$0")")
 program=$(realpath "$1")
 golden=$(realpath "$2")
+bare_window=$(realpath "$3")
 scratch=$(mktemp -d)
 exec {display_fd}<> <(:)
 Xvfb -noreset -displayfd "$display_fd" -screen 0 1600x1000x24 2>"$scratch/xvfb.log" &
@@ -99,6 +100,8 @@ echo "     the main window appears in $main_ms ms; N = 1000 opens in the table i
 check "N = 1000 opens in the table within twice the main window's start" \
   test "$open_ms" -le $((2 * main_ms))
 check "and F9 calculates it within twice" test "$f9_ms" -le $((2 * main_ms))
+start_ratio "$program" "$bare_window"
+check "the window is shown within twice a bare Qt window's time" test "$ours_ms" -le $((2 * bare_ms))
 check "nothing on stderr" test ! -s err.txt
 [ -s err.txt ] && cat err.txt
 exit $((failures > 0))

@@ -332,29 +332,9 @@ check "after taskkill at a confirmation the journal holds the value and no accep
 # a bare Win32 window of the same size started the same way under the same warm server;
 # seven of each, alternating, and their medians.
 x86_64-w64-mingw32-strip -o stripped.exe "$window_program"
-shown_after() {  # shown_after TITLE PROGRAM: milliseconds from start to the window shown
-  local start pid
-  start=$(date +%s%N)
-  wine "$2" >/dev/null 2>&1 &
-  pid=$!
-  for _ in $(seq 1000); do xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 && break; sleep 0.01; done
-  echo $(( ($(date +%s%N) - start) / 1000000 ))
-  kill $pid 2>/dev/null; wait $pid 2>/dev/null
-  for _ in $(seq 100); do xdotool search --name "$1" >/dev/null 2>&1 || break; sleep 0.05; done
-}
-median() { sort -n | sed -n 4p; }
-shown_after bare-window-probe "$build/tests/bare_window.exe" >/dev/null
-bare=() ours=()
-for _ in 1 2 3 4 5 6 7; do
-  bare+=("$(shown_after bare-window-probe "$build/tests/bare_window.exe")")
-  ours+=("$(shown_after 中心多边形三边平差 stripped.exe)")
-done
-bare_median=$(printf '%s\n' "${bare[@]}" | median)
-ours_median=$(printf '%s\n' "${ours[@]}" | median)
-ratio=$(python3 -c "print(f'{$ours_median / $bare_median:.2f}')")
-echo "     start-up, mapped and visible: the window ${ours[*]} ms (median $ours_median), a bare" \
-  "window ${bare[*]} ms (median $bare_median): ${ratio} times"
-check "the window is shown within twice a bare window's time" test "$ours_median" -le $((2 * bare_median))
+source "$here/table_keys.sh"
+start_ratio stripped.exe "$build/tests/bare_window.exe" wine
+check "the window is shown within twice a bare window's time" test "$ours_ms" -le $((2 * bare_ms))
 
 source "$here/windows_table_test.sh"
 
