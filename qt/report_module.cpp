@@ -26,8 +26,8 @@ const LoadedModule& report_module() {
   static const LoadedModule loaded = [] {
     const auto path = private_file(CP_REPORT_MODULE);
     if (!path) {
-      return LoadedModule{nullptr, text::fill_in(text::kModuleMissing,
-                                                 "{module}", std::string(CP_REPORT_MODULE))};
+      return LoadedModule{
+          nullptr, text::fill_in(text::kModuleMissing, "{module}", std::string(CP_REPORT_MODULE))};
     }
     void* handle = ::dlopen(path->c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle) return LoadedModule{nullptr, ::dlerror()};

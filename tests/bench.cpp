@@ -35,22 +35,38 @@ void computation(benchmark::State& state, Case c) {
   state.SetComplexityN(state.range(0));
 }
 
+// A finished run: its coefficients, angles and legs, as the computation left them.
+struct FinishedRun {
+  Observations observed;
+  Computation result;
+  std::vector<double> S;
+  TriangleAngles angles;
+  Adjustment adjustment;
+  std::vector<Leg> legs;
+
+  FinishedRun(int n, Case c, std::optional<EdmPrecision> edm = std::nullopt)
+      : observed(prepared(n, c)) {
+    observed.edm = edm;
+    result = compute(observed);
+    S = result.S;
+    angles = first_solution(S, n);
+    adjustment = adjust_sides(S, angles, observed.orientation.m, *result.w);
+    second_solution(S, n, angles);
+    legs = traverse_plan(observed.orientation.m, observed.orientation.angle, n);
+  }
+  CoordinateRows rows() const {
+    return CoordinateRows(legs, angles, result.traverse, S, observed.orientation.m);
+  }
+};
+
 // Every point's precision alone, from the rows of a finished run: this is what the
 // computation adds for the precision of all points (at most 1 ms for N = 1000).
 void every_point(benchmark::State& state, Case c) {
   const int n = static_cast<int>(state.range(0));
-  const Observations observed = prepared(n, c);
-  const Computation result = compute(observed);
-  const Orientation& o = observed.orientation;
-  std::vector<double> S = result.S;
-  TriangleAngles angles = first_solution(S, n);
-  const Adjustment adjustment = adjust_sides(S, angles, o.m, *result.w);
-  second_solution(S, n, angles);
-  const auto legs = traverse_plan(o.m, o.angle, n);
+  const FinishedRun run(n, c);
   for (auto _ : state) {
-    const CoordinateRows rows(legs, angles, result.traverse, S, o.m);
-    benchmark::DoNotOptimize(
-        every_point_precision(rows, adjustment.a, *result.ms, last_point(o.m, n)));
+    benchmark::DoNotOptimize(every_point_precision(run.rows(), run.adjustment.a, *run.result.ms,
+                                                   last_point(run.observed.orientation.m, n)));
   }
 }
 
@@ -74,19 +90,12 @@ void grade(benchmark::State& state) {
 // run: one pass along the chain, linear in N (about 1 ms for N = 1000).
 void neighbours(benchmark::State& state, Case c) {
   const int n = static_cast<int>(state.range(0));
-  Observations observed = prepared(n, c);
-  observed.edm = EdmPrecision{2, 2};
-  const Computation result = compute(observed);
-  const Orientation& o = observed.orientation;
-  std::vector<double> S = result.S;
-  TriangleAngles angles = first_solution(S, n);
-  const Adjustment adjustment = adjust_sides(S, angles, o.m, *result.w);
-  second_solution(S, n, angles);
-  const auto legs = traverse_plan(o.m, o.angle, n);
-  const CoordinateRows rows(legs, angles, result.traverse, S, o.m);
-  GradeCheck check = *result.grade;
+  const FinishedRun run(n, c, EdmPrecision{2, 2});
+  const CoordinateRows rows = run.rows();
+  GradeCheck check = *run.result.grade;
   for (auto _ : state) {
-    judge_neighbours(check, rows, adjustment.a, result.observed, o.m, n);
+    judge_neighbours(check, rows, run.adjustment.a, run.result.observed, run.observed.orientation.m,
+                     n);
     benchmark::DoNotOptimize(check.pairs.data());
   }
   state.SetComplexityN(state.range(0));

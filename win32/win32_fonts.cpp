@@ -30,9 +30,12 @@ std::vector<std::wstring> installed_faces(BYTE charset) {
   return faces;
 }
 
-// Whether the face draws every character of the text with a glyph of its own, and its
-// line height at an em of 16 pixels.
+// What the font mapper gives for a face's name: the face it takes, as the system spells
+// it (an installed face gives itself, a name not installed another face), whether that
+// draws every character of the text with a glyph of its own, and its line height at an
+// em of 16 pixels.
 struct Coverage {
+  std::wstring face;
   bool all;
   int line_height;
 };
@@ -45,7 +48,9 @@ Coverage coverage(const std::wstring& face, std::wstring_view text) {
   HGDIOBJ previous = ::SelectObject(screen, font);
   TEXTMETRICW metrics{};
   ::GetTextMetricsW(screen, &metrics);
-  const Coverage found{draws_all(screen, text), static_cast<int>(metrics.tmHeight)};
+  wchar_t given[LF_FACESIZE] = L"";
+  ::GetTextFaceW(screen, LF_FACESIZE, given);
+  Coverage found{given, draws_all(screen, text), static_cast<int>(metrics.tmHeight)};
   ::SelectObject(screen, previous);
   ::DeleteObject(font);
   ::ReleaseDC(nullptr, screen);
@@ -56,27 +61,6 @@ Coverage coverage(const std::wstring& face, std::wstring_view text) {
 // both, or "已知点A" shows a box for the A.
 constexpr std::wstring_view kChineseSample = L"已知点纵横座标精度评定观测边";
 
-// The face the font mapper gives for a name, as the system spells it, and whether it
-// draws the sample: an installed face gives itself, a name not installed another face.
-struct Mapped {
-  std::wstring face;
-  bool draws;
-};
-Mapped mapped_face(const std::wstring& name, std::wstring_view sample) {
-  HDC screen = ::GetDC(nullptr);
-  HFONT font = ::CreateFontW(-16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                             DEFAULT_PITCH | FF_DONTCARE, name.c_str());
-  HGDIOBJ previous = ::SelectObject(screen, font);
-  wchar_t given[LF_FACESIZE] = L"";
-  ::GetTextFaceW(screen, LF_FACESIZE, given);
-  const Mapped mapped{given, draws_all(screen, sample)};
-  ::SelectObject(screen, previous);
-  ::DeleteObject(font);
-  ::ReleaseDC(nullptr, screen);
-  return mapped;
-}
-
 bool same_face(const std::wstring& a, const std::wstring& b) {
   return ::CompareStringOrdinal(a.c_str(), -1, b.c_str(), -1, TRUE) == CSTR_EQUAL;
 }
@@ -86,7 +70,7 @@ bool same_face(const std::wstring& a, const std::wstring& b) {
 // no enumeration of every installed face.
 std::wstring named_face(const std::vector<std::wstring>& wanted) {
   for (const std::wstring& face : wanted) {
-    const std::wstring given = mapped_face(face, L"").face;
+    const std::wstring given = coverage(face, L"").face;
     if (std::any_of(wanted.begin(), wanted.end(),
                     [&](const std::wstring& name) { return same_face(name, given); }))
       return given;
@@ -139,8 +123,8 @@ std::wstring kept_face(const wchar_t* which) {
 // Whether the font mapper gives the face itself for its name, and it draws the sample.
 bool still_draws(const std::wstring& face, std::wstring_view sample) {
   if (face.empty()) return false;
-  const Mapped mapped = mapped_face(face, sample);
-  return same_face(mapped.face, face) && mapped.draws;
+  const Coverage found = coverage(face, sample);
+  return same_face(found.face, face) && found.all;
 }
 
 // The face kept under `which` where it still draws the sample, else the one `find` finds,

@@ -3,8 +3,8 @@
 #include <windows.h>
 
 #include <map>
-#include <tuple>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <memory>
