@@ -100,7 +100,7 @@ kill $running 2>/dev/null; wait $running 2>/dev/null
 # by Shift+F10: the grade given in the prompt (pasted, as an input method hands Chinese
 # over whole) is remembered beside the EDM precision, and 0 forgets it.
 grade_file="$WINEPREFIX/drive_c/users/$(whoami)/AppData/Roaming/central-polygon/grade"
-rm -f "$grade_file"
+rm -f "$grade_file" "$runs"/unsaved-table-*.csv  # no table offered back before the window
 wine "$window_program" >/dev/null 2>&1 &
 running=$!
 if main=$(window_titled "中心多边形三边平差"); then
