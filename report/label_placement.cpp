@@ -51,13 +51,24 @@ LabelPlacer::LabelPlacer(const Drawing& drawing)
       label_height_(drawing.label_height),
       columns_(static_cast<int>(std::ceil(drawing.width / kCell)) + 1),
       rows_(static_cast<int>(std::ceil(drawing.height / kCell)) + 1),
-      grid_(static_cast<std::size_t>(columns_ * rows_)) {
+      grid_(static_cast<std::size_t>(columns_ * rows_)),
+      label_grid_(grid_.size()) {
   for (const DrawnLine& line : drawing.lines) add({Kind::Line, line, bounds(line)});
+  // An ellipse is one item, over the box of its outline: a name far from its pieces
+  // meets it once, not once a piece.
   for (const DrawnEllipse& e : drawing.ellipses) {
+    Item ellipse{Kind::Ellipse, {}, {}, static_cast<int>(pieces_.size())};
     for (int i = 0; i < kEllipseSegments; ++i) {
       const DrawnLine piece{ellipse_point(e, i), ellipse_point(e, i + 1), Stroke::Ellipse};
-      add({Kind::EllipseOutline, piece, bounds(piece)});
+      const PaperBox box = bounds(piece);
+      ellipse.box = i == 0 ? box
+                           : PaperBox{std::min(ellipse.box.left, box.left),
+                                      std::min(ellipse.box.top, box.top),
+                                      std::max(ellipse.box.right, box.right),
+                                      std::max(ellipse.box.bottom, box.bottom)};
+      pieces_.push_back(piece);
     }
+    add(ellipse);
   }
   for (const DrawnMark& mark : drawing.marks) {
     add({Kind::Mark,
@@ -65,8 +76,7 @@ LabelPlacer::LabelPlacer(const Drawing& drawing)
          {mark.at.x - kMarkHalf, mark.at.y - kMarkHalf, mark.at.x + kMarkHalf,
           mark.at.y + kMarkHalf}});
   }
-  for (const DrawnLabel& label : drawing.labels)
-    add({Kind::Label, {}, label_box(label, label_height_)});
+  for (const DrawnLabel& label : drawing.labels) add_label(label_box(label, label_height_));
 }
 
 std::vector<int> LabelPlacer::cells_of(const PaperBox& box) const {
@@ -87,10 +97,27 @@ void LabelPlacer::add(Item item) {
   seen_.push_back(0);
 }
 
+void LabelPlacer::add_label(const PaperBox& box) {
+  const int index = static_cast<int>(labels_.size());
+  for (const int cell : cells_of(box)) label_grid_[static_cast<std::size_t>(cell)].push_back(index);
+  labels_.push_back(box);
+}
+
+bool LabelPlacer::meets_label(const PaperBox& box) const {
+  for (const int cell : cells_of(box)) {
+    for (const int index : label_grid_[static_cast<std::size_t>(cell)])
+      if (overlaps(labels_[static_cast<std::size_t>(index)], box)) return true;
+  }
+  return false;
+}
+
 double LabelPlacer::cost(const PaperBox& box, double enough) {
   if (box.left < 0 || box.top < 0 || box.right > width_ || box.bottom > height_) return -1;
   const PaperBox clear{box.left - kMargin, box.top - kMargin, box.right + kMargin,
                        box.bottom + kMargin};
+  // Another name rules the place out whatever else it covers: asked first, it spares
+  // the sides and ellipses of a crowded ring.
+  if (meets_label(clear)) return -1;
   ++query_;
   double total = 0;
   for (const int cell : cells_of(clear)) {
@@ -100,10 +127,14 @@ double LabelPlacer::cost(const PaperBox& box, double enough) {
       const Item& item = items_[static_cast<std::size_t>(index)];
       if (!overlaps(item.box, clear)) continue;
       switch (item.kind) {
-        case Kind::Label: return -1;
         case Kind::Mark: total += kMarkCost; break;
         case Kind::Line: total += crosses(item.line, clear) ? kLineCost : 0; break;
-        case Kind::EllipseOutline: total += crosses(item.line, clear) ? kEllipseCost : 0; break;
+        case Kind::Ellipse:
+          for (int i = 0; i < kEllipseSegments; ++i) {
+            const DrawnLine& piece = pieces_[static_cast<std::size_t>(item.first_piece + i)];
+            if (overlaps(bounds(piece), clear) && crosses(piece, clear)) total += kEllipseCost;
+          }
+          break;
       }
       if (total >= enough) return total;
     }
@@ -177,7 +208,7 @@ std::optional<PaperPoint> LabelPlacer::place(const std::string& text, PaperPoint
     }
   }
   if (best < 0) return std::nullopt;
-  add({Kind::Label, {}, chosen});
+  add_label(chosen);
   return PaperPoint{chosen.left, chosen.top + kLabelAscent * h};
 }
 

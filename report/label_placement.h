@@ -23,15 +23,19 @@ class LabelPlacer {
   std::optional<PaperPoint> place(const std::string& text, PaperPoint point, PaperPoint outward);
 
  private:
-  enum class Kind { Line, EllipseOutline, Mark, Label };
+  enum class Kind { Line, Ellipse, Mark };
   struct Item {
     Kind kind;
-    DrawnLine line;  // Line and EllipseOutline
-    PaperBox box;    // Mark and Label
+    DrawnLine line;       // a Line
+    PaperBox box;         // what the item covers at most
+    int first_piece = 0;  // an Ellipse: its outline's straight pieces in pieces_
   };
 
   void add(Item item);
+  void add_label(const PaperBox& box);
   std::vector<int> cells_of(const PaperBox& box) const;
+  // Whether the box comes near a name already placed.
+  bool meets_label(const PaperBox& box) const;
   // What the box would cover, negative where it may not stand; counted only until it
   // reaches `enough`, where the box has lost to a place already found.
   double cost(const PaperBox& box, double enough);
@@ -43,8 +47,11 @@ class LabelPlacer {
   int columns_;
   int rows_;
   std::vector<Item> items_;
-  std::vector<std::vector<int>> grid_;  // items by cell
-  std::vector<int> seen_;               // the last query that met each item
+  std::vector<DrawnLine> pieces_;             // the ellipses' outlines
+  std::vector<std::vector<int>> grid_;        // items by cell
+  std::vector<PaperBox> labels_;              // the names placed, and those drawn before
+  std::vector<std::vector<int>> label_grid_;  // labels by cell
+  std::vector<int> seen_;                     // the last query that met each item
   int query_ = 0;
 };
 
