@@ -9,7 +9,6 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPainter>
@@ -39,9 +38,10 @@ QRect rect_of(const ControlSpec& entry) {
 
 // A label shows its whole caption: where the fallback face is larger than the stored
 // size allows, it grows to the right and down (labels are transparent).
-QRect fitted_to_caption(const QLabel& label, QRect rect) {
-  if (!label.wordWrap()) rect.setWidth(std::max(rect.width(), label.sizeHint().width()));
-  rect.setHeight(std::max(rect.height(), label.fontMetrics().height()));
+QRect fitted_to_caption(const QFontMetrics& metrics, const QString& caption, bool wraps,
+                        QRect rect) {
+  if (!wraps) rect.setWidth(std::max(rect.width(), metrics.horizontalAdvance(caption)));
+  rect.setHeight(std::max(rect.height(), metrics.height()));
   return rect;
 }
 
@@ -88,13 +88,15 @@ void MainWindow::build() {
   for (const ControlSpec& entry : window_controls()) {
     QWidget* widget = nullptr;
     const QString caption = QString::fromUtf8(entry.caption);
+    const QFont font = layout_font(entry.font.face, entry.font.points, entry.font.bold);
     switch (entry.kind) {
       case Kind::Label: {
-        auto* label = new QLabel(caption, this);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setWordWrap(caption_wraps(entry));
-        widget = label;
-        break;
+        // A label is no widget of its own: the window draws it, as it draws the lines.
+        // A hundred label widgets would cost the window's start a good part of its time.
+        const bool wraps = caption_wraps(entry);
+        labels_.push_back({fitted_to_caption(QFontMetrics(font), caption, wraps, rect_of(entry)),
+                           font, caption, wraps});
+        continue;
       }
       case Kind::Field: {
         auto* field = new QLineEdit(this);
@@ -112,9 +114,8 @@ void MainWindow::build() {
         break;
       }
     }
-    widget->setFont(layout_font(entry.font.face, entry.font.points, entry.font.bold));
-    const auto* label = qobject_cast<QLabel*>(widget);
-    widget->setGeometry(label ? fitted_to_caption(*label, rect_of(entry)) : rect_of(entry));
+    widget->setFont(font);
+    widget->setGeometry(rect_of(entry));
     if (*entry.name) {
       widget->setObjectName(entry.name);
       controls_.insert(entry.name, widget);
@@ -215,6 +216,15 @@ void MainWindow::paintEvent(QPaintEvent* event) {
   for (const LineSpec& line : window_lines()) {
     painter.setPen(QPen(colour(line.colour), line.width));
     painter.drawLine(px(line.x1), px(line.y1), px(line.x2), px(line.y2));
+  }
+  // The labels over the lines, on the window's colour as a transparent label shows.
+  painter.setPen(palette().color(QPalette::WindowText));
+  for (const Label& label : labels_) {
+    if (!event->rect().intersects(label.place)) continue;
+    painter.setFont(label.font);
+    painter.drawText(label.place,
+                     Qt::AlignLeft | Qt::AlignTop | (label.wraps ? Qt::TextWordWrap : 0),
+                     label.caption);
   }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QHash>
 #include <QWidget>
 
@@ -85,6 +86,14 @@ class MainWindow : public QWidget {
   void after_run();
 
   QHash<QString, QWidget*> controls_;
+  // A label the window draws: where it stands, its face, its caption, whether it wraps.
+  struct Label {
+    QRect place;
+    QFont font;
+    QString caption;
+    bool wraps;
+  };
+  std::vector<Label> labels_;
   QPushButton* calculate_ = nullptr;  // Command1
   QPushButton* end_ = nullptr;        // Command2
   QPushButton* print_ = nullptr;      // Command3
