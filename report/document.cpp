@@ -91,7 +91,7 @@ std::vector<ReportRow> table(const SessionRecord& r) {
                 {error(p.mx), error(p.my), error(p.md), error(p.E), error(p.F),
                  rounded_text(p.phi, decimals::kAxisAzimuth)});
   }
-  if (r.grade) {
+  if (r.grade && !r.points.empty()) {
     const auto k = static_cast<std::size_t>(weakest_point(r.points));
     sheet.blank();
     sheet
