@@ -26,7 +26,7 @@ GradeTable grade_table_in_force() {
   if (!path || !std::filesystem::exists(os::path_of(*path), error))
     return {.grades = standard_grades()};
   try {
-    return {.grades = read_grade_table(read_sheet_file_text(*path)), .office = true};
+    return {.grades = read_grade_table(read_sheet_file_text(*path))};
   } catch (const AnswersFileError& failure) {
     return {.grades = standard_grades(), .refused = answers_file_message(failure)};
   } catch (const SheetError& failure) {

@@ -16,7 +16,6 @@ namespace cp {
 // `refused` says why, at FILE:LINE, and the standard's table is given instead.
 struct GradeTable {
   std::vector<SurveyGrade> grades;
-  bool office = false;
   std::optional<std::string> refused = {};
 };
 GradeTable grade_table_in_force();

@@ -34,9 +34,9 @@ constexpr int command_id(Command command) { return static_cast<int>(command) + 1
 constexpr int kOpenCommand = 40;
 constexpr int kFirstExportCommand = 41;  // then one a format, in the table's order
 constexpr int kEdmCommand = 60;
-constexpr int kGradeCommand = 63;
 constexpr int kNewSheetCommand = 61;
 constexpr int kTableCommand = 62;
+constexpr int kGradeCommand = 63;
 
 COLORREF colour(Rgb rgb) { return RGB(rgb.r, rgb.g, rgb.b); }
 
