@@ -76,6 +76,12 @@ std::string edm_precision_text(const EdmPrecision& edm) {
   return shortest_text(edm.a) + "+" + shortest_text(edm.b);
 }
 
+const SideGrade* weakest_side(const GradeCheck& check) {
+  for (const SideGrade& side : check.sides)
+    if (side.k == check.weakest) return &side;
+  return nullptr;
+}
+
 GradeCheck grade_check(const std::vector<double>& a, const std::vector<double>& observed,
                        const std::vector<double>& adjusted, float w, int known_side,
                        const EdmPrecision& edm) {

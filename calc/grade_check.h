@@ -80,6 +80,9 @@ struct GradeCheck {
   std::optional<GradeVerdict> verdict = {};  // where a grade was given
 };
 
+// The weakest side of a check, nothing where it judged no side.
+const SideGrade* weakest_side(const GradeCheck& check);
+
 // The grade check of an adjustment. `a` holds the condition coefficients a(0..2N)
 // (seconds of arc per metre), `observed` and `adjusted` the sides S(0..2N), `w` the
 // closure; the known side (0 for none) is fixed and carries no coefficient. Throws a

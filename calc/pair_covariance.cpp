@@ -85,15 +85,8 @@ std::vector<CoordinateRows::PairCovariance> CoordinateRows::pair_covariances(
              : CoordinateCoefficients{std::vector<double>(a.size(), 0.0),
                                       std::vector<double>(a.size(), 0.0)};
 
-  // Coordinates from the network's centroid, so that the sums hold lengths of the
-  // network's size, not of the grid's.
-  double X0 = 0, Y0 = 0;
-  for (int k = 0; k <= last; ++k) {
-    X0 = X0 + X_[static_cast<std::size_t>(k)];
-    Y0 = Y0 + Y_[static_cast<std::size_t>(k)];
-  }
-  X0 = X0 / (last + 1);
-  Y0 = Y0 / (last + 1);
+  const double X0 = centroid(X_, last);
+  const double Y0 = centroid(Y_, last);
   const auto x_of = [&](int k) { return X_[static_cast<std::size_t>(k)] - X0; };
   const auto y_of = [&](int k) { return Y_[static_cast<std::size_t>(k)] - Y0; };
 

@@ -154,14 +154,13 @@ BracketTable bracket_table(const BracketSums& total, double aa, long double x, l
   return Q;
 }
 
-// The mean of the coordinates of points 0..last.
-double centroid(const std::vector<double>& coordinates, int last) {
+}  // namespace
+
+double CoordinateRows::centroid(const std::vector<double>& coordinates, int last) {
   double sum = 0;
   for (int k = 0; k <= last; ++k) sum = sum + coordinates[static_cast<std::size_t>(k)];
   return sum / (last + 1);
 }
-
-}  // namespace
 
 std::vector<BracketTable> CoordinateRows::every_bracket_table(const std::vector<double>& a,
                                                               int last) const {

@@ -76,6 +76,10 @@ class CoordinateRows {
     std::vector<TurnRates> turns;
   };
 
+  // The mean of the coordinates of points 0..last: the origin the sums are taken from,
+  // so that they hold lengths of the network's size, not of the grid's.
+  static double centroid(const std::vector<double>& coordinates, int last);
+
   std::vector<LegRates> legs_;
   std::vector<double> X_;
   std::vector<double> Y_;

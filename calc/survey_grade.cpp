@@ -33,12 +33,8 @@ GradeVerdict judge_by_grade(const GradeCheck& check, const SurveyGrade& grade) {
   for (const SideGrade& side : check.sides)
     if (side.observed * kMillimetresPerMetre / side.sigma < grade.side_denominator)
       verdict.edm_sides.push_back(side.k);
-  const auto weakest = [&] {
-    for (const SideGrade& side : check.sides)
-      if (side.k == check.weakest) return side.T;
-    return 0.0;
-  };
-  verdict.weakest_side_fails = !check.sides.empty() && weakest() < grade.weakest_denominator;
+  const SideGrade* weakest = weakest_side(check);
+  verdict.weakest_side_fails = weakest && weakest->T < grade.weakest_denominator;
   verdict.closure_fails = !check.pass;
   return verdict;
 }

@@ -40,7 +40,7 @@ std::string grade_not_met(const GradeCheck& grade, const GradeVerdict& verdict) 
     std::string sides;
     for (std::size_t i = 0; i < verdict.edm_sides.size() && i < kSidesNamed; ++i) {
       if (!sides.empty()) sides += text::kSideListSeparator;
-      sides += "S(" + std::to_string(verdict.edm_sides[i]) + ")";
+      sides += text::fill_in(text::kSideName, "{k}", std::to_string(verdict.edm_sides[i]));
     }
     if (verdict.edm_sides.size() > kSidesNamed)
       sides +=
@@ -48,14 +48,11 @@ std::string grade_not_met(const GradeCheck& grade, const GradeVerdict& verdict) 
     add(text::fill_in(text::kGradeNotMetEdm,
                       {{"{side}", whole(verdict.grade.side_denominator)}, {"{sides}", sides}}));
   }
-  if (verdict.weakest_side_fails) {
-    for (const SideGrade& side : grade.sides) {
-      if (side.k != grade.weakest) continue;
-      add(text::fill_in(text::kGradeNotMetWeakest,
-                        {{"{k}", std::to_string(side.k)},
-                         {"{T}", relative_error_denominator(side.T)},
-                         {"{weakest}", whole(verdict.grade.weakest_denominator)}}));
-    }
+  if (const SideGrade* side = weakest_side(grade); side && verdict.weakest_side_fails) {
+    add(text::fill_in(text::kGradeNotMetWeakest,
+                      {{"{k}", std::to_string(side->k)},
+                       {"{T}", relative_error_denominator(side->T)},
+                       {"{weakest}", whole(verdict.grade.weakest_denominator)}}));
   }
   if (verdict.closure_fails) {
     const auto seconds = [](double value) { return rounded_text(value, decimals::kClosure); };

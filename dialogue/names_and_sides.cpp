@@ -2,6 +2,7 @@
 
 #include "display_decimals.h"
 #include "fields.h"
+#include "fill.h"
 #include "number_text.h"
 #include "texts.h"
 
@@ -92,7 +93,7 @@ std::optional<std::string> refuse_non_positive(double length, const std::string&
 void ask_side(Asking& asking, SessionRecord& record, Configuration m, int k) {
   const bool odd = k % 2 == 1;
   const SideRow& row = side_row(m, odd);
-  const std::string name = "S(" + shortest_text(static_cast<double>(k)) + ")";
+  const std::string name = text::fill_in(text::kSideName, "{k}", std::to_string(k));
 
   asking.write(Field::SideHint, fill(row.hint, k));
   if (m == Configuration::OutsideAzimuth && !odd) asking.write(Field::EvenSide, "");

@@ -10,9 +10,6 @@
 // on Windows %APPDATA%\central-polygon\edm.
 namespace cp {
 
-// The file, nothing where no folder for settings is known.
-std::optional<std::string> edm_setting_path();
-
 // The remembered precision: nothing where none is or the file holds no precision, and
 // why the file was ignored where it is no regular file of a line (a pipe, a device) or
 // cannot be read.

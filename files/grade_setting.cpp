@@ -5,11 +5,10 @@
 #include "answers_file.h"
 #include "file_messages.h"
 #include "grade_table.h"
-#include "output_file.h"
 #include "polygon_sheet.h"
+#include "setting_line.h"
 #include "sheet_file.h"
 #include "system_file.h"
-#include "texts.h"
 #include "user_folders.h"
 
 namespace cp {
@@ -38,27 +37,14 @@ GradeTable grade_table_in_force() {
 
 std::optional<std::string> remembered_grade() {
   constexpr std::size_t kLongestSetting = 256;
-  const auto path = user_path(UserFolder::Settings, kGradeFile);
-  if (!path) return std::nullopt;
-  std::optional<std::string> text;
-  try {
-    text = os::read_setting_file(*path, kLongestSetting);
-  } catch (const os::Failure&) {
-    return std::nullopt;
-  }
-  if (!text) return std::nullopt;
-  while (!text->empty() && (text->back() == '\n' || text->back() == '\r')) text->pop_back();
-  if (text->empty()) return std::nullopt;
-  return text;
+  // A file that cannot be read remembers no grade; the grade is asked again.
+  SettingLine setting = read_setting_line(kGradeFile, kLongestSetting);
+  if (!setting.line || setting.line->empty()) return std::nullopt;
+  return setting.line;
 }
 
 void remember_grade(const std::optional<std::string>& name) {
-  const auto path = user_path(UserFolder::Settings, kGradeFile);
-  if (!path) throw OutputError{std::string(text::kEdmSettingDefault), std::string(text::kNoHome)};
-  std::error_code error;
-  std::filesystem::create_directories(os::path_of(*path).parent_path(), error);
-  if (error) throw OutputError{*path, error.message()};
-  write_whole_file(*path, name ? *name + "\n" : std::string());
+  write_setting_line(kGradeFile, name);
 }
 
 }  // namespace cp

@@ -195,12 +195,11 @@ void grade_verdict(Sheet& sheet, const GradeCheck& g, const GradeVerdict& v) {
     edm_line += text::fill_in(t::kGradeEdmSidesFailing, "{sides}", sides);
   }
   sheet.at(kNameColumn, edm_line).end_line();
-  for (const SideGrade& side : g.sides) {
-    if (side.k != g.weakest) continue;
+  if (const SideGrade* side = weakest_side(g)) {
     sheet
         .at(kNameColumn,
-            text::fill_in(t::kGradeWeakestSide, {{"{k}", std::to_string(side.k)},
-                                                 {"{T}", relative_error_denominator(side.T)},
+            text::fill_in(t::kGradeWeakestSide, {{"{k}", std::to_string(side->k)},
+                                                 {"{T}", relative_error_denominator(side->T)},
                                                  {"{weakest}", whole(v.grade.weakest_denominator)},
                                                  {"{verdict}", verdict(v.weakest_side_fails)}}))
         .end_line();
@@ -258,16 +257,14 @@ std::vector<ReportRow> grade_check(const SessionRecord& r) {
             {std::string(t::kMetresColumn), std::string(t::kMillimetresColumn),
              std::string(t::kMetresColumn), std::string(t::kMillimetresColumn),
              std::string(t::kRelativeErrorUnit)});
-  const SideGrade* weakest = nullptr;
   for (const SideGrade& side : g.sides) {
-    if (side.k == g.weakest) weakest = &side;
     grade_row(
         sheet, side_name(side.k),
         {rounded_text(side.observed, decimals::kCoordinate), millimetres(side.v),
          rounded_text(side.S_hat, decimals::kCoordinate), millimetres(side.m), relative(side.T)},
         side.k == g.weakest);
   }
-  if (weakest) {
+  if (const SideGrade* weakest = weakest_side(g)) {
     sheet.blank();
     sheet
         .at(kNameColumn,

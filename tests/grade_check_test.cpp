@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <random>
 
 #include "computation.h"
 #include "grade_check.h"
+#include "moved_sides.h"
 #include "network.h"
 
 namespace cp {
@@ -66,31 +66,21 @@ TEST(EdmPrecisionTest, ReadsWhatASurveyorTypesAndRefusesTheRest) {
 // and var(Ŝ(k)) = Σ_j P(k, j)² σ(j)² are what the closed forms must give.
 void expect_closed_forms_agree(Case c, int n, const EdmPrecision& edm) {
   SCOPED_TRACE(std::string(testing_support::case_name(c)) + " N=" + std::to_string(n));
-  std::mt19937 random(static_cast<unsigned>(n * 7 + static_cast<int>(c)));
-  const auto net = testing_support::make_network(n, c, random);
-  Observations in = observations_of(testing_support::observed_record(net, c, random, 0.004),
-                                    testing_support::orientation_for(net, c));
-  in.edm = edm;
-  const Computation base = compute(in);
+  const auto polygon = testing_support::judged_polygon(
+      n, c, static_cast<unsigned>(n * 7 + static_cast<int>(c)), 0.004, edm);
+  const Computation& base = polygon.base;
   ASSERT_FALSE(base.fault);
   ASSERT_TRUE(base.grade);
   const GradeCheck& grade = *base.grade;
-  const int known = known_side_number(in.orientation.m, n);
+  const int known = polygon.known;
 
   constexpr double kStep = 0.01;  // metres, both ways
   const auto sides = static_cast<std::size_t>(2 * n);
   std::vector<std::vector<double>> P(sides + 1, std::vector<double>(sides + 1, 0.0));
   std::vector<double> a(sides + 1, 0.0);
   std::vector<double> sigma(sides + 1, 0.0);
-  for (std::size_t j = 1; j <= sides; ++j) {
-    if (static_cast<int>(j) == known) continue;
-    sigma[j] = (edm.a + edm.b * base.observed[j] / 1000) / 1000;
-    Observations up = in;
-    Observations down = in;
-    up.sides[j] += kStep;
-    down.sides[j] -= kStep;
-    const Computation u = compute(up);
-    const Computation d = compute(down);
+  for (const auto& [j, side_sigma, u, d] : testing_support::each_side_moved(polygon, kStep)) {
+    sigma[j] = side_sigma;
     ASSERT_FALSE(u.fault || d.fault);
     a[j] = (static_cast<double>(*u.w) - static_cast<double>(*d.w)) / (2 * kStep);
     for (std::size_t k = 1; k <= sides; ++k) P[k][j] = (u.S[k] - d.S[k]) / (2 * kStep);

@@ -5,10 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <random>
 
 #include "computation.h"
 #include "grade_table.h"
+#include "moved_sides.h"
 #include "neighbour_precision.h"
 #include "network.h"
 #include "polygon_sheet.h"
@@ -30,16 +30,13 @@ using testing_support::Case;
 void expect_propagation_agrees(Case c, int n, const EdmPrecision& edm, double side_error = 0,
                                double tolerance = 1e-4) {
   SCOPED_TRACE(std::string(testing_support::case_name(c)) + " N=" + std::to_string(n));
-  std::mt19937 random(static_cast<unsigned>(n * 11 + static_cast<int>(c)));
-  const auto net = testing_support::make_network(n, c, random);
-  Observations in = observations_of(testing_support::observed_record(net, c, random, side_error),
-                                    testing_support::orientation_for(net, c));
-  in.edm = edm;
-  const Computation base = compute(in);
+  const auto polygon = testing_support::judged_polygon(
+      n, c, static_cast<unsigned>(n * 11 + static_cast<int>(c)), side_error, edm);
+  const Observations& in = polygon.in;
+  const Computation& base = polygon.base;
   ASSERT_FALSE(base.fault);
   ASSERT_TRUE(base.grade);
   const GradeCheck& grade = *base.grade;
-  const int known = known_side_number(in.orientation.m, n);
   const int last = last_point(in.orientation.m, n);
 
   constexpr double kStep = 0.01;  // metres, both ways
@@ -49,15 +46,8 @@ void expect_propagation_agrees(Case c, int n, const EdmPrecision& edm, double si
   std::vector<std::vector<double>> dX(points, std::vector<double>(sides + 1, 0.0));
   std::vector<std::vector<double>> dY = dX;
   std::vector<double> sigma(sides + 1, 0.0);
-  for (std::size_t j = 1; j <= sides; ++j) {
-    if (static_cast<int>(j) == known) continue;
-    sigma[j] = (edm.a + edm.b * base.observed[j] / 1000) / 1000;
-    Observations up = in;
-    Observations down = in;
-    up.sides[j] += kStep;
-    down.sides[j] -= kStep;
-    const Computation u = compute(up);
-    const Computation d = compute(down);
+  for (const auto& [j, side_sigma, u, d] : testing_support::each_side_moved(polygon, kStep)) {
+    sigma[j] = side_sigma;
     ASSERT_FALSE(u.fault || d.fault);
     for (std::size_t k = 1; k + 1 < points; ++k) {
       dX[k][j] = (u.traverse.X[k] - d.traverse.X[k]) / (2 * kStep);

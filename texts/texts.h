@@ -123,6 +123,7 @@ inline constexpr std::string_view kSecondsUnit = "秒";
 inline constexpr std::string_view kTriangleSides = "第 {k} 个三角形的边长 ";
 inline constexpr std::string_view kAdjustedTriangleSides = "平差后第 {k} 个三角形的边长 ";
 inline constexpr std::string_view kSideValue = "S({k})={value}";
+inline constexpr std::string_view kSideName = "S({k})";  // how messages name a side
 inline constexpr std::string_view kSideSeparator = "、";
 inline constexpr std::string_view kNoTriangle = "{sides} 不能构成三角形，计算中止";
 inline constexpr std::string_view kDegenerateTriangle =
@@ -255,7 +256,7 @@ inline constexpr std::string_view kAnswersNulByte =
     "{file} {path} 第 {line} 行含有空字符 (NUL)，不是文本";
 inline constexpr std::string_view kAnswersLineTooLong =
     "答案文件 {path} 第 {line} 行超过 1048576 字节，不是一个答案";
-inline constexpr std::string_view kEdmSettingDefault = "~/.config/central-polygon/edm";
+inline constexpr std::string_view kSettingsFolderDefault = "~/.config/central-polygon/";
 inline constexpr std::string_view kJournalFolderDefault = "~/.local/share/central-polygon/runs";
 inline constexpr std::string_view kNoHome = "没有设置 HOME 或 XDG_DATA_HOME";
 inline constexpr std::string_view kJournalFailed =

@@ -241,9 +241,9 @@ void MainWindow::lay_out() {
   // window. Made anew at a new scale; the old ones go once no control holds them.
   std::map<std::tuple<Face, double, bool>, FontPair> fonts;
   HDC measure = ::CreateCompatibleDC(nullptr);
-  const auto font_of = [&](const FontSpec& spec) -> const FontPair& {
-    auto [made, is_new] = fonts.try_emplace({spec.face, spec.points, spec.bold});
-    if (is_new) made->second = layout_fonts(spec.face, spec.points, spec.bold, scale_);
+  const auto font_of = [&](const FontSpec& wanted) -> const FontPair& {
+    auto [made, is_new] = fonts.try_emplace({wanted.face, wanted.points, wanted.bold});
+    if (is_new) made->second = layout_fonts(wanted.face, wanted.points, wanted.bold, scale_);
     return made->second;
   };
   for (const auto& [control, entry] : controls_) {
