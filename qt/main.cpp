@@ -5,6 +5,9 @@
 #include <QTimer>
 
 #include <iostream>
+#include <thread>
+
+#include <fontconfig/fontconfig.h>
 
 #include "qt_ports.h"
 
@@ -17,7 +20,11 @@
 namespace {
 
 int run_window(int argc, char** argv, const cp::CommandLine& line) {
+  // The system's font configuration, which the window's first face needs, is read on a
+  // second core while the display is opened; fontconfig keeps it for Qt to find.
+  std::thread font_configuration([] { FcInit(); });
   QApplication application(argc, argv);
+  font_configuration.join();
   QApplication::setApplicationDisplayName(cp::program_title());
   cp::install_qt_chinese(application);  // without it the prompt's buttons still read 确定/取消
   cp::MainWindow window;

@@ -36,18 +36,13 @@ QRect rect_of(const ControlSpec& entry) {
   return {px(entry.left), px(entry.top), px(entry.width), px(entry.height)};
 }
 
-// A label shows its whole caption: where the fallback face is larger than the stored
-// size allows, it grows to the right and down (labels are transparent).
-QRect fitted_to_caption(const QFontMetrics& metrics, const QString& caption, bool wraps,
-                        QRect rect) {
-  if (!wraps) rect.setWidth(std::max(rect.width(), metrics.horizontalAdvance(caption)));
-  rect.setHeight(std::max(rect.height(), metrics.height()));
-  return rect;
-}
-
 QColor colour(Rgb rgb) { return {rgb.r, rgb.g, rgb.b}; }
 
 QString colour_css(Rgb rgb) { return QString("rgb(%1, %2, %3)").arg(rgb.r).arg(rgb.g).arg(rgb.b); }
+
+bool same_face(const FontSpec& a, const FontSpec& b) {
+  return a.face == b.face && a.points == b.points && a.bold == b.bold;
+}
 
 ScreenRect screen_rect(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
 
@@ -85,36 +80,53 @@ QPushButton** MainWindow::button_slot(Command command) {
 }
 
 void MainWindow::build() {
+  // The layout uses a handful of faces: each is resolved once.
+  std::vector<std::pair<FontSpec, QFont>> fonts;
+  const auto font_of = [&fonts](const FontSpec& wanted) -> QFont {
+    for (const auto& [known, font] : fonts)
+      if (same_face(known, wanted)) return font;
+    return fonts.emplace_back(wanted, layout_font(wanted.face, wanted.points, wanted.bold)).second;
+  };
+  // The fields and buttons stand on a transparent panel over the whole window. It carries
+  // the buttons' face, which the fields share, so that each is built in its face at once,
+  // and one style sheet for the fields, read once for all of them.
+  auto* panel = new QWidget(this);
+  panel->setGeometry(rect());
+  const FontSpec& panel_face = control_of(Command::Calculate).font;
+  panel->setFont(font_of(panel_face));
+  QString field_style = "QLineEdit { padding: 0px; }";
+  for (const ControlSpec& entry : window_controls()) {
+    if (entry.kind == Kind::Field)
+      field_style += QString(" QLineEdit#%1 { background: %2; }")
+                         .arg(QString::fromUtf8(entry.name), colour_css(entry.background));
+  }
+  panel->setStyleSheet(field_style);
+
   for (const ControlSpec& entry : window_controls()) {
     QWidget* widget = nullptr;
     const QString caption = QString::fromUtf8(entry.caption);
-    const QFont font = layout_font(entry.font.face, entry.font.points, entry.font.bold);
+    const QFont font = font_of(entry.font);
     switch (entry.kind) {
-      case Kind::Label: {
+      case Kind::Label:
         // A label is no widget of its own: the window draws it, as it draws the lines.
         // A hundred label widgets would cost the window's start a good part of its time.
-        const bool wraps = caption_wraps(entry);
-        labels_.push_back({fitted_to_caption(QFontMetrics(font), caption, wraps, rect_of(entry)),
-                           font, caption, wraps});
+        labels_.push_back({rect_of(entry), rect_of(entry), font, caption, caption_wraps(entry)});
         continue;
-      }
       case Kind::Field: {
-        auto* field = new QLineEdit(this);
+        auto* field = new QLineEdit(panel);
         field->setReadOnly(true);  // the program never reads a field; it can still be copied
-        field->setStyleSheet("QLineEdit { background: " + colour_css(entry.background) +
-                             "; padding: 0px; }");
         fields_.add(*entry.field, field);
         widget = field;
         break;
       }
       case Kind::Button: {
-        auto* button = new FlatButton(caption, entry.background, this);
+        auto* button = new FlatButton(caption, entry.background, panel);
         *button_slot(*entry.command) = button;
         widget = button;
         break;
       }
     }
-    widget->setFont(font);
+    if (!same_face(entry.font, panel_face)) widget->setFont(font);
     widget->setGeometry(rect_of(entry));
     if (*entry.name) {
       widget->setObjectName(entry.name);
@@ -219,12 +231,19 @@ void MainWindow::paintEvent(QPaintEvent* event) {
   }
   // The labels over the lines, on the window's colour as a transparent label shows.
   painter.setPen(palette().color(QPalette::WindowText));
-  for (const Label& label : labels_) {
-    if (!event->rect().intersects(label.place)) continue;
+  // A label shows its whole caption: where the face is larger than its box allows, the
+  // caption runs on to the right and down (labels are transparent); one that wraps keeps
+  // its box's width. Each is laid out only as it is drawn, and remembers where it
+  // reached, so that a later paint of that place draws it again.
+  for (Label& label : labels_) {
+    if (!event->rect().intersects(label.reach)) continue;
     painter.setFont(label.font);
-    painter.drawText(label.place,
-                     Qt::AlignLeft | Qt::AlignTop | (label.wraps ? Qt::TextWordWrap : 0),
-                     label.caption);
+    QRect drawn;
+    painter.drawText(
+        label.box,
+        Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip | (label.wraps ? Qt::TextWordWrap : 0),
+        label.caption, &drawn);
+    label.reach = label.reach.united(drawn);
   }
 }
 

@@ -86,9 +86,11 @@ class MainWindow : public QWidget {
   void after_run();
 
   QHash<QString, QWidget*> controls_;
-  // A label the window draws: where it stands, its face, its caption, whether it wraps.
+  // A label the window draws: its box in the layout, the place its caption reached when
+  // last drawn, its face, its caption, whether it wraps.
   struct Label {
-    QRect place;
+    QRect box;
+    QRect reach;
     QFont font;
     QString caption;
     bool wraps;
