@@ -13,6 +13,7 @@
 #include "command_line.h"
 #include "fill.h"
 #include "guarded_main.h"
+#include "private_file.h"
 #include "report_module.h"
 #include "texts.h"
 

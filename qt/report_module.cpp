@@ -1,5 +1,7 @@
 #include "report_module.h"
 
+#include "private_file.h"
+
 #include <dlfcn.h>
 
 #include <filesystem>
@@ -37,38 +39,6 @@ const LoadedModule& report_module() {
     return LoadedModule{entry(), {}};
   }();
   return loaded;
-}
-
-namespace {
-
-std::string failure_of(const LoadedModule& loaded) {
-  return text::fill_in(text::kModuleNotLoaded, "{reason}", loaded.failure);
-}
-
-}  // namespace
-
-PdfBytes render_pdf_on_demand(const ReportDocument& document) {
-  const LoadedModule& loaded = report_module();
-  if (!loaded.module) return {.bytes = {}, .failure = failure_of(loaded)};
-  return loaded.module->render_pdf(document);
-}
-
-std::optional<std::string> default_printer_on_demand() {
-  const LoadedModule& loaded = report_module();
-  if (!loaded.module) return std::nullopt;
-  return loaded.module->default_printer();
-}
-
-PrintOutcome print_on_demand(const ReportDocument& document, const std::string& printer) {
-  const LoadedModule& loaded = report_module();
-  if (!loaded.module) return {.done = false, .detail = failure_of(loaded)};
-  return loaded.module->print(document, printer);
-}
-
-PrintOutcome print_on_default_on_demand(const ReportDocument& document) {
-  const LoadedModule& loaded = report_module();
-  if (!loaded.module) return {.done = false, .detail = failure_of(loaded)};
-  return loaded.module->print_on_default(document);
 }
 
 }  // namespace cp

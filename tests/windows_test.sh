@@ -139,7 +139,15 @@ images = [ico[o:o + n] for n, o in (struct.unpack_from("<II", ico, 6 + 16 * i + 
 sys.exit(0 if images and all(image in exe for image in images) else 1)' "$here/../win32/central-polygon.ico" "$1"; }
 check "the window program carries the icon, every size of it" has_icon "$window_program"
 check "both carry the version $version" sh -c "$(declare -f has_version); has_version '$window_program' '$version' && has_version '$program' '$version'"
+# A text run loads no window and no printing: the console program imports the kernel and
+# the C runtime only; GDI and the print spooler come with the module, at the first page.
+imports() { x86_64-w64-mingw32-objdump -p "$1" | sed -n 's/^\tDLL Name: //p' | sort -f | tr '\n' ' '; }
+check "central-polygon.com imports only $(imports "$program")" \
+  test "$(imports "$program")" = "KERNEL32.dll msvcrt.dll "
 cp "$program" "$window_program" "$golden/n6_b_on_ring.answers" .
+wine central-polygon.com --batch n6_b_on_ring.answers --pdf alone.pdf >out.txt 2>err.txt
+check "without its module beside it, --pdf exits 2" test $? -eq 2
+check "naming the module to reinstall" grep -q '找不到程序的组件 central-polygon-report.dll，请重新安装' err.txt
 wine cmd /c "central-polygon --batch n6_b_on_ring.answers > from-cmd.txt" 2>/dev/null
 check "typed in cmd, central-polygon writes the report to that console" cmp -s from-cmd.txt expected.txt
 wine cmd /c "central-polygon --batch missing.answers" >/dev/null 2>&1
@@ -348,7 +356,9 @@ check "scripts/build-windows.sh builds the installer from any folder" \
 [ -s "$work/dist/central-polygon-setup.exe" ] || cat "$work/build-windows.log"
 installed="$WINEPREFIX/drive_c/Program Files/central-polygon"
 wine "$work/dist/central-polygon-setup.exe" /S; wineserver -w
-check "the installer puts the programs in Program Files" test -f "$installed/central-polygon.exe" -a -f "$installed/central-polygon.com"
+check "the installer puts the programs and their module in Program Files" \
+  test -f "$installed/central-polygon.exe" -a -f "$installed/central-polygon.com" \
+  -a -f "$installed/central-polygon-report.dll"
 check "with a Start-menu entry" test -f "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/中心多边形三边平差.lnk"
 wine 'C:\Program Files\central-polygon\central-polygon.com' --batch "$golden/n6_b_on_ring.answers" \
   >out.txt 2>err.txt

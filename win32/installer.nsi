@@ -1,8 +1,8 @@
 ; The installer of the Windows program: Program Files, a Start-menu entry, answers files
 ; opened by a double click, an entry under Apps with the version, and an uninstaller.
 ; Silent with /S. Built by scripts/build-windows.sh: makensis -DVERSION=... -DPROGRAM=...
-; -DCONSOLE=... -DOUTFILE=... installer.nsi (PROGRAM the window program, CONSOLE the
-; console program of the same name).
+; -DCONSOLE=... -DMODULE=... -DOUTFILE=... installer.nsi (PROGRAM the window program,
+; CONSOLE the console program of the same name, MODULE the PDF writer and the printers).
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma
@@ -27,6 +27,7 @@ Section
   SetOutPath "$INSTDIR"
   File "/oname=central-polygon.exe" "${PROGRAM}"
   File "/oname=central-polygon.com" "${CONSOLE}"
+  File "/oname=central-polygon-report.dll" "${MODULE}"
   WriteUninstaller "$INSTDIR\uninstall.exe"
   SetShellVarContext all
   CreateShortCut "$SMPROGRAMS\${TITLE}.lnk" "$INSTDIR\central-polygon.exe"
@@ -59,6 +60,7 @@ Section "Uninstall"
     Abort
   removed:
   Delete "$INSTDIR\central-polygon.com"
+  Delete "$INSTDIR\central-polygon-report.dll"
   Delete "$SMPROGRAMS\${TITLE}.lnk"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
