@@ -4,6 +4,8 @@
 #include <pango/pangocairo.h>
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "printed_pages.h"
 #include "texts.h"
@@ -97,11 +99,29 @@ void draw_mark(cairo_t* cr, double x, double y, MarkKind kind) {
   cairo_stroke(cr);
 }
 
+// The faces of the report's rows, one a size for the whole document: the rows come in
+// a few sizes, and a face made anew for each of the thousands of rows of a large
+// polygon's tables was most of the time its PDF took.
+class RowFaces {
+ public:
+  explicit RowFaces(cairo_t* cr) : cr_(cr) {}
+
+  Face& of_size(double em) {
+    for (auto& [size, face] : faces_)
+      if (size == em) return *face;
+    return *faces_.emplace_back(em, std::make_unique<Face>(cr_, em)).second;
+  }
+
+ private:
+  cairo_t* cr_;
+  std::vector<std::pair<double, std::unique_ptr<Face>>> faces_;
+};
+
 // The rows of one page, each item at its column.
-void draw_rows(cairo_t* cr, const std::vector<PlacedRow>& rows) {
+void draw_rows(RowFaces& faces, const std::vector<PlacedRow>& rows) {
   for (const PlacedRow& placed : rows) {
     const double em = page::em(placed.row->points);
-    Face face(cr, em);
+    Face& face = faces.of_size(em);
     for (const ReportItem& item : placed.row->items) {
       face.draw_top_left(page::kLeftMargin + (item.column - 1) * em * page::kNarrowAdvance,
                          placed.top, item.text);
@@ -154,9 +174,10 @@ PdfBytes render_report_pdf(const ReportDocument& document) {
     Owned<cairo_t> cr(cairo_create(surface.get()));
     cairo_scale(cr.get(), kToPoints, kToPoints);  // drawn in millimetres
     const std::vector<PrintedPage> pages = printed_pages(document);
+    RowFaces faces(cr.get());
     for (std::size_t i = 0; i < pages.size(); ++i) {
       if (i > 0) cairo_show_page(cr.get());
-      draw_rows(cr.get(), pages[i].rows);
+      draw_rows(faces, pages[i].rows);
       if (const auto box = pages[i].drawing) draw(cr.get(), document.drawing, box->x, box->y);
     }
     if (const cairo_status_t status = cairo_status(cr.get()); status != CAIRO_STATUS_SUCCESS)
