@@ -615,6 +615,25 @@ class WindowTest : public QObject {
       }
     }
   }
+
+  // Labels are laid out as they are drawn: a part of the window painted again, as when a
+  // dialog over it goes, shows what the whole window showed there, captions that run
+  // on beyond their boxes included.
+  void aPartPaintedAgainShowsTheWhole() {
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QImage whole = window.grab().toImage();
+    for (const ControlSpec& entry : window_controls()) {
+      if (entry.kind != Kind::Label) continue;
+      // The strip just right of the label's box, where a caption longer than it runs on.
+      const QRect strip = QRect((entry.left + entry.width) / kTwipsPerPixel,
+                                entry.top / kTwipsPerPixel, 12, entry.height / kTwipsPerPixel + 2)
+                              .intersected(window.rect());
+      if (strip.isEmpty()) continue;  // a label at the window's right edge
+      QVERIFY2(window.grab(strip).toImage() == whole.copy(strip), entry.caption);
+    }
+  }
 };
 
 }  // namespace
