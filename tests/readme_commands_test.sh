@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Every command the README shows in an `sh` block is run as a user would type it: in a
 # scratch folder of its own (the repository's tests/ beside it, for the golden answers
-# files the README names), with the build's program on the PATH as `central-polygon`,
-# gama-local as `gama-local`, and private HOME and XDG folders. The blocks run in the
+# files the README names, its scripts/, and the program's build folder as build/), with
+# the build's program on the PATH as `central-polygon`, gama-local as `gama-local`, and
+# private HOME and XDG folders. The blocks run in the
 # README's order, so a file one makes is there for the next; each command must exit 0.
 # A block the suite cannot run here says why in an HTML comment on the line before it
 # (<!-- not run: … -->) and is counted as skipped.
@@ -16,6 +17,9 @@ mkdir -p "$scratch/bin" "$scratch/home" "$scratch/work"
 ln -s "$program" "$scratch/bin/central-polygon"
 if [ -n "${GAMA_LOCAL:-}" ]; then ln -s "$(realpath "$GAMA_LOCAL")" "$scratch/bin/gama-local"; fi
 ln -s "$(dirname "$readme")/tests" "$scratch/work/tests"
+# The scripts, and the program's build as `build`, for the speed measurement.
+ln -s "$(dirname "$readme")/scripts" "$scratch/work/scripts"
+ln -s "$(dirname "$(dirname "$program")")" "$scratch/work/build"
 # The answers file the README's batch examples call polygon.answers.
 cp "$(dirname "$readme")/tests/golden/n6_b_on_ring.answers" "$scratch/work/polygon.answers"
 export PATH="$scratch/bin:$PATH" HOME=$scratch/home XDG_CONFIG_HOME=$scratch/home/.config \
