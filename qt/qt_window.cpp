@@ -1,8 +1,9 @@
 #include "qt_window.h"
 
-#include <algorithm>
+#include <map>
 #include <memory>
 #include <optional>
+#include <tuple>
 
 #include <QAction>
 #include <QApplication>
@@ -40,9 +41,8 @@ QColor colour(Rgb rgb) { return {rgb.r, rgb.g, rgb.b}; }
 
 QString colour_css(Rgb rgb) { return QString("rgb(%1, %2, %3)").arg(rgb.r).arg(rgb.g).arg(rgb.b); }
 
-bool same_face(const FontSpec& a, const FontSpec& b) {
-  return a.face == b.face && a.points == b.points && a.bold == b.bold;
-}
+// A layout font as a key: its face, size and weight.
+auto face_key(const auto& font) { return std::tuple(font.face, font.points, font.bold); }
 
 ScreenRect screen_rect(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
 
@@ -81,21 +81,21 @@ QPushButton** MainWindow::button_slot(Command command) {
 
 void MainWindow::build() {
   // The layout uses a handful of faces: each is resolved once.
-  std::vector<std::pair<FontSpec, QFont>> fonts;
-  const auto font_of = [&fonts](const FontSpec& wanted) -> QFont {
-    for (const auto& [known, font] : fonts)
-      if (same_face(known, wanted)) return font;
-    return fonts.emplace_back(wanted, layout_font(wanted.face, wanted.points, wanted.bold)).second;
+  std::map<std::tuple<Face, double, bool>, QFont> fonts;
+  const auto font_of = [&fonts](const auto& wanted) -> QFont {
+    auto [made, is_new] = fonts.try_emplace(face_key(wanted));
+    if (is_new) made->second = layout_font(wanted.face, wanted.points, wanted.bold);
+    return made->second;
   };
   // The fields and buttons stand on a transparent panel over the whole window. It carries
   // the buttons' face, which the fields share, so that each is built in its face at once,
   // and one style sheet for the fields, read once for all of them.
   auto* panel = new QWidget(this);
   panel->setGeometry(rect());
-  const FontSpec& panel_face = control_of(Command::Calculate).font;
+  const auto& panel_face = control_of(Command::Calculate).font;
   panel->setFont(font_of(panel_face));
   QString field_style = "QLineEdit { padding: 0px; }";
-  for (const ControlSpec& entry : window_controls()) {
+  for (const auto& entry : window_controls()) {
     if (entry.kind == Kind::Field)
       field_style += QString(" QLineEdit#%1 { background: %2; }")
                          .arg(QString::fromUtf8(entry.name), colour_css(entry.background));
@@ -126,7 +126,7 @@ void MainWindow::build() {
         break;
       }
     }
-    if (!same_face(entry.font, panel_face)) widget->setFont(font);
+    if (face_key(entry.font) != face_key(panel_face)) widget->setFont(font);
     widget->setGeometry(rect_of(entry));
     if (*entry.name) {
       widget->setObjectName(entry.name);

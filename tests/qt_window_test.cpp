@@ -624,7 +624,7 @@ class WindowTest : public QObject {
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const QImage whole = window.grab().toImage();
-    for (const ControlSpec& entry : window_controls()) {
+    for (const auto& entry : window_controls()) {
       if (entry.kind != Kind::Label) continue;
       // The strip just right of the label's box, where a caption longer than it runs on.
       const QRect strip = QRect((entry.left + entry.width) / kTwipsPerPixel,

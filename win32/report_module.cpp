@@ -25,8 +25,8 @@ const LoadedModule& report_module() {
     HMODULE handle = ::LoadLibraryW(path.c_str());
     if (!handle) return LoadedModule{nullptr, system_message(::GetLastError())};
     using Entry = const ReportModule* (*)();
-    const auto entry =
-        reinterpret_cast<Entry>(reinterpret_cast<void*>(::GetProcAddress(handle, kReportModuleEntry)));
+    const auto entry = reinterpret_cast<Entry>(
+        reinterpret_cast<void*>(::GetProcAddress(handle, kReportModuleEntry)));
     if (!entry) return LoadedModule{nullptr, system_message(::GetLastError())};
     return LoadedModule{entry(), {}};
   }();

@@ -5,7 +5,7 @@
 #include "report_module.h"
 #include "wide_text.h"
 
-extern "C" __declspec(dllexport) const cp::ReportModule* central_polygon_report_module() {
+extern "C" __attribute__((dllexport)) const cp::ReportModule* central_polygon_report_module() {
   static const cp::ReportModule module{
       cp::render_through_pdf_printer, cp::gdi_default_printer,
       [](const cp::ReportDocument& document, const std::string& printer) {
