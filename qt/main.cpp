@@ -22,7 +22,7 @@ namespace {
 int run_window(int argc, char** argv, const cp::CommandLine& line) {
   // The system's font configuration, which the window's first face needs, is read on a
   // second core while the display is opened; fontconfig keeps it for Qt to find.
-  std::thread font_configuration([] { FcInit(); });
+  std::jthread font_configuration([] { FcInit(); });
   QApplication application(argc, argv);
   font_configuration.join();
   QApplication::setApplicationDisplayName(cp::program_title());

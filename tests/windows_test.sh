@@ -341,8 +341,8 @@ check "after taskkill at a confirmation the journal holds the value and no accep
 # seven of each, alternating, and their medians.
 x86_64-w64-mingw32-strip -o stripped.exe "$window_program"
 source "$here/table_keys.sh"
-start_ratio stripped.exe "$build/tests/bare_window.exe" wine
-check "the window is shown within twice a bare window's time" test "$ours_ms" -le $((2 * bare_ms))
+check "the window is shown within twice a bare window's time" \
+  shown_within_twice stripped.exe "$build/tests/bare_window.exe" wine
 
 source "$here/windows_table_test.sh"
 
