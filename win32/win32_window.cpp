@@ -255,8 +255,15 @@ void MainWindow::lay_out() {
     ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(pair.main()), FALSE);
     if (entry->kind == Kind::Field && pair.latin())
       ::SetWindowSubclass(control, field_procedure, 0, reinterpret_cast<DWORD_PTR>(&pair));
-    ::SetWindowPos(control, nullptr, px(entry->left), px(entry->top), px(entry->width),
-                   px(entry->height), SWP_NOZORDER | SWP_NOACTIVATE);
+    // Moved only where the scale has changed: a control is made at its place.
+    RECT now{};
+    ::GetWindowRect(control, &now);
+    ::MapWindowPoints(HWND_DESKTOP, window_, reinterpret_cast<POINT*>(&now), 2);
+    const RECT wanted{px(entry->left), px(entry->top), px(entry->left) + px(entry->width),
+                      px(entry->top) + px(entry->height)};
+    if (!::EqualRect(&now, &wanted))
+      ::SetWindowPos(control, nullptr, wanted.left, wanted.top, wanted.right - wanted.left,
+                     wanted.bottom - wanted.top, SWP_NOZORDER | SWP_NOACTIVATE);
   }
   for (Label& label : labels_) {
     label.fonts = &font_of(label.entry->font);
