@@ -80,14 +80,15 @@ start_ratio() {  # start_ratio PROGRAM BARE_PROGRAM [LAUNCHER]
   echo "     start-up, mapped and visible: the window ${ours[*]} ms (median $ours_ms)," \
     "a bare window ${bare[*]} ms (median $bare_ms): $start_ratio times"
 }
-# Whether the window is shown within twice a bare window's time: measured as above, and
-# once more where the first measure is over, since one busy moment of the machine moves
-# a median of seven; a window truly that slow is over in both.
+# Whether the window is shown within twice a bare window's time: measured as above, up
+# to three times while a measure is over, since one busy moment of the machine moves a
+# median of seven; a window truly that slow is over in every one.
 shown_within_twice() {  # shown_within_twice PROGRAM BARE_PROGRAM [LAUNCHER]
-  start_ratio "$@"
-  [ "$ours_ms" -le $((2 * bare_ms)) ] && return 0
-  start_ratio "$@"
-  [ "$ours_ms" -le $((2 * bare_ms)) ]
+  for _ in 1 2 3; do
+    start_ratio "$@"
+    [ "$ours_ms" -le $((2 * bare_ms)) ] && return 0
+  done
+  return 1
 }
 
 # Speed as the user sees it, medians of three alternating runs of the program PROGRAM…
