@@ -88,23 +88,5 @@ TEST(TextRuns, OneFaceSetsTheWholeText) {
   ::DeleteDC(device);
 }
 
-// A label shows its whole caption: the third sketch's "Xb=0  Yb=0" wraps in a box two
-// lines high that Wine's faces overfill, and showed only its first line.
-TEST(CaptionSize, AWrappingCaptionTakesEveryLineItNeedsAndKeepsItsWidth) {
-  HDC device = ::CreateCompatibleDC(nullptr);
-  const FontPair single(font_of(L"DejaVu Sans"), nullptr);
-  const SIZE line = text_extent(device, single, L"Xb=0");
-  const SIZE narrow{line.cx + 4, line.cy};  // one word a line, one line high
-  const SIZE wrapped = caption_size(device, single, L"Xb=0  Yb=0", narrow, true);
-  EXPECT_EQ(wrapped.cx, narrow.cx);
-  EXPECT_GE(wrapped.cy, 2 * line.cy);
-  const SIZE roomy{line.cx * 4, line.cy * 3};  // a box larger than the caption stays
-  EXPECT_EQ(caption_size(device, single, L"Xb=0  Yb=0", roomy, true).cy, roomy.cy);
-  const SIZE one_line = caption_size(device, single, L"Xb=0  Yb=0", narrow, false);
-  EXPECT_GT(one_line.cx, narrow.cx);
-  EXPECT_EQ(one_line.cy, line.cy);
-  ::DeleteDC(device);
-}
-
 }  // namespace
 }  // namespace cp

@@ -123,15 +123,4 @@ SIZE text_extent(HDC device, const FontPair& fonts, std::wstring_view text) {
   return size;
 }
 
-SIZE caption_size(HDC device, const FontPair& fonts, std::wstring_view caption, SIZE box,
-                  bool wraps) {
-  if (wraps) {
-    const RECT within{0, 0, box.cx, box.cy};
-    const int height = draw_text_box(device, fonts, within, caption, Align::Wrapped, true);
-    return {box.cx, std::max(box.cy, static_cast<LONG>(height))};
-  }
-  const SIZE text = text_extent(device, fonts, caption);
-  return {std::max(box.cx, text.cx), std::max(box.cy, text.cy)};
-}
-
 }  // namespace cp

@@ -36,11 +36,4 @@ int draw_text_box(HDC device, const FontPair& fonts, const RECT& box, std::wstri
 // The width and height of one line of the text.
 SIZE text_extent(HDC device, const FontPair& fonts, std::wstring_view text);
 
-// The place a caption takes from the top left corner of its box: the whole caption,
-// where the installed face is larger than the box allows. One that wraps keeps the box's
-// width and grows down to as many lines as it takes; any other grows to its width and
-// to a line's height. Never smaller than the box.
-SIZE caption_size(HDC device, const FontPair& fonts, std::wstring_view caption, SIZE box,
-                  bool wraps);
-
 }  // namespace cp

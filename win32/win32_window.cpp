@@ -267,16 +267,25 @@ void MainWindow::lay_out() {
   }
   for (Label& label : labels_) {
     label.fonts = &font_of(label.entry->font);
-    // A label of more than two lines' height holds a caption that wraps.
-    const SIZE size = caption_size(measure, *label.fonts, label.caption,
-                                   {px(label.entry->width), px(label.entry->height)},
-                                   caption_wraps(*label.entry));
+    const SIZE size = fit_to_caption(measure, *label.fonts, label.caption, *label.entry);
     label.place = {px(label.entry->left), px(label.entry->top), px(label.entry->left) + size.cx,
                    px(label.entry->top) + size.cy};
   }
   ::DeleteDC(measure);
   shared_fonts_ = std::move(fonts);
   ::InvalidateRect(window_, nullptr, TRUE);
+}
+
+// A label shows its whole caption: where the installed face is larger than the stored
+// size allows, it grows to the right and down (labels are transparent). A label of more
+// than two lines' height holds a caption that wraps, and keeps its width.
+SIZE MainWindow::fit_to_caption(HDC measure, const FontPair& fonts, const std::wstring& caption,
+                                const ControlSpec& entry) const {
+  const SIZE text = text_extent(measure, fonts, caption);
+  const bool wraps = caption_wraps(entry);
+  const int width = wraps ? px(entry.width) : std::max(px(entry.width), static_cast<int>(text.cx));
+  const int height = std::max(px(entry.height), static_cast<int>(text.cy));
+  return {width, height};
 }
 
 void MainWindow::open_table_later(std::optional<std::string> path) {

@@ -86,6 +86,8 @@ class MainWindow {
   LRESULT handle(UINT message, WPARAM w, LPARAM l);
   void build();
   void lay_out();
+  SIZE fit_to_caption(HDC measure, const FontPair& fonts, const std::wstring& caption,
+                      const ControlSpec& entry) const;
   void command(int id);
   void paint();
   void draw_button(const DRAWITEMSTRUCT& item);
