@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <tuple>
 #include <vector>
 
 #include "faces.h"
@@ -16,10 +17,15 @@ struct Rgb {
 
 enum class Kind { Label, Field, Button };
 
+// A layout font as a key: its face, size and weight.
+using FaceKey = std::tuple<Face, double, bool>;
+
 struct FontSpec {
   Face face;
   double points;
   bool bold;
+
+  FaceKey key() const { return {face, points, bold}; }
 };
 
 struct ControlSpec {

@@ -14,7 +14,7 @@
 #include "fill.h"
 #include "guarded_main.h"
 #include "private_file.h"
-#include "report_module.h"
+#include "terminal_run.h"
 #include "texts.h"
 
 int main(int argc, char** argv) {
@@ -22,10 +22,7 @@ int main(int argc, char** argv) {
       [&] {
         cp::prepare_for_outputs();
         const cp::CommandLine line = cp::read_command_line({argv + 1, argv + argc});
-        const cp::ReportDevices devices{cp::render_pdf_on_demand, cp::print_on_default_on_demand};
-        if (const auto status =
-                cp::run_without_window(line, CP_VERSION, devices, std::cout, std::cerr))
-          return cp::close_standard_output(*status);
+        if (const auto status = cp::run_in_terminal(line)) return *status;
         const auto window = cp::private_file(CP_WINDOW_PROGRAM);
         if (window) ::execv(window->c_str(), argv);
         std::cerr << cp::text::fill_in(

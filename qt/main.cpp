@@ -15,7 +15,7 @@
 #include "command_line.h"
 #include "guarded_main.h"
 #include "qt_window.h"
-#include "report_module.h"
+#include "terminal_run.h"
 
 namespace {
 
@@ -51,10 +51,7 @@ int main(int argc, char** argv) {
         const cp::CommandLine line = cp::read_command_line({argv + 1, argv + argc});
         // No Qt at all without the window: a batch run works without a display, whatever
         // the environment says.
-        const cp::ReportDevices devices{cp::render_pdf_on_demand, cp::print_on_default_on_demand};
-        if (const auto status =
-                cp::run_without_window(line, CP_VERSION, devices, std::cout, std::cerr))
-          return cp::close_standard_output(*status);
+        if (const auto status = cp::run_in_terminal(line)) return *status;
         return run_window(argc, argv, line);
       },
       [](const std::string& text) { std::cerr << text << '\n'; });

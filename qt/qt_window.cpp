@@ -3,7 +3,6 @@
 #include <map>
 #include <memory>
 #include <optional>
-#include <tuple>
 
 #include <QAction>
 #include <QApplication>
@@ -40,9 +39,6 @@ QRect rect_of(const ControlSpec& entry) {
 QColor colour(Rgb rgb) { return {rgb.r, rgb.g, rgb.b}; }
 
 QString colour_css(Rgb rgb) { return QString("rgb(%1, %2, %3)").arg(rgb.r).arg(rgb.g).arg(rgb.b); }
-
-// A layout font as a key: its face, size and weight.
-auto face_key(const auto& font) { return std::tuple(font.face, font.points, font.bold); }
 
 ScreenRect screen_rect(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
 
@@ -81,9 +77,9 @@ QPushButton** MainWindow::button_slot(Command command) {
 
 void MainWindow::build() {
   // The layout uses a handful of faces: each is resolved once.
-  std::map<std::tuple<Face, double, bool>, QFont> fonts;
+  std::map<FaceKey, QFont> fonts;
   const auto font_of = [&fonts](const auto& wanted) -> QFont {
-    auto [made, is_new] = fonts.try_emplace(face_key(wanted));
+    auto [made, is_new] = fonts.try_emplace(wanted.key());
     if (is_new) made->second = layout_font(wanted.face, wanted.points, wanted.bold);
     return made->second;
   };
@@ -126,7 +122,7 @@ void MainWindow::build() {
         break;
       }
     }
-    if (face_key(entry.font) != face_key(panel_face)) widget->setFont(font);
+    if (entry.font.key() != panel_face.key()) widget->setFont(font);
     widget->setGeometry(rect_of(entry));
     if (*entry.name) {
       widget->setObjectName(entry.name);

@@ -203,6 +203,12 @@ int MainWindow::px(int twips) const {
   return static_cast<int>(twips / static_cast<double>(kTwipsPerPixel) * scale_ + 0.5);
 }
 
+// Where a control or label stands at the present scale.
+RECT MainWindow::rect_of(const ControlSpec& entry) const {
+  return {px(entry.left), px(entry.top), px(entry.left) + px(entry.width),
+          px(entry.top) + px(entry.height)};
+}
+
 void MainWindow::build() {
   for (const ControlSpec& entry : window_controls()) {
     const std::wstring caption = wide_of(entry.caption);
@@ -224,12 +230,13 @@ void MainWindow::build() {
     }
     // Made at its place: moving the controls there afterwards costs the start ~8 ms
     // under Wine, where every child window is a round of messages to the server.
-    HWND control = ::CreateWindowExW(
-        0, type, entry.kind == Kind::Field ? L"" : caption.c_str(), style, px(entry.left),
-        px(entry.top), px(entry.width), px(entry.height), window_,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr), nullptr);
+    const RECT place = rect_of(entry);
+    HWND control = ::CreateWindowExW(0, type, field ? L"" : caption.c_str(), style, place.left,
+                                     place.top, place.right - place.left, place.bottom - place.top,
+                                     window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                     ::GetModuleHandleW(nullptr), nullptr);
     controls_.push_back({control, &entry});
-    if (entry.kind == Kind::Field) {
+    if (field) {
       fields_.add(*entry.field, control);
     }
     if (entry.kind == Kind::Button) button_colours_[control] = colour(entry.background);
@@ -242,10 +249,10 @@ void MainWindow::build() {
 void MainWindow::lay_out() {
   // The controls share one font a face, size and weight: a handful for the whole
   // window. Made anew at a new scale; the old ones go once no control holds them.
-  std::map<std::tuple<Face, double, bool>, FontPair> fonts;
+  std::map<FaceKey, FontPair> fonts;
   HDC measure = ::CreateCompatibleDC(nullptr);
   const auto font_of = [&](const FontSpec& wanted) -> const FontPair& {
-    auto [made, is_new] = fonts.try_emplace({wanted.face, wanted.points, wanted.bold});
+    auto [made, is_new] = fonts.try_emplace(wanted.key());
     if (is_new) made->second = layout_fonts(wanted.face, wanted.points, wanted.bold, scale_);
     return made->second;
   };
@@ -259,8 +266,7 @@ void MainWindow::lay_out() {
     RECT now{};
     ::GetWindowRect(control, &now);
     ::MapWindowPoints(HWND_DESKTOP, window_, reinterpret_cast<POINT*>(&now), 2);
-    const RECT wanted{px(entry->left), px(entry->top), px(entry->left) + px(entry->width),
-                      px(entry->top) + px(entry->height)};
+    const RECT wanted = rect_of(*entry);
     if (!::EqualRect(&now, &wanted))
       ::SetWindowPos(control, nullptr, wanted.left, wanted.top, wanted.right - wanted.left,
                      wanted.bottom - wanted.top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -268,8 +274,8 @@ void MainWindow::lay_out() {
   for (Label& label : labels_) {
     label.fonts = &font_of(label.entry->font);
     const SIZE size = fit_to_caption(measure, *label.fonts, label.caption, *label.entry);
-    label.place = {px(label.entry->left), px(label.entry->top), px(label.entry->left) + size.cx,
-                   px(label.entry->top) + size.cy};
+    const RECT box = rect_of(*label.entry);
+    label.place = {box.left, box.top, box.left + size.cx, box.top + size.cy};
   }
   ::DeleteDC(measure);
   shared_fonts_ = std::move(fonts);

@@ -4,7 +4,6 @@
 
 #include <map>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include <memory>
@@ -97,12 +96,13 @@ class MainWindow {
   void close_program();
   POINT prompt_place(SIZE frame) const;
   int px(int twips) const;
+  RECT rect_of(const ControlSpec& entry) const;
 
   HWND window_ = nullptr;
   HACCEL accelerators_ = nullptr;
   double scale_ = 1;
-  std::map<std::tuple<Face, double, bool>, FontPair> shared_fonts_;  // by face, points, bold
-  std::map<HWND, const FontPair*> fonts_;  // each control's, one of the shared ones
+  std::map<FaceKey, FontPair> shared_fonts_;  // by face, points, bold
+  std::map<HWND, const FontPair*> fonts_;     // each control's, one of the shared ones
   std::vector<std::pair<HWND, const ControlSpec*>> controls_;  // the fields and buttons
   // A label the window draws: its caption, where it stands at the present scale, its fonts.
   struct Label {
