@@ -79,20 +79,56 @@ LabelPlacer::LabelPlacer(const Drawing& drawing)
   for (const DrawnLabel& label : drawing.labels) add_label(label_box(label, label_height_));
 }
 
-std::vector<int> LabelPlacer::cells_of(const PaperBox& box) const {
-  const auto clamp_cell = [](double v, int count) {
-    return std::clamp(static_cast<int>(std::floor(v / kCell)), 0, count - 1);
-  };
-  std::vector<int> cells;
-  for (int row = clamp_cell(box.top, rows_); row <= clamp_cell(box.bottom, rows_); ++row)
-    for (int col = clamp_cell(box.left, columns_); col <= clamp_cell(box.right, columns_); ++col)
-      cells.push_back(row * columns_ + col);
-  return cells;
+int LabelPlacer::column_of(double x) const {
+  return std::clamp(static_cast<int>(std::floor(x / kCell)), 0, columns_ - 1);
+}
+
+int LabelPlacer::row_of(double y) const {
+  return std::clamp(static_cast<int>(std::floor(y / kCell)), 0, rows_ - 1);
+}
+
+LabelPlacer::Cells LabelPlacer::cells_of(const PaperBox& box) const {
+  return {column_of(box.left), column_of(box.right), row_of(box.top), row_of(box.bottom), columns_};
+}
+
+void LabelPlacer::enter_line(const DrawnLine& line, int index) {
+  // Row by row, the stretch of the line inside the row's band, a little wider than the
+  // band: where a box meets the line, the cell of the meeting point is among those the
+  // box meets, and that cell must list the line whatever the rounding. The outer rows
+  // and columns reach on to whatever lies beyond the grid, as the box's cells do.
+  constexpr double kSlack = 1e-6;  // millimetres
+  constexpr double kFar = 1e300;
+  const double dx = line.to.x - line.from.x;
+  const double dy = line.to.y - line.from.y;
+  const PaperBox box = bounds(line);
+  for (int row = row_of(box.top - kSlack); row <= row_of(box.bottom + kSlack); ++row) {
+    double low = 0;
+    double high = 1;
+    if (dy != 0) {
+      const double top = row == 0 ? -kFar : row * kCell - kSlack;
+      const double bottom = row == rows_ - 1 ? kFar : (row + 1) * kCell + kSlack;
+      const double a = (top - line.from.y) / dy;
+      const double b = (bottom - line.from.y) / dy;
+      low = std::max(low, std::min(a, b));
+      high = std::min(high, std::max(a, b));
+      if (low > high) continue;
+    }
+    const double x1 = line.from.x + dx * low;
+    const double x2 = line.from.x + dx * high;
+    const int last = column_of(std::max(x1, x2) + kSlack);
+    for (int column = column_of(std::min(x1, x2) - kSlack); column <= last; ++column)
+      grid_[static_cast<std::size_t>(row * columns_ + column)].push_back(index);
+  }
 }
 
 void LabelPlacer::add(Item item) {
   const int index = static_cast<int>(items_.size());
-  for (const int cell : cells_of(item.box)) grid_[static_cast<std::size_t>(cell)].push_back(index);
+  if (item.kind == Kind::Line) {
+    enter_line(item.line, index);
+  } else {
+    for (const int cell : cells_of(item.box))
+      grid_[static_cast<std::size_t>(cell)].push_back(index);
+  }
   items_.push_back(std::move(item));
   seen_.push_back(0);
 }

@@ -31,9 +31,35 @@ class LabelPlacer {
     int first_piece = 0;  // an Ellipse: its outline's straight pieces in pieces_
   };
 
+  // The cells of the grid a box meets, row by row: what may stand in the box is listed
+  // in one of them.
+  struct Cells {
+    int first_column, last_column, first_row, last_row, columns;
+    struct Iterator {
+      const Cells* cells;
+      int row, column;
+      int operator*() const { return row * cells->columns + column; }
+      Iterator& operator++() {
+        if (++column > cells->last_column) {
+          column = cells->first_column;
+          ++row;
+        }
+        return *this;
+      }
+      bool operator!=(const Iterator& other) const { return row != other.row; }
+    };
+    Iterator begin() const { return {this, first_row, first_column}; }
+    Iterator end() const { return {this, last_row + 1, first_column}; }
+  };
+
   void add(Item item);
   void add_label(const PaperBox& box);
-  std::vector<int> cells_of(const PaperBox& box) const;
+  int column_of(double x) const;
+  int row_of(double y) const;
+  Cells cells_of(const PaperBox& box) const;
+  // Lists the line in the cells it passes through: a long side lies across only a few of
+  // the cells its box covers.
+  void enter_line(const DrawnLine& line, int index);
   // Whether the box comes near a name already placed.
   bool meets_label(const PaperBox& box) const;
   // What the box would cover, negative where it may not stand; counted only until it

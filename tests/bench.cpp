@@ -12,6 +12,7 @@
 #include "layout.h"
 #include "neighbour_precision.h"
 #include "network.h"
+#include "network_drawing.h"
 #include "point_precision.h"
 #include "polygon_table.h"
 #include "scripted_user.h"
@@ -130,6 +131,19 @@ void report_layout(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(report_rows(record));
 }
 
+// The report's drawing of a complete calculation: the network, then each point's name
+// placed clear of the rest.
+void drawing(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  std::mt19937 random(static_cast<unsigned>(n));
+  const TrueNetwork net = make_network(n, Case::Q2, random, 1000, 1200);
+  ScriptedUser user(answers_for(net, Case::Q2));
+  SessionRecord record;
+  calculate(user.ports(), record);
+  for (auto _ : state) benchmark::DoNotOptimize(network_drawing(record, 150, 150));
+  state.SetComplexityN(state.range(0));
+}
+
 // The sheet of a complete N = 1000 calculation, as a file holds it.
 std::string thousand_sheet() {
   std::mt19937 random(1000);
@@ -201,6 +215,7 @@ BENCHMARK_CAPTURE(neighbours, q2, Case::Q2)
     ->Arg(1000)
     ->Complexity(benchmark::oN);
 BENCHMARK(report_layout);
+BENCHMARK(drawing)->Arg(6)->Arg(100)->Arg(300)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(exports)->Unit(benchmark::kMillisecond);
 BENCHMARK(table_open)->Unit(benchmark::kMillisecond);
 BENCHMARK(table_edit)->Unit(benchmark::kMillisecond);
