@@ -23,7 +23,10 @@ constexpr double kLineCost = 1000;
 constexpr double kMarkCost = 1000;
 constexpr double kEllipseCost = 30;
 constexpr double kTurnCost = 0.1;
-constexpr double kNoBest = 1e300;  // no place found yet: every cost counts in full
+// A place over this much is as bad as any other: a name over ten sides and marks is lost
+// among them wherever it stands, and only its way from the point still counts. Counting
+// on would cost, for each place tried, a count of everything in a crowded ring's box.
+constexpr double kHopeless = 10 * kLineCost;
 
 bool overlaps(const PaperBox& a, const PaperBox& b) {
   return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
@@ -234,9 +237,9 @@ std::optional<PaperPoint> LabelPlacer::place(const std::string& text, PaperPoint
       const double cx = point.x + ux * reach;
       const double cy = point.y + uy * reach;
       const PaperBox box{cx - w / 2, cy - h / 2, cx + w / 2, cy + h / 2};
-      const double blocked = cost(box, best < 0 ? kNoBest : best - least);
+      const double blocked = cost(box, best < 0 ? kHopeless : std::min(kHopeless, best - least));
       if (blocked < 0) continue;
-      const double total = blocked + least;
+      const double total = std::min(blocked, kHopeless) + least;
       if (best < 0 || total < best) {
         best = total;
         chosen = box;

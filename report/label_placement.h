@@ -63,7 +63,7 @@ class LabelPlacer {
   // Whether the box comes near a name already placed.
   bool meets_label(const PaperBox& box) const;
   // What the box would cover, negative where it may not stand; counted only until it
-  // reaches `enough`, where the box has lost to a place already found.
+  // reaches `enough`, where the box has lost to a place already found or is hopeless.
   double cost(const PaperBox& box, double enough);
   std::vector<double> angles_of_lines_at(PaperPoint point);  // of the lines that end there
 
