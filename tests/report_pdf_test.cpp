@@ -27,6 +27,7 @@ struct Word {
   double x_min;
   double y_min;
   int page;
+  double x_max;
 };
 
 std::vector<std::string> golden_answers(const char* name) {
@@ -43,13 +44,14 @@ std::vector<Word> pdf_words(const QString& pdf, int page = 0) {
   process.waitForFinished(30000);
   const QString html = QString::fromUtf8(process.readAllStandardOutput());
   static const QRegularExpression word(
-      R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="[\d.]+">([^<]*)</word>)re");
+      R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="[\d.]+">([^<]*)</word>)re");
   std::vector<Word> words;
   const QStringList pages = html.split(QStringLiteral("<page "));
   for (int page = 1; page < pages.size(); ++page) {
     for (auto match = word.globalMatch(pages[page]); match.hasNext();) {
       const auto m = match.next();
-      words.push_back({m.captured(3), m.captured(1).toDouble(), m.captured(2).toDouble(), page});
+      words.push_back({m.captured(4), m.captured(1).toDouble(), m.captured(2).toDouble(), page,
+                       m.captured(3).toDouble()});
     }
   }
   return words;
@@ -62,6 +64,23 @@ bool write_report_pdf(const ReportDocument& document, const QString& path) {
   return pdf.failure.empty() && file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
          file.write(pdf.bytes.data(), static_cast<qint64>(pdf.bytes.size())) ==
              static_cast<qint64>(pdf.bytes.size());
+}
+
+// The PDF of the report of an equilateral N = 3 polygon with its five points named so,
+// written beside the test; none where it could not be.
+QString report_with_names(const QStringList& names, const char* file) {
+  std::vector<std::string> answers{"3", "0", "", "0", "", "0",  "", "0",
+                                   "",  "0", "", "0", "", "30", ""};
+  for (const QString& name : names) answers.push_back(name.toStdString());
+  for (int i = 0; i < 3; ++i)
+    for (const char* answer : {"57.73502691896258", "", "100", ""}) answers.push_back(answer);
+  for (int k = 0; k < 5; ++k) answers.push_back("");
+  testing_support::ScriptedUser user(answers);
+  SessionRecord record;
+  calculate(user.ports(), record);
+  const QString pdf = QCoreApplication::applicationDirPath() + "/" + file;
+  if (!record.complete || !write_report_pdf(*report_document(record), pdf)) return {};
+  return pdf;
 }
 
 class ReportPdfTest : public QObject {
@@ -133,18 +152,8 @@ class ReportPdfTest : public QObject {
   // found verbatim, and a radical typed stays a radical beside the ideograph it looks like.
   void textLayerIsTheTextDrawn() {
     const QStringList names{"马家湾", "青龙山", "三角点", QString::fromUtf8("\u2F3C站"), "马家湾"};
-    std::vector<std::string> answers{"3", "0", "", "0", "", "0",  "", "0",
-                                     "",  "0", "", "0", "", "30", ""};
-    for (const QString& name : names) answers.push_back(name.toStdString());
-    for (int i = 0; i < 3; ++i)
-      for (const char* answer : {"57.73502691896258", "", "100", ""}) answers.push_back(answer);
-    for (int k = 0; k < 5; ++k) answers.push_back("");
-    testing_support::ScriptedUser user(answers);
-    SessionRecord record;
-    calculate(user.ports(), record);
-    QVERIFY(record.complete);
-    const QString pdf = QCoreApplication::applicationDirPath() + "/report-names.pdf";
-    QVERIFY(write_report_pdf(*report_document(record), pdf));
+    const QString pdf = report_with_names(names, "report-names.pdf");
+    QVERIFY(!pdf.isEmpty());
     QProcess process;
     process.start("pdftotext", {pdf, "-"});
     QVERIFY(process.waitForFinished(30000));
@@ -153,6 +162,29 @@ class ReportPdfTest : public QObject {
                                                    "点位精度与误差椭圆", "已知点"})
       QVERIFY2(text.contains(word), qPrintable(word));
     QVERIFY2(!text.contains(QChar(0x2F3C) + QStringLiteral("多边形")), "心 read back as a radical");
+  }
+
+  // Names the report face cannot set alone, glyph by glyph: a letter it lacks (taken
+  // from another font), alone and beside its own, a joiner that draws nothing. Each is
+  // drawn whole, as wide as its parts, and read back as typed (the joiner as nothing).
+  void namesBeyondTheReportFace() {
+    const QString pdf = report_with_names(
+        {"Ա", "站", QString::fromUtf8("站Ա"), QString::fromUtf8("点\u200D位"), "点位"},
+        "report-other-faces.pdf");
+    QVERIFY(!pdf.isEmpty());
+    std::map<QString, std::vector<double>> widths;  // of each word, in the order found
+    for (const Word& w : pdf_words(pdf)) widths[w.text].push_back(w.x_max - w.x_min);
+    for (const QString word : {"Ա", "站", "站Ա"}) QVERIFY2(!widths[word].empty(), qPrintable(word));
+    QVERIFY(std::fabs(widths["站Ա"][0] - widths["站"][0] - widths["Ա"][0]) < 0.01);
+    QVERIFY(widths["点位"].size() >= 2);
+    QVERIFY(std::fabs(widths["点位"][0] - widths["点位"][1]) < 0.01);
+    // Every glyph is one of a font's own: a glyph the fonts do not have would be drawn
+    // from a stand-in font that cairo makes up (Type 3).
+    QProcess fonts;
+    fonts.start("pdffonts", {pdf});
+    QVERIFY(fonts.waitForFinished(30000));
+    const QString listed = QString::fromUtf8(fonts.readAllStandardOutput());
+    QVERIFY2(listed.contains("DejaVu") && !listed.contains("Type 3"), qPrintable(listed));
   }
 
   // A table of two hundred points runs over several pages: each of them starts with
