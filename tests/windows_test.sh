@@ -304,6 +304,16 @@ for _ in $(seq 150); do
 done
 check "the window appears" test -n "$(xdotool search --name '中心多边形三边平差' 2>/dev/null)"
 check "a replayed answers file runs to the end, its journal complete" cmp -s "$journal" "$answers"
+# A field's value is selected and copied as in an edit control: a double click on the
+# field of Xa (at 272, 329 in the window at 96 dpi), then Ctrl+C.
+printf '' | xclip -selection clipboard
+xdotool mousemove --window "$(xdotool search --onlyvisible --name '中心多边形三边平差' | head -n 1)" \
+  272 329 click --repeat 2 --delay 80 1
+sleep 0.5
+xdotool key ctrl+c
+sleep 0.5
+check "a double click on a field and Ctrl+C copy its value" \
+  test "$(xclip -o -selection clipboard 2>/dev/null)" = 3511206.399
 kill $window 2>/dev/null; wait $window 2>/dev/null; wineserver -w 2>/dev/null
 head -n 30 "$answers" >first.answers
 wine "$window_program" first.answers >/dev/null 2>&1 &

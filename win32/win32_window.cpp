@@ -6,6 +6,8 @@
 #include <winspool.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <functional>
 #include <utility>
 
 #include "exports.h"
@@ -37,6 +39,7 @@ constexpr int kEdmCommand = 60;
 constexpr int kNewSheetCommand = 61;
 constexpr int kTableCommand = 62;
 constexpr int kGradeCommand = 63;
+constexpr int kEditorId = 70;  // the edit control over the field clicked
 
 COLORREF colour(Rgb rgb) { return RGB(rgb.r, rgb.g, rgb.b); }
 
@@ -106,18 +109,35 @@ LRESULT CALLBACK field_procedure(HWND field, UINT message, WPARAM w, LPARAM l, U
   return 0;
 }
 
+// The editor is put over a field by the click that chose it, which the window had: the
+// second click of a double click reaches the editor alone, and would not be one. It is,
+// where it comes as soon and as near as a double click's second click does.
+LRESULT CALLBACK editor_procedure(HWND editor, UINT message, WPARAM w, LPARAM l, UINT_PTR,
+                                  DWORD_PTR first) {
+  if (message == WM_NCDESTROY) ::RemoveWindowSubclass(editor, editor_procedure, 1);
+  if (message != WM_LBUTTONDOWN) return ::DefSubclassProc(editor, message, w, l);
+  auto& click = *reinterpret_cast<FirstClick*>(first);
+  POINT at{static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l))};
+  ::ClientToScreen(editor, &at);
+  const bool second =
+      click.time.has_value() &&
+      static_cast<DWORD>(::GetMessageTime()) - *click.time <= ::GetDoubleClickTime() &&
+      std::abs(at.x - click.at.x) <= ::GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
+      std::abs(at.y - click.at.y) <= ::GetSystemMetrics(SM_CYDOUBLECLK) / 2;
+  click.time.reset();
+  return ::DefSubclassProc(editor, second ? WM_LBUTTONDBLCLK : message, w, l);
+}
+
 }  // namespace
 
 void Win32Fields::set(Field field, const std::string& text) {
-  HWND control = fields_.at(field);
   if (pending_.empty()) ::PostMessageW(*owner_, show_message_, 0, 0);
-  pending_[control] = wide_of(text);
-  last_written_ = control;
+  pending_[field] = wide_of(text);
+  last_written_ = field;
 }
 
-void Win32Fields::show_pending() {
-  for (const auto& [control, text] : std::exchange(pending_, {}))
-    ::SetWindowTextW(control, text.c_str());
+void Win32Fields::show_pending(const std::function<void(Field, std::wstring)>& show) {
+  for (auto& [field, text] : std::exchange(pending_, {})) show(field, std::move(text));
 }
 
 std::optional<std::string> Win32Files::open_path(std::string_view filter) {
@@ -212,40 +232,38 @@ RECT MainWindow::rect_of(const ControlSpec& entry) const {
 void MainWindow::build() {
   for (const ControlSpec& entry : window_controls()) {
     const std::wstring caption = wide_of(entry.caption);
-    // A label is no window of its own: the window draws it, as it draws the lines. Over
-    // a hundred child windows would cost the window's start a good part of its time.
+    // A label or a field is no window of its own: the window draws it, as it draws the
+    // lines. A child window each would cost the window's start a good part of its time
+    // (under Wine 1-2 ms an edit control).
     if (entry.kind == Kind::Label) {
       labels_.push_back({&entry, caption, {}, nullptr});
       continue;
     }
-    const bool field = entry.kind == Kind::Field;
-    const wchar_t* type = field ? L"EDIT" : L"BUTTON";
-    DWORD style = WS_CHILD | WS_VISIBLE;
-    int id = 0;
-    if (field) {
-      style |= ES_READONLY | ES_AUTOHSCROLL | WS_BORDER;
-    } else {
-      style |= BS_OWNERDRAW | WS_TABSTOP;
-      id = command_id(*entry.command);
+    if (entry.kind == Kind::Field) {
+      field_boxes_[*entry.field] = {&entry, {}, {}, nullptr, {}};
+      continue;
     }
-    // Made at its place: moving the controls there afterwards costs the start ~8 ms
-    // under Wine, where every child window is a round of messages to the server.
+    // Made at its place: moving the buttons there afterwards cost the start time under
+    // Wine, where every child window is a round of messages to the server.
     const RECT place = rect_of(entry);
-    HWND control = ::CreateWindowExW(0, type, field ? L"" : caption.c_str(), style, place.left,
-                                     place.top, place.right - place.left, place.bottom - place.top,
-                                     window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                     ::GetModuleHandleW(nullptr), nullptr);
-    controls_.push_back({control, &entry});
-    if (field) {
-      fields_.add(*entry.field, control);
-    }
-    if (entry.kind == Kind::Button) button_colours_[control] = colour(entry.background);
+    HWND button = ::CreateWindowExW(
+        0, L"BUTTON", caption.c_str(), WS_CHILD | WS_VISIBLE | BS_OWNERDRAW | WS_TABSTOP,
+        place.left, place.top, place.right - place.left, place.bottom - place.top, window_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(command_id(*entry.command))),
+        ::GetModuleHandleW(nullptr), nullptr);
+    controls_.push_back({button, &entry});
+    button_colours_[button] = colour(entry.background);
   }
+  editor_ =
+      ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD | ES_READONLY | ES_AUTOHSCROLL | WS_BORDER, 0, 0,
+                        0, 0, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEditorId)),
+                        ::GetModuleHandleW(nullptr), nullptr);
+  ::SetWindowSubclass(editor_, editor_procedure, 1, reinterpret_cast<DWORD_PTR>(&first_click_));
   lay_out();
 }
 
-// Every control at its place and in its face at the window's present scale: when it is
-// built, and again when it moves to a screen of another DPI.
+// Every control and field at its place and in its face at the window's present scale:
+// when it is built, and again when it moves to a screen of another DPI.
 void MainWindow::lay_out() {
   // The controls share one font a face, size and weight: a handful for the whole
   // window. Made anew at a new scale; the old ones go once no control holds them.
@@ -260,9 +278,7 @@ void MainWindow::lay_out() {
     const FontPair& pair = font_of(entry->font);
     fonts_[control] = &pair;
     ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(pair.main()), FALSE);
-    if (entry->kind == Kind::Field && pair.latin())
-      ::SetWindowSubclass(control, field_procedure, 0, reinterpret_cast<DWORD_PTR>(&pair));
-    // Moved only where the scale has changed: a control is made at its place.
+    // Moved only where the scale has changed: a button is made at its place.
     RECT now{};
     ::GetWindowRect(control, &now);
     ::MapWindowPoints(HWND_DESKTOP, window_, reinterpret_cast<POINT*>(&now), 2);
@@ -271,6 +287,29 @@ void MainWindow::lay_out() {
       ::SetWindowPos(control, nullptr, wanted.left, wanted.top, wanted.right - wanted.left,
                      wanted.bottom - wanted.top, SWP_NOZORDER | SWP_NOACTIVATE);
   }
+  // A field's text stands where the edit control would set it: inside its frame, after
+  // the face's margins, and lower where the field is tall enough. The editor, hidden, is
+  // asked once for each height and face of field.
+  std::map<std::pair<LONG, HFONT>, RECT> insets;
+  for (auto& [field, box] : field_boxes_) {
+    box.fonts = &font_of(box.entry->font);
+    box.place = rect_of(*box.entry);
+    const LONG height = box.place.bottom - box.place.top;
+    auto [inset, is_new] = insets.try_emplace({height, box.fonts->main()});
+    if (is_new) {
+      constexpr LONG kWidth = 200;  // any: the insets are the same whatever the width
+      ::SendMessageW(editor_, WM_SETFONT, reinterpret_cast<WPARAM>(box.fonts->main()), FALSE);
+      ::SetWindowPos(editor_, nullptr, 0, 0, kWidth, height,
+                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+      RECT text{};
+      ::SendMessageW(editor_, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
+      ::MapWindowPoints(editor_, window_, reinterpret_cast<POINT*>(&text), 2);
+      inset->second = {text.left, text.top, kWidth - text.right, height - text.bottom};
+    }
+    box.text_box = {box.place.left + inset->second.left, box.place.top + inset->second.top,
+                    box.place.right - inset->second.right, box.place.bottom - inset->second.bottom};
+  }
+  if (edited_) place_editor(*edited_);
   for (Label& label : labels_) {
     label.fonts = &font_of(label.entry->font);
     const SIZE size = fit_to_caption(measure, *label.fonts, label.caption, *label.entry);
@@ -280,6 +319,35 @@ void MainWindow::lay_out() {
   ::DeleteDC(measure);
   shared_fonts_ = std::move(fonts);
   ::InvalidateRect(window_, nullptr, TRUE);
+}
+
+// The field the window point falls in, if any.
+std::optional<Field> MainWindow::field_at(POINT at) const {
+  for (const auto& [field, box] : field_boxes_)
+    if (::PtInRect(&box.place, at)) return field;
+  return std::nullopt;
+}
+
+// The editor over the field, in its face and with its text; it is hidden again when it
+// loses the focus.
+void MainWindow::place_editor(Field field) {
+  const FieldBox& box = field_boxes_.at(field);
+  edited_ = field;
+  ::SendMessageW(editor_, WM_SETFONT, reinterpret_cast<WPARAM>(box.fonts->main()), FALSE);
+  if (box.fonts->latin())
+    ::SetWindowSubclass(editor_, field_procedure, 0, reinterpret_cast<DWORD_PTR>(box.fonts));
+  else
+    ::RemoveWindowSubclass(editor_, field_procedure, 0);
+  ::SetWindowTextW(editor_, box.text.c_str());
+  ::SetWindowPos(editor_, HWND_TOP, box.place.left, box.place.top, box.place.right - box.place.left,
+                 box.place.bottom - box.place.top, SWP_SHOWWINDOW);
+}
+
+void MainWindow::show_field_text(Field field, std::wstring text) {
+  FieldBox& box = field_boxes_.at(field);
+  box.text = std::move(text);
+  ::InvalidateRect(window_, &box.place, FALSE);
+  if (edited_ == field) ::SetWindowTextW(editor_, box.text.c_str());
 }
 
 // A label shows its whole caption: where the installed face is larger than the stored
@@ -336,13 +404,13 @@ POINT MainWindow::prompt_place(SIZE frame) const {
   RECT frame_rect{};
   ::GetWindowRect(window_, &frame_rect);
   std::vector<ScreenRect> guarded;
-  const auto add = [&](HWND field) {
-    RECT r{};
-    ::GetWindowRect(field, &r);
+  const auto add = [&](Field field) {
+    RECT r = field_boxes_.at(field).place;
+    ::MapWindowPoints(window_, HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
     guarded.push_back(screen_rect(r));
   };
-  for (const Field field : kHintAndEchoFields) add(fields_.control(field));
-  if (fields_.last_written()) add(fields_.last_written());
+  for (const Field field : kHintAndEchoFields) add(field);
+  if (const auto last = fields_.last_written()) add(*last);
   const ScreenRect place = place_prompt(screen_rect(monitor.rcWork), screen_rect(frame_rect),
                                         frame.cx, frame.cy, guarded);
   return {place.x, place.y};
@@ -367,6 +435,15 @@ void MainWindow::paint() {
     if (!::IntersectRect(&common, &label.place, &paint.rcPaint)) continue;
     ::FillRect(device, &label.place, background_);
     draw_text_box(device, *label.fonts, label.place, label.caption, Align::Wrapped);
+  }
+  // The fields over the labels, white in a thin frame, as read-only edit controls.
+  ::SetTextColor(device, ::GetSysColor(COLOR_WINDOWTEXT));
+  for (const auto& [field, box] : field_boxes_) {
+    RECT common{};
+    if (!::IntersectRect(&common, &box.place, &paint.rcPaint)) continue;
+    ::FillRect(device, &box.place, white_);
+    ::FrameRect(device, &box.place, ::GetSysColorBrush(COLOR_WINDOWFRAME));
+    draw_text_box(device, *box.fonts, box.text_box, box.text, Align::OneLine);
   }
   ::EndPaint(window_, &paint);
 }
@@ -462,14 +539,42 @@ LRESULT CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM w, LPAR
 
 LRESULT MainWindow::handle(UINT message, WPARAM w, LPARAM l) {
   switch (message) {
-    case WM_COMMAND: command(LOWORD(w)); return 0;
+    case WM_COMMAND:
+      if (reinterpret_cast<HWND>(l) == editor_) {
+        if (HIWORD(w) == EN_KILLFOCUS) {
+          ::ShowWindow(editor_, SW_HIDE);
+          edited_.reset();
+        }
+        return 0;
+      }
+      command(LOWORD(w));
+      return 0;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN: {
+      // A click in a field puts the editor there: the left button goes on to it, to set
+      // the caret or start a selection; the right one is released over it, which opens
+      // its menu (copy, select all).
+      POINT at{static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l))};
+      if (const auto field = field_at(at)) {
+        place_editor(*field);
+        ::SetFocus(editor_);
+        if (message == WM_LBUTTONDOWN) {
+          POINT in_editor = at;
+          ::MapWindowPoints(window_, editor_, &in_editor, 1);
+          ::SendMessageW(editor_, message, w, MAKELPARAM(in_editor.x, in_editor.y));
+          first_click_ = {static_cast<DWORD>(::GetMessageTime()), at};
+          ::ClientToScreen(window_, &first_click_.at);
+        }
+      }
+      return 0;
+    }
     case WM_PAINT: paint(); return 0;
     case WM_DRAWITEM: {
       draw_button(*reinterpret_cast<const DRAWITEMSTRUCT*>(l));
       return TRUE;
     }
     case WM_CTLCOLORSTATIC:
-      // The read-only fields white (the labels draw themselves on the window's colour).
+      // The editor white, as the fields it stands over.
       ::SetBkColor(reinterpret_cast<HDC>(w), RGB(255, 255, 255));
       return reinterpret_cast<LRESULT>(white_);
     case WM_CONTEXTMENU: {
@@ -511,7 +616,10 @@ LRESULT MainWindow::handle(UINT message, WPARAM w, LPARAM l) {
       }
       return 0;
     case WM_CLOSE: close_program(); return 0;
-    case kShowFields: fields_.show_pending(); return 0;
+    case kShowFields:
+      fields_.show_pending(
+          [this](Field field, std::wstring text) { show_field_text(field, std::move(text)); });
+      return 0;
     case kReplay:
       while (!pending_replays_.empty() && !desk_.running()) {
         const std::string path = pending_replays_.front();

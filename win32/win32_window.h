@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,19 +32,22 @@ class Win32Fields : public FieldText {
  public:
   // `owner` is posted `show_message` when texts wait to be shown.
   Win32Fields(HWND* owner, UINT show_message) : owner_(owner), show_message_(show_message) {}
-  void add(Field field, HWND control) { fields_[field] = control; }
   void set(Field field, const std::string& text) override;
-  // Shows the texts set since the last time.
-  void show_pending();
-  HWND control(Field field) const { return fields_.at(field); }
-  HWND last_written() const { return last_written_; }
+  // Hands each text set since the last time to `show`.
+  void show_pending(const std::function<void(Field, std::wstring)>& show);
+  std::optional<Field> last_written() const { return last_written_; }
 
  private:
   HWND* owner_;
   UINT show_message_;
-  std::map<Field, HWND> fields_;
-  std::map<HWND, std::wstring> pending_;
-  HWND last_written_ = nullptr;
+  std::map<Field, std::wstring> pending_;
+  std::optional<Field> last_written_;
+};
+
+// The click that put the editor over a field: when, and where on the screen.
+struct FirstClick {
+  std::optional<DWORD> time;
+  POINT at;
 };
 
 class Win32Files : public FileChooser {
@@ -97,13 +102,30 @@ class MainWindow {
   POINT prompt_place(SIZE frame) const;
   int px(int twips) const;
   RECT rect_of(const ControlSpec& entry) const;
+  void show_field_text(Field field, std::wstring text);
+  void place_editor(Field field);
+  std::optional<Field> field_at(POINT at) const;
 
   HWND window_ = nullptr;
   HACCEL accelerators_ = nullptr;
   double scale_ = 1;
   std::map<FaceKey, FontPair> shared_fonts_;  // by face, points, bold
   std::map<HWND, const FontPair*> fonts_;     // each control's, one of the shared ones
-  std::vector<std::pair<HWND, const ControlSpec*>> controls_;  // the fields and buttons
+  std::vector<std::pair<HWND, const ControlSpec*>> controls_;  // the buttons
+  // A field the window draws, white in a thin frame: where it stands, where its text
+  // stands in it (as in an edit control of its size and face), its fonts, its text.
+  struct FieldBox {
+    const ControlSpec* entry;
+    RECT place;
+    RECT text_box;
+    const FontPair* fonts;
+    std::wstring text;
+  };
+  std::map<Field, FieldBox> field_boxes_;
+  // The one edit control, over the field clicked, where its text is selected and copied.
+  HWND editor_ = nullptr;
+  std::optional<Field> edited_;
+  FirstClick first_click_;
   // A label the window draws: its caption, where it stands at the present scale, its fonts.
   struct Label {
     const ControlSpec* entry;
