@@ -3,7 +3,6 @@
 #include <commctrl.h>
 #include <commdlg.h>
 #include <shellapi.h>
-#include <winspool.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -11,12 +10,11 @@
 #include <utility>
 
 #include "exports.h"
-#include "gdi_report.h"
 #include "layout_table.h"
 #include "output_file.h"
-#include "pdf_printer.h"
 #include "print_command.h"
 #include "prompt_placement.h"
+#include "report_module.h"
 #include "table_texts.h"
 #include "text_runs.h"
 #include "texts.h"
@@ -149,10 +147,12 @@ std::optional<std::string> Win32Files::save_path(std::string_view suggested_name
   return file_dialog(*owner_, filter, std::string(suggested_name), true);
 }
 
-std::optional<std::string> Win32Printer::default_printer() { return gdi_default_printer(); }
+// The printers and the PDF are the report module's, loaded at the first print: the
+// window's start loads no print spooler.
+std::optional<std::string> Win32Printer::default_printer() { return default_printer_on_demand(); }
 
 PrintOutcome Win32Printer::print(const ReportDocument& document, const std::string& printer) {
-  return print_job(wide_of(printer), document);
+  return print_on_demand(document, printer);
 }
 
 // Without a printer the report goes to a PDF file through "Microsoft Print to PDF",
@@ -163,7 +163,7 @@ std::optional<std::string> Win32Printer::choose_pdf_path(std::string_view sugges
 }
 
 PrintOutcome Win32Printer::write_pdf(const ReportDocument& document, const std::string& path) {
-  return write_pdf_file(render_through_pdf_printer(document), path);
+  return write_pdf_file(render_pdf_on_demand(document), path);
 }
 
 MainWindow::MainWindow()
