@@ -200,11 +200,11 @@ MainWindow::MainWindow()
   scale_ = dpi / 96.0;
   RECT outer{0, 0, px(kClientWidth), px(kClientHeight)};
   ::AdjustWindowRectExForDpi(&outer, style, FALSE, 0, dpi);
-  window_ = ::CreateWindowExW(0, kClass, title.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
-                              outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
-                              type.hInstance, this);
+  // Files dropped on it are taken (WS_EX_ACCEPTFILES, which DragAcceptFiles would set).
+  window_ = ::CreateWindowExW(WS_EX_ACCEPTFILES, kClass, title.c_str(), style, CW_USEDEFAULT,
+                              CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top,
+                              nullptr, nullptr, type.hInstance, this);
   build();
-  ::DragAcceptFiles(window_, TRUE);
   std::vector<ACCEL> keys{{FCONTROL | FVIRTKEY, 'O', kOpenCommand},
                           {FCONTROL | FVIRTKEY, 'T', kTableCommand}};
   for (std::size_t i = 0; i < export_formats().size(); ++i) {
@@ -258,7 +258,6 @@ void MainWindow::build() {
       ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD | ES_READONLY | ES_AUTOHSCROLL | WS_BORDER, 0, 0,
                         0, 0, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEditorId)),
                         ::GetModuleHandleW(nullptr), nullptr);
-  ::SetWindowSubclass(editor_, editor_procedure, 1, reinterpret_cast<DWORD_PTR>(&first_click_));
   lay_out();
 }
 
@@ -329,10 +328,12 @@ std::optional<Field> MainWindow::field_at(POINT at) const {
 }
 
 // The editor over the field, in its face and with its text; it is hidden again when it
-// loses the focus.
+// loses the focus. Its subclasses are set here, not when it is made: they load the common
+// controls, which the window's start leaves to the first click on a field.
 void MainWindow::place_editor(Field field) {
   const FieldBox& box = field_boxes_.at(field);
   edited_ = field;
+  ::SetWindowSubclass(editor_, editor_procedure, 1, reinterpret_cast<DWORD_PTR>(&first_click_));
   ::SendMessageW(editor_, WM_SETFONT, reinterpret_cast<WPARAM>(box.fonts->main()), FALSE);
   if (box.fonts->latin())
     ::SetWindowSubclass(editor_, field_procedure, 0, reinterpret_cast<DWORD_PTR>(box.fonts));
