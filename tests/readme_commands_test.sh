@@ -3,8 +3,8 @@
 # scratch folder of its own (the repository's tests/ beside it, for the golden answers
 # files the README names, its scripts/, and the program's build folder as build/), with
 # the build's program on the PATH as `central-polygon`, gama-local as `gama-local`, and
-# private HOME and XDG folders. The blocks run in the
-# README's order, so a file one makes is there for the next; each command must exit 0.
+# private HOME and XDG folders. The blocks run in the README's order, so a file one makes
+# is there for the next; each command must exit 0.
 # A block the suite cannot run here says why in an HTML comment on the line before it
 # (<!-- not run: … -->) and is counted as skipped.
 # Usage: readme_commands_test.sh PROGRAM README

@@ -86,8 +86,9 @@ ScreenRect screen_rect(const RECT& r) {
   return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
-// Where the Chinese face has no Latin letters, a read-only field paints its text in runs
-// of the two faces; the edit control itself would set all of it in the one.
+// Where the Chinese face has no Latin letters, the editor over a field paints its text in
+// runs of the two faces, as the window draws the fields; the edit control itself would
+// set all of it in the one.
 LRESULT CALLBACK field_procedure(HWND field, UINT message, WPARAM w, LPARAM l, UINT_PTR,
                                  DWORD_PTR fonts) {
   if (message == WM_NCDESTROY) ::RemoveWindowSubclass(field, field_procedure, 0);

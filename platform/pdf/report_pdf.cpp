@@ -202,12 +202,13 @@ void draw_mark(cairo_t* cr, double x, double y, MarkKind kind) {
   cairo_stroke(cr);
 }
 
-// The faces of the report's rows, one a size for the whole document: the rows come in
-// a few sizes, and a face made anew for each of the thousands of rows of a large
-// polygon's tables was most of the time its PDF took.
-class RowFaces {
+// The faces of the report, one a size for the whole document, each with the glyphs it
+// has found: the rows and the drawing's names come in a few sizes, and a face made anew
+// for each of the thousands of rows of a large polygon's tables was most of the time
+// its PDF took.
+class Faces {
  public:
-  explicit RowFaces(cairo_t* cr) : cr_(cr) {}
+  explicit Faces(cairo_t* cr) : cr_(cr) {}
 
   Face& of_size(double em) {
     for (auto& [size, face] : faces_)
@@ -221,7 +222,7 @@ class RowFaces {
 };
 
 // The rows of one page, each item at its column.
-void draw_rows(cairo_t* cr, RowFaces& faces, const std::vector<PlacedRow>& rows) {
+void draw_rows(cairo_t* cr, Faces& faces, const std::vector<PlacedRow>& rows) {
   PageText text;
   for (const PlacedRow& placed : rows) {
     const double em = page::em(placed.row->points);
@@ -234,7 +235,7 @@ void draw_rows(cairo_t* cr, RowFaces& faces, const std::vector<PlacedRow>& rows)
   text.show(cr);
 }
 
-void draw(cairo_t* cr, const Drawing& d, double left, double top) {
+void draw(cairo_t* cr, Faces& faces, const Drawing& d, double left, double top) {
   cairo_save(cr);
   cairo_translate(cr, left, top);
   set_stroke(cr, Stroke::Arrow);
@@ -260,7 +261,7 @@ void draw(cairo_t* cr, const Drawing& d, double left, double top) {
   }
   for (const DrawnMark& mark : d.marks) draw_mark(cr, mark.at.x, mark.at.y, mark.kind);
   cairo_set_source_rgb(cr, 0, 0, 0);
-  Face face(cr, d.label_height);
+  Face& face = faces.of_size(d.label_height);
   PageText text;
   for (const DrawnLabel& label : d.labels)
     face.set_on_baseline(label.at.x, label.at.y, label.text, text);
@@ -281,11 +282,12 @@ PdfBytes render_report_pdf(const ReportDocument& document) {
     Owned<cairo_t> cr(cairo_create(surface.get()));
     cairo_scale(cr.get(), kToPoints, kToPoints);  // drawn in millimetres
     const std::vector<PrintedPage> pages = printed_pages(document);
-    RowFaces faces(cr.get());
+    Faces faces(cr.get());
     for (std::size_t i = 0; i < pages.size(); ++i) {
       if (i > 0) cairo_show_page(cr.get());
       draw_rows(cr.get(), faces, pages[i].rows);
-      if (const auto box = pages[i].drawing) draw(cr.get(), document.drawing, box->x, box->y);
+      if (const auto box = pages[i].drawing)
+        draw(cr.get(), faces, document.drawing, box->x, box->y);
     }
     if (const cairo_status_t status = cairo_status(cr.get()); status != CAIRO_STATUS_SUCCESS)
       out.failure = cairo_status_to_string(status);
